@@ -1,0 +1,48 @@
+// Message boxes through user32 and the hourglass pointer.
+#include "platform/win32/Win32Dialogs.h"
+
+#include <windows.h>
+
+namespace velmora::win32 {
+
+namespace {
+
+UINT ButtonFlags(MsgButtons buttons) {
+    switch (buttons) {
+        case MsgButtons::OkCancel: return MB_OKCANCEL;
+        case MsgButtons::YesNo: return MB_YESNO;
+        case MsgButtons::YesNoCancel: return MB_YESNOCANCEL;
+        case MsgButtons::Ok: break;
+    }
+    return MB_OK;
+}
+
+UINT IconFlags(MsgIcon icon) {
+    switch (icon) {
+        case MsgIcon::Critical: return MB_ICONHAND;
+        case MsgIcon::Question: return MB_ICONQUESTION;
+        case MsgIcon::Exclamation: return MB_ICONEXCLAMATION;
+        case MsgIcon::Information: return MB_ICONASTERISK;
+        case MsgIcon::None: break;
+    }
+    return 0;
+}
+
+}  // namespace
+
+MsgAnswer Win32Dialogs::ShowMessage(const MessageRequest& request) {
+    UINT flags = ButtonFlags(request.buttons) | IconFlags(request.icon);
+    if (request.systemModal) flags |= MB_SYSTEMMODAL;
+    switch (MessageBoxA(GetActiveWindow(), request.text.c_str(), request.title.c_str(), flags)) {
+        case IDYES: return MsgAnswer::Yes;
+        case IDNO: return MsgAnswer::No;
+        case IDCANCEL: return MsgAnswer::Cancel;
+        default: return MsgAnswer::Ok;
+    }
+}
+
+void Win32Dialogs::SetBusyPointer(bool busy) {
+    SetCursor(LoadCursorA(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+}
+
+}  // namespace velmora::win32

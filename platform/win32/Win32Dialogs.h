@@ -1,0 +1,14 @@
+// Message boxes through user32 and the hourglass pointer.
+#pragma once
+
+#include "platform/Dialogs.h"
+
+namespace velmora::win32 {
+
+class Win32Dialogs : public Dialogs {
+public:
+    MsgAnswer ShowMessage(const MessageRequest& request) override;
+    void SetBusyPointer(bool busy) override;
+};
+
+}  // namespace velmora::win32
