@@ -1,0 +1,86 @@
+// Port: the advapi32 ANSI registry calls the registry class makes, with their return codes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace velmora {
+
+// A predefined root or an opened key. The roots are the 32-bit handle values Windows uses;
+// an opened key is whatever the implementation hands out (a pointer-sized value).
+using RegRoot = std::uint32_t;
+using RegHandle = std::uintptr_t;
+
+constexpr RegRoot kHkeyCurrentUser = 0x80000001u;
+constexpr RegRoot kHkeyLocalMachine = 0x80000002u;
+
+// Value kinds.
+constexpr std::uint32_t kRegNone = 0;
+constexpr std::uint32_t kRegSz = 1;
+constexpr std::uint32_t kRegExpandSz = 2;
+constexpr std::uint32_t kRegBinary = 3;
+constexpr std::uint32_t kRegDword = 4;
+
+// Access masks.
+constexpr std::uint32_t kKeyRead = 0x20019u;
+constexpr std::uint32_t kKeyAllAccess = 0xF003Fu;
+
+// Return codes of the calls, as Windows numbers them.
+constexpr long kErrorSuccess = 0;
+constexpr long kErrorFileNotFound = 2;
+constexpr long kErrorAccessDenied = 5;
+constexpr long kErrorInvalidHandle = 6;
+constexpr long kErrorInvalidParameter = 87;
+constexpr long kErrorMoreData = 234;
+constexpr long kErrorNoMoreItems = 259;
+
+// What QueryInfoKey reports. Lengths of names are in characters without the terminating
+// zero; value data lengths in bytes.
+struct RegKeyInfo {
+    std::uint32_t subKeys = 0;
+    std::uint32_t maxSubKeyLen = 0;
+    std::uint32_t values = 0;
+    std::uint32_t maxValueNameLen = 0;
+    std::uint32_t maxValueLen = 0;
+};
+
+// Each call behaves as its advapi32 namesake (RegOpenKeyA, RegOpenKeyExA, ...): same
+// arguments, same buffer rules, same return codes. Opened keys must be closed with CloseKey.
+// Sizes are in/out exactly as in the Windows calls; a null pointer stands where Windows
+// accepts NULL.
+class RegistryApi {
+public:
+    virtual ~RegistryApi() = default;
+
+    virtual long OpenKey(RegHandle key, const std::string& subKey, RegHandle* result) = 0;
+    virtual long OpenKeyEx(RegHandle key, const std::string& subKey, std::uint32_t access,
+                           RegHandle* result) = 0;
+    // Opens the key, creating every missing key on the path.
+    virtual long CreateKey(RegHandle key, const std::string& subKey, RegHandle* result) = 0;
+
+    // data may be null (then only *type and *dataSize are given). When data is not null and
+    // *dataSize is too small, the result is kErrorMoreData and *dataSize the size needed.
+    virtual long QueryValueEx(RegHandle key, const std::string& valueName, std::uint32_t* type,
+                              std::uint8_t* data, std::uint32_t* dataSize) = 0;
+    virtual long SetValueEx(RegHandle key, const std::string& valueName, std::uint32_t type,
+                            const std::uint8_t* data, std::uint32_t dataSize) = 0;
+
+    // name receives the zero-terminated name of the subkey at index (nameSize characters
+    // including the zero); kErrorNoMoreItems past the last one.
+    virtual long EnumKey(RegHandle key, std::uint32_t index, char* name,
+                         std::uint32_t nameSize) = 0;
+    // *nameSize: in, the name buffer's size in characters; out, the name's length without
+    // its zero. data/dataSize as in QueryValueEx.
+    virtual long EnumValue(RegHandle key, std::uint32_t index, char* name,
+                           std::uint32_t* nameSize, std::uint32_t* type, std::uint8_t* data,
+                           std::uint32_t* dataSize) = 0;
+    virtual long QueryInfoKey(RegHandle key, RegKeyInfo* info) = 0;
+
+    virtual long FlushKey(RegHandle key) = 0;
+    virtual long CloseKey(RegHandle key) = 0;
+    // Deletes a key that has no subkeys.
+    virtual long DeleteKey(RegHandle key, const std::string& subKey) = 0;
+    virtual long DeleteValue(RegHandle key, const std::string& valueName) = 0;
+};
+
+}  // namespace velmora
