@@ -9,6 +9,7 @@ class FileSystem;
 class Dialogs;
 class Shell;
 class Browsers;
+class Windowing;
 class ProductInfo;
 
 // The program fills this with the Windows implementations (platform/win32), tests with
@@ -20,6 +21,7 @@ struct Platform {
     Dialogs* dialogs = nullptr;
     Shell* shell = nullptr;
     Browsers* browsers = nullptr;
+    Windowing* windowing = nullptr;
     ProductInfo* product = nullptr;
 };
 
