@@ -1,0 +1,76 @@
+// The theme record: its two non-plain write accessors and the load from a theme file.
+#include "theme/clsVelmora.h"
+
+#include <cstddef>
+#include <exception>
+
+#include "platform/FileSystem.h"
+#include "platform/ProfileReader.h"
+#include "theme/ThemeFileKeys.h"
+
+namespace velmora {
+
+namespace {
+
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool MatchesAt(const std::string& text, std::size_t at, const char* word, std::size_t length) {
+    if (text.size() - at < length) return false;
+    for (std::size_t i = 0; i < length; ++i) {
+        if (AsciiLower(text[at + i]) != AsciiLower(word[i])) return false;
+    }
+    return true;
+}
+
+// Every occurrence of the placeholder, in any letter case, becomes folder. The replacement
+// is not scanned again, so a folder whose name holds the placeholder is kept as it is.
+std::string ReplaceInstallDir(const std::string& value, const std::string& folder) {
+    constexpr std::size_t length = sizeof(kInstallDirPlaceholder) - 1;
+    std::string result;
+    std::size_t i = 0;
+    while (i < value.size()) {
+        if (value[i] == '%' && MatchesAt(value, i, kInstallDirPlaceholder, length)) {
+            result += folder;
+            i += length;
+        } else {
+            result += value[i++];
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
+clsVelmora::clsVelmora(const Platform& platform) : platform_(platform) {}
+
+void clsVelmora::SetThemeTitle(const std::string& value) {
+    ThemeTitle_ = value.empty() ? "[Untitled]" : value;
+}
+
+void clsVelmora::SetInstallDir(const std::string& value) {
+    // Everything before the last backslash; a path whose only backslash is its first
+    // character, or that has none, has no folder.
+    const std::size_t last = value.rfind('\\');
+    InstallDir_ = (last == std::string::npos || last == 0) ? std::string() : value.substr(0, last);
+}
+
+bool clsVelmora::LoadVelmora(const std::string& sFile) {
+    if (!platform_.files || !platform_.profile) return false;
+    try {
+        if (sFile.empty() || !platform_.files->IsNormalFile(sFile)) return false;
+        SetInstallDir(sFile);
+        for (const ThemeFileKey& key : ThemeFileKeys()) {
+            std::string value = platform_.profile->ReadString(kThemeSection, key.name, "",
+                                                              kThemeValueBufferSize, sFile);
+            if (key.storedOnlyWhenGiven && value.empty()) continue;
+            if (key.takesInstallDir) value = ReplaceInstallDir(value, InstallDir_);
+            (this->*key.write)(value);
+        }
+        return true;
+    } catch (const std::exception&) {
+        // A failed read ends the load; the keys stored so far keep their new values.
+        return false;
+    }
+}
+
+}  // namespace velmora
