@@ -21,7 +21,10 @@ constexpr std::uint32_t kRegExpandSz = 2;
 constexpr std::uint32_t kRegBinary = 3;
 constexpr std::uint32_t kRegDword = 4;
 
-// Access masks.
+// Access masks. Keys opened with OpenKey or CreateKey get every right.
+constexpr std::uint32_t kKeyQueryValue = 0x0001u;
+constexpr std::uint32_t kKeySetValue = 0x0002u;
+constexpr std::uint32_t kKeyEnumerateSubKeys = 0x0008u;
 constexpr std::uint32_t kKeyRead = 0x20019u;
 constexpr std::uint32_t kKeyAllAccess = 0xF003Fu;
 
@@ -31,8 +34,11 @@ constexpr long kErrorFileNotFound = 2;
 constexpr long kErrorAccessDenied = 5;
 constexpr long kErrorInvalidHandle = 6;
 constexpr long kErrorInvalidParameter = 87;
+constexpr long kErrorBadPathname = 161;
 constexpr long kErrorMoreData = 234;
 constexpr long kErrorNoMoreItems = 259;
+constexpr long kErrorNoAccess = 998;
+constexpr long kErrorKeyDeleted = 1018;
 
 // What QueryInfoKey reports. Lengths of names are in characters without the terminating
 // zero; value data lengths in bytes.
@@ -47,7 +53,20 @@ struct RegKeyInfo {
 // Each call behaves as its advapi32 namesake (RegOpenKeyA, RegOpenKeyExA, ...): same
 // arguments, same buffer rules, same return codes. Opened keys must be closed with CloseKey.
 // Sizes are in/out exactly as in the Windows calls; a null pointer stands where Windows
-// accepts NULL.
+// accepts NULL. Key paths are relative, parts separated by backslashes; a leading backslash
+// is refused (kErrorBadPathname). Names are compared without regard to case and keep the
+// case they were created with. Text kinds (1, 2 and 7) hold ANSI bytes.
+//
+// Quirks of the real calls that callers must allow for:
+// - OpenKey with an empty path gives back the same handle, not a new one (closing a
+//   predefined root is harmless); OpenKeyEx with an empty path does the same for a root.
+// - SetValueEx of a text kind whose last counted byte is not zero looks at the byte after
+//   the count, and stores that zero too when there is one: the buffer must hold count + 1
+//   bytes.
+// - QueryValueEx and EnumValue of a text value stored without its terminating zero append
+//   one after the data when the buffer has room (the size reported stays the stored size).
+// - QueryInfoKey reports the longest text value at two bytes per character, as the system
+//   stores text internally.
 class RegistryApi {
 public:
     virtual ~RegistryApi() = default;
@@ -70,7 +89,10 @@ public:
     virtual long EnumKey(RegHandle key, std::uint32_t index, char* name,
                          std::uint32_t nameSize) = 0;
     // *nameSize: in, the name buffer's size in characters; out, the name's length without
-    // its zero. data/dataSize as in QueryValueEx.
+    // its zero. data/dataSize as in QueryValueEx. name and nameSize are required. Data that
+    // does not fit gives kErrorMoreData with *type and *dataSize set and the name untouched;
+    // a name that does not fit gives kErrorMoreData with the data copied, the name cut to
+    // the buffer and *nameSize unchanged.
     virtual long EnumValue(RegHandle key, std::uint32_t index, char* name,
                            std::uint32_t* nameSize, std::uint32_t* type, std::uint8_t* data,
                            std::uint32_t* dataSize) = 0;
