@@ -6,6 +6,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/ProfileReader.h"
+#include "theme/ThemeApplier.h"
 #include "theme/ThemeFileKeys.h"
 
 namespace velmora {
@@ -71,6 +72,13 @@ bool clsVelmora::LoadVelmora(const std::string& sFile) {
         // A failed read ends the load; the keys stored so far keep their new values.
         return false;
     }
+}
+
+bool clsVelmora::ApplyTheme(const std::string& sFile) {
+    if (!platform_.files || sFile.empty() || !platform_.files->IsNormalFile(sFile)) return false;
+    if (!LoadVelmora(sFile)) return false;
+    ThemeApplier(platform_).Apply(*this);
+    return true;
 }
 
 }  // namespace velmora

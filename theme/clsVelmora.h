@@ -151,6 +151,11 @@ public:
     // normal file there (the record is then unchanged) or the reading failed part-way (the
     // keys read so far keep their new values). Switches and reserved texts are not touched.
     bool LoadVelmora(const std::string& sFile);
+    // Reloads the record from sFile, then writes it into the browser's settings, each area
+    // as its switch allows, and marks it as the current theme. False, with nothing written,
+    // when there is no normal file at sFile or the load fails; true otherwise, even when
+    // Windows refused some of the writes.
+    bool ApplyTheme(const std::string& sFile);
 
 private:
     Platform platform_;
