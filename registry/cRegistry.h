@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -51,6 +52,14 @@ public:
     std::optional<std::vector<std::string>> GetValues(RegRoot Group, const std::string& Section);
 
 private:
+    RegistryApi& Api() const;
+    // Runs body under the error trap: a run-time error is reported to the user and the event
+    // log, and false returned.
+    bool Trap(const std::function<void()>& body) const;
+    void Report(long number, const std::string& description) const;
+    // Opens Section, names its subkey at idx, closes it; returns the enumeration's code.
+    long EnumSubkey(RegRoot Group, const std::string& Section, long idx, std::string* name);
+
     Platform platform_;
 };
 
