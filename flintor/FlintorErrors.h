@@ -1,0 +1,38 @@
+// The run-time errors the control raises to its caller, with their numbers and texts.
+#pragma once
+
+#include "platform/RuntimeError.h"
+
+namespace velmora::flintor {
+
+inline constexpr long kErrOverflow = 6;
+inline constexpr long kErrTypeMismatch = 13;
+inline constexpr long kErrInvalidFileFormat = 321;
+inline constexpr long kErrInvalidPropertyValue = 380;
+inline constexpr long kErrSetNotAtRunTime = 382;
+inline constexpr long kErrGetNotAtRunTime = 393;
+inline constexpr long kErrInvalidPicture = 481;
+
+inline RuntimeError Overflow() {
+    return RuntimeError(kErrOverflow, "Overflow");
+}
+inline RuntimeError TypeMismatch() {
+    return RuntimeError(kErrTypeMismatch, "Type mismatch");
+}
+inline RuntimeError InvalidFileFormat() {
+    return RuntimeError(kErrInvalidFileFormat, "Invalid file format");
+}
+inline RuntimeError InvalidPropertyValue() {
+    return RuntimeError(kErrInvalidPropertyValue, "Invalid property value");
+}
+inline RuntimeError SetNotAtRunTime() {
+    return RuntimeError(kErrSetNotAtRunTime, "Property cannot be set at run time");
+}
+inline RuntimeError GetNotAtRunTime() {
+    return RuntimeError(kErrGetNotAtRunTime, "Property cannot be read at run time");
+}
+inline RuntimeError InvalidPicture() {
+    return RuntimeError(kErrInvalidPicture, "Invalid picture");
+}
+
+}  // namespace velmora::flintor
