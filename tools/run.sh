@@ -80,7 +80,8 @@ for vlr in "$repo"/themes/*/*.vlr; do
             key = tolower(substr($0, 1, eq - 1)); gsub(/^[ \t]+|[ \t]+$/, "", key)
             if (key != "themetitle") next
             value = substr($0, eq + 1); gsub(/^[ \t]+|[ \t]+$/, "", value)
-            if (value ~ /^".*"$/ || value ~ /^\047.*\047$/) value = substr(value, 2, length(value) - 2)
+            if (value ~ /^".*"$/ || value ~ /^\047.*\047$/)
+                value = substr(value, 2, length(value) - 2)
             print value; exit
         }')
     [ -n "$title" ] || title="[Untitled]"

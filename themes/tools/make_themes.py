@@ -41,8 +41,8 @@ def write_text(path, text):
 
 
 def theme_file(theme):
-    lines = ["; %s: a sample theme for Velmora, made by themes/tools/make_themes.py" % theme["name"],
-             "[Velmora]"]
+    header = "; %s: a sample theme for Velmora, made by themes/tools/make_themes.py"
+    lines = [header % theme["name"], "[Velmora]"]
     for key, value in theme["keys"]:
         lines.append("%s=%s" % (key, value))
     return "\n".join(lines) + "\n"
