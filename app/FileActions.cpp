@@ -1,0 +1,95 @@
+// The one-shot actions for a file opened with the program: close the browser windows,
+// apply a theme file, make a bitmap the toolbar background.
+#include "app/FileActions.h"
+
+#include "platform/Browsers.h"
+#include "platform/FileSystem.h"
+#include "platform/ProductInfo.h"
+#include "platform/Shell.h"
+#include "registry/cRegistry.h"
+#include "theme/clsVelmora.h"
+#include "ui/IsInternetExplorer.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr char kNewLine[] = "\r\n";
+constexpr char kToolbarKey[] = "Software\\Microsoft\\Internet Explorer\\Toolbar";
+constexpr char kBlankPage[] = "about:blank";
+constexpr long kRegSzKind = 1;
+
+}  // namespace
+
+FileActions::FileActions(const Platform& platform) : platform_(platform) {}
+
+MsgAnswer FileActions::Ask(const std::string& question) {
+    return platform_.dialogs->ShowMessage(
+        {question, platform_.product->ProductName(), MsgButtons::YesNo, MsgIcon::Question, true});
+}
+
+void FileActions::ReportFailure(const std::string& path) {
+    platform_.dialogs->ShowMessage(
+        {std::string("Failed to load and apply the Internet Explorer Theme file:") + kNewLine +
+             path,
+         platform_.product->ProductName(), MsgButtons::Ok, MsgIcon::Critical, true});
+}
+
+void FileActions::CloseBrowserWindows() {
+    // The collection is taken once, before the first window closes: a live collection
+    // shrinks with every window that goes, and walking it by position would pass over the
+    // window that moved into the closed one's place.
+    const auto windows = platform_.browsers->ShellWindows();
+    for (const auto& window : windows) {
+        if (!window || !IsInternetExplorer(*window)) continue;
+        window->SetVisible(false);
+        window->Quit();
+        platform_.browsers->YieldToMessageLoop();
+    }
+}
+
+void FileActions::ApplyThemeFile(const std::string& path) {
+    clsVelmora theme(platform_);
+    if (!theme.LoadVelmora(path)) {
+        platform_.dialogs->SetBusyPointer(false);
+        ReportFailure(path);
+        return;
+    }
+
+    const std::string question = "Apply the Theme - " + theme.ThemeTitle() + kNewLine +
+                                 "Author - " + theme.Author() + kNewLine + "Description - " +
+                                 kNewLine + theme.Description();
+    platform_.dialogs->SetBusyPointer(false);
+    if (Ask(question) != MsgAnswer::Yes) return;
+
+    // Taken before the apply, which reloads the record from the file.
+    std::string startPage = theme.HomePage();
+    if (startPage.empty()) startPage = kBlankPage;
+
+    if (!theme.ApplyTheme(path)) {
+        ReportFailure(path);
+        return;
+    }
+    if (Ask(std::string("Theme sucessfully loaded onto your computer.") + kNewLine +
+            "Start Internet Explorer?") == MsgAnswer::Yes) {
+        platform_.shell->OpenDocument(startPage);
+    }
+}
+
+void FileActions::SetToolbarSkin(const std::string& path) {
+    if (!platform_.files->IsNormalFile(path)) return;
+    if (Ask("Make this image your Toolbar skin?") != MsgAnswer::Yes) return;
+
+    // The browser is pointed at the picture where it lies; it is not examined or copied.
+    cRegistry registry(platform_);
+    registry.WriteRegistry(kHkeyCurrentUser, kToolbarKey, "BackBitmap", kRegSzKind, RegValue{path});
+    registry.WriteRegistry(kHkeyCurrentUser, kToolbarKey, "BackBitmapIE5", kRegSzKind,
+                           RegValue{path});
+
+    if (Ask(std::string("Image sucessfully set as your toolbar skin.") + kNewLine +
+            "Start Internet Explorer?") == MsgAnswer::Yes) {
+        platform_.shell->OpenDocument(kBlankPage);
+    }
+}
+
+}  // namespace velmora
