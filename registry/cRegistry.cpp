@@ -21,7 +21,9 @@ constexpr std::uint32_t kBufferSize = 2048;
 // Longest value name the system allows, plus its terminating zero.
 constexpr std::size_t kMaxNameBuffer = 16384;
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Decimal digits, zero-padded to at least `digits`.
 std::string PaddedNumber(std::uint32_t value, std::size_t digits) {
@@ -60,8 +62,12 @@ std::string TextOf(const std::uint8_t* data, std::uint32_t count) {
     return BytesAsText(data, count);
 }
 
-[[noreturn]] void TypeMismatch() { throw RuntimeError(13, "Type mismatch"); }
-[[noreturn]] void Overflow() { throw RuntimeError(6, "Overflow"); }
+[[noreturn]] void TypeMismatch() {
+    throw RuntimeError(13, "Type mismatch");
+}
+[[noreturn]] void Overflow() {
+    throw RuntimeError(6, "Overflow");
+}
 
 // The 32-bit pattern of a number for a DWORD: from -2147483648 up to 4294967295 (the
 // unsigned reading of the same bits); anything else does not fit.
@@ -141,8 +147,8 @@ std::string TextFromValue(const RegValue& value) {
 // EnumValue into buffers that grow when a value or name does not fit them, so one long value
 // does not end the enumeration early.
 long EnumValueInto(RegistryApi& api, RegHandle key, std::uint32_t index, std::vector<char>& name,
-                   std::uint32_t* nameLength, std::uint32_t* kind,
-                   std::vector<std::uint8_t>* data, std::uint32_t* count) {
+                   std::uint32_t* nameLength, std::uint32_t* kind, std::vector<std::uint8_t>* data,
+                   std::uint32_t* count) {
     long rc = kErrorMoreData;
     for (int attempt = 0; attempt < 8 && rc == kErrorMoreData; ++attempt) {
         *nameLength = static_cast<std::uint32_t>(name.size());
@@ -177,7 +183,8 @@ bool IsNotFound(const std::string& text) {
 cRegistry::cRegistry(const Platform& platform) : platform_(platform) {}
 
 RegistryApi& cRegistry::Api() const {
-    if (!platform_.registry) throw RuntimeError(91, "Object variable or With block variable not set");
+    if (!platform_.registry)
+        throw RuntimeError(91, "Object variable or With block variable not set");
     return *platform_.registry;
 }
 
@@ -286,14 +293,14 @@ void cRegistry::WriteRegistry(RegRoot Group, const std::string& Section, const s
     key.Close();
 }
 
-long cRegistry::EnumSubkey(RegRoot Group, const std::string& Section, long idx,
-                           std::string* name) {
+long cRegistry::EnumSubkey(RegRoot Group, const std::string& Section, long idx, std::string* name) {
     RegistryApi& api = Api();
     ScopedRegKey key(api);
     api.OpenKey(Group, Section, key.Out());
     std::vector<char> buffer(kBufferSize, '\0');
-    const long rc = idx < 0 ? kErrorNoMoreItems
-                            : api.EnumKey(key.Get(), std::uint32_t(idx), buffer.data(), kBufferSize);
+    const long rc = idx < 0
+                        ? kErrorNoMoreItems
+                        : api.EnumKey(key.Get(), std::uint32_t(idx), buffer.data(), kBufferSize);
     if (rc == kErrorSuccess) {
         buffer.back() = '\0';
         *name = buffer.data();
@@ -400,13 +407,12 @@ std::optional<std::vector<std::pair<std::string, std::string>>> cRegistry::GetAl
         std::vector<std::uint8_t> data(std::size_t(info.maxValueLen) + 1, 0);
         std::vector<std::pair<std::string, std::string>> rows;
         std::uint32_t nameLength = 0, kind = 0, count = 0;
-        for (std::uint32_t index = 0;
-             EnumValueInto(api, key.Get(), index, name, &nameLength, &kind, &data, &count) ==
-             kErrorSuccess;
+        for (std::uint32_t index = 0; EnumValueInto(api, key.Get(), index, name, &nameLength, &kind,
+                                                    &data, &count) == kErrorSuccess;
              ++index) {
             if (kind != kRegSz && kind != kRegBinary) continue;
-            std::string text = kind == kRegBinary ? BytesAsText(data.data(), count)
-                                                  : TextOf(data.data(), count);
+            std::string text =
+                kind == kRegBinary ? BytesAsText(data.data(), count) : TextOf(data.data(), count);
             rows.emplace_back(std::string(name.data(), nameLength), std::move(text));
         }
         if (!rows.empty()) result = std::move(rows);
@@ -459,9 +465,8 @@ std::optional<std::vector<std::string>> cRegistry::GetValues(RegRoot Group,
         std::vector<char> name(std::size_t(info.maxValueNameLen) + 1, '\0');
         std::vector<std::string> names;
         std::uint32_t nameLength = 0, kind = 0, count = 0;
-        for (std::uint32_t index = 0;
-             EnumValueInto(api, key.Get(), index, name, &nameLength, &kind, nullptr, &count) ==
-             kErrorSuccess;
+        for (std::uint32_t index = 0; EnumValueInto(api, key.Get(), index, name, &nameLength, &kind,
+                                                    nullptr, &count) == kErrorSuccess;
              ++index) {
             names.emplace_back(name.data(), nameLength);
         }

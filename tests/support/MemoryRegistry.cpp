@@ -103,8 +103,9 @@ struct MemoryRegistry::Key {
     // Detaches this key (which has no subkeys) from its parent.
     void Remove() {
         auto& siblings = parent->children;
-        siblings.erase(std::find_if(siblings.begin(), siblings.end(),
-                                    [this](const std::shared_ptr<Key>& k) { return k.get() == this; }));
+        siblings.erase(
+            std::find_if(siblings.begin(), siblings.end(),
+                         [this](const std::shared_ptr<Key>& k) { return k.get() == this; }));
         parent = nullptr;
         deleted = true;
     }
@@ -124,7 +125,9 @@ const MemoryRegistry::Handle* MemoryRegistry::Find(RegHandle key) const {
     return nullptr;
 }
 
-bool MemoryRegistry::IsRoot(RegHandle key) const { return roots_.count(key) != 0; }
+bool MemoryRegistry::IsRoot(RegHandle key) const {
+    return roots_.count(key) != 0;
+}
 
 RegHandle MemoryRegistry::NewHandle(std::shared_ptr<Key> key, std::uint32_t access) {
     const RegHandle handle = nextHandle_;
@@ -136,15 +139,16 @@ RegHandle MemoryRegistry::NewHandle(std::shared_ptr<Key> key, std::uint32_t acce
 long MemoryRegistry::Fault(RegCall call, bool* faulted) {
     ++calls_[call];
     auto it = faults_.find(call);
-    *faulted = it != faults_.end();
-    return *faulted ? it->second() : kErrorSuccess;
+    const std::optional<long> code = it != faults_.end() ? it->second() : std::nullopt;
+    *faulted = code.has_value();
+    return code.value_or(kErrorSuccess);
 }
 
-#define VELMORA_FAULT_POINT(call)             \
-    do {                                      \
-        bool faulted = false;                 \
+#define VELMORA_FAULT_POINT(call)                \
+    do {                                         \
+        bool faulted = false;                    \
         const long code = Fault(call, &faulted); \
-        if (faulted) return code;             \
+        if (faulted) return code;                \
     } while (false)
 
 long MemoryRegistry::Open(RegHandle key, const std::string& subKey, std::uint32_t access,
@@ -196,9 +200,8 @@ long MemoryRegistry::CreateKey(RegHandle key, const std::string& subKey, RegHand
     return kErrorSuccess;
 }
 
-long MemoryRegistry::QueryValueEx(RegHandle key, const std::string& valueName,
-                                  std::uint32_t* type, std::uint8_t* data,
-                                  std::uint32_t* dataSize) {
+long MemoryRegistry::QueryValueEx(RegHandle key, const std::string& valueName, std::uint32_t* type,
+                                  std::uint8_t* data, std::uint32_t* dataSize) {
     VELMORA_FAULT_POINT(RegCall::QueryValueEx);
     if (data && !dataSize) return kErrorInvalidParameter;
     const Handle* handle = Find(key);
@@ -367,19 +370,21 @@ long MemoryRegistry::DeleteValue(RegHandle key, const std::string& valueName) {
 
 #undef VELMORA_FAULT_POINT
 
-void MemoryRegistry::InjectFault(RegCall call, std::function<long()> fault) {
+void MemoryRegistry::InjectFault(RegCall call, std::function<std::optional<long>()> fault) {
     faults_[call] = std::move(fault);
 }
 
 void MemoryRegistry::FailWith(RegCall call, long code) {
-    InjectFault(call, [code] { return code; });
+    InjectFault(call, [code] { return std::optional<long>(code); });
 }
 
 void MemoryRegistry::ThrowOn(RegCall call, const RuntimeError& error) {
-    InjectFault(call, [error]() -> long { throw error; });
+    InjectFault(call, [error]() -> std::optional<long> { throw error; });
 }
 
-void MemoryRegistry::ClearFaults() { faults_.clear(); }
+void MemoryRegistry::ClearFaults() {
+    faults_.clear();
+}
 
 std::size_t MemoryRegistry::Calls(RegCall call) const {
     auto it = calls_.find(call);

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -57,9 +58,9 @@ public:
     long DeleteKey(RegHandle key, const std::string& subKey) override;
     long DeleteValue(RegHandle key, const std::string& valueName) override;
 
-    // From now on every call of that kind runs fault instead of its work: the fault either
-    // returns the code the call gives or throws.
-    void InjectFault(RegCall call, std::function<long()> fault);
+    // From now on every call of that kind runs fault first: the fault returns the code the
+    // call gives instead of doing its work, throws, or returns nothing to let the call proceed.
+    void InjectFault(RegCall call, std::function<std::optional<long>()> fault);
     // Shorthands: every later call returns code / throws error.
     void FailWith(RegCall call, long code);
     void ThrowOn(RegCall call, const RuntimeError& error);
@@ -88,7 +89,7 @@ private:
     std::map<RegHandle, Handle> roots_;
     std::unordered_map<RegHandle, Handle> handles_;
     RegHandle nextHandle_ = 0x1000;
-    std::map<RegCall, std::function<long()>> faults_;
+    std::map<RegCall, std::function<std::optional<long>()>> faults_;
     std::map<RegCall, std::size_t> calls_;
 };
 

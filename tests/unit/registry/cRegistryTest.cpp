@@ -1,0 +1,243 @@
+// cRegistry on the in-memory registry: the shared suite, then the error trap and conversions
+// that only an injected fault or the double can show.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <new>
+#include <optional>
+#include <stdexcept>
+
+#include "tests/support/MemoryRegistry.h"
+#include "tests/support/cRegistrySuite.h"
+
+namespace velmora::test {
+
+INSTANTIATE_TEST_SUITE_P(Memory, cRegistrySuite, ::testing::Values(MemoryBackend()),
+                         [](const auto& info) { return info.param.name; });
+
+namespace {
+
+class cRegistryTrapTest : public ::testing::Test {
+protected:
+    cRegistryTrapTest() {
+        platform_.registry = &registry_;
+        platform_.dialogs = &dialogs_;
+        platform_.shell = &shell_;
+        platform_.product = &product_;
+    }
+    void TearDown() override { EXPECT_EQ(registry_.OpenHandles(), 0u); }
+
+    cRegistry Reg() { return cRegistry(platform_); }
+    void Write(const std::string& path, const std::string& name, const std::string& text) {
+        Reg().WriteRegistry(kHkeyCurrentUser, path, name, 1, text);
+    }
+    static std::string Report(long number, const std::string& description) {
+        return "A program error has occurred...\r\nDetails:\r\nError No:\t" +
+               std::to_string(number) + "\r\nDescription:\t" + description;
+    }
+
+    MemoryRegistry registry_;
+    FakeDialogs dialogs_;
+    FakeShell shell_;
+    FakeProductInfo product_{"Kelvary"};
+    Platform platform_;
+};
+
+}  // namespace
+
+TEST_F(cRegistryTrapTest, AnErrorIsShownAsACriticalSystemModalBoxAndLogged) {
+    registry_.ThrowOn(RegCall::QueryValueEx, RuntimeError(5, "Invalid procedure call or argument"));
+    EXPECT_EQ(Reg().ReadRegistry(kHkeyCurrentUser, "Software", "x"), "");
+
+    ASSERT_EQ(dialogs_.Shown().size(), 1u);
+    const MessageRequest& box = dialogs_.Shown()[0];
+    EXPECT_EQ(box.text, Report(5, "Invalid procedure call or argument"));
+    EXPECT_EQ(box.title, "Kelvary");
+    EXPECT_EQ(box.buttons, MsgButtons::Ok);
+    EXPECT_EQ(box.icon, MsgIcon::Critical);
+    EXPECT_TRUE(box.systemModal);
+    EXPECT_EQ(shell_.eventLog, std::vector<std::string>{box.text});
+}
+
+TEST_F(cRegistryTrapTest, EveryOperationButWriteTrapsAndReturnsWhatWasSetSoFar) {
+    Write("K\\Sub", "v", "x");
+    registry_.ThrowOn(RegCall::OpenKey, RuntimeError(3, "Boom"));
+    registry_.ThrowOn(RegCall::OpenKeyEx, RuntimeError(3, "Boom"));
+    const RegRoot user = kHkeyCurrentUser;
+
+    EXPECT_EQ(Reg().ReadRegistry(user, "K", "v"), "");
+    EXPECT_EQ(Reg().ReadRegistryGetSubkey(user, "K", 0), "");
+    const RegEnumEntry entry = Reg().ReadRegistryGetAll(user, "K\\Sub", 0);
+    EXPECT_EQ(entry.kind, 0);
+    EXPECT_EQ(entry.name, "");
+    EXPECT_EQ(entry.data, "");
+    EXPECT_EQ(Reg().DeleteSubkey(user, "K\\Sub"), "");
+    EXPECT_EQ(Reg().DeleteValue(user, "K\\Sub", "v"), "");
+    EXPECT_EQ(Reg().GetAllKeys(user, "K"), std::vector<std::string>{kNotFound});
+    EXPECT_FALSE(Reg().GetAllValues(user, "K\\Sub").has_value());
+    EXPECT_TRUE(Reg().ReadRegistryByte(user, "K\\Sub", "v").empty());
+    EXPECT_FALSE(Reg().GetValues(user, "K\\Sub").has_value());
+
+    EXPECT_EQ(dialogs_.Shown().size(), 9u);
+    EXPECT_EQ(shell_.eventLog.size(), 9u);
+    for (const MessageRequest& box : dialogs_.Shown()) EXPECT_EQ(box.text, Report(3, "Boom"));
+
+    registry_.ClearFaults();
+    EXPECT_EQ(Reg().ReadRegistry(user, "K\\Sub", "v"), "x");  // nothing was deleted
+}
+
+TEST_F(cRegistryTrapTest, AnErrorAfterTheKeyWasOpenedStillClosesIt) {
+    Write("K", "v", "x");
+    registry_.ThrowOn(RegCall::EnumValue, RuntimeError(9, "Subscript out of range"));
+    EXPECT_FALSE(Reg().GetAllValues(kHkeyCurrentUser, "K").has_value());
+    EXPECT_EQ(Reg().ReadRegistryGetAll(kHkeyCurrentUser, "K", 0).data, "");
+    registry_.ThrowOn(RegCall::QueryValueEx, RuntimeError(9, "Subscript out of range"));
+    EXPECT_TRUE(Reg().ReadRegistryByte(kHkeyCurrentUser, "K", "v").empty());
+    EXPECT_EQ(dialogs_.Shown().size(), 3u);
+    // TearDown checks that no handle is left open.
+}
+
+TEST_F(cRegistryTrapTest, OtherExceptionsAreReportedAsGenericErrors) {
+    registry_.InjectFault(RegCall::OpenKey,
+                          []() -> std::optional<long> { throw std::bad_alloc(); });
+    Reg().ReadRegistry(kHkeyCurrentUser, "K", "v");
+    registry_.InjectFault(RegCall::OpenKey,
+                          []() -> std::optional<long> { throw std::logic_error("broken"); });
+    Reg().ReadRegistry(kHkeyCurrentUser, "K", "v");
+    registry_.InjectFault(RegCall::OpenKey, []() -> std::optional<long> { throw 42; });
+    Reg().ReadRegistry(kHkeyCurrentUser, "K", "v");
+    ASSERT_EQ(dialogs_.Shown().size(), 3u);
+    EXPECT_EQ(dialogs_.Shown()[0].text, Report(7, "Out of memory"));
+    EXPECT_EQ(dialogs_.Shown()[1].text, Report(51, "broken"));
+    EXPECT_EQ(dialogs_.Shown()[2].text, Report(51, "Internal error"));
+}
+
+TEST_F(cRegistryTrapTest, GetAllKeysEndsWithNotFoundAfterAnErrorPartWay) {
+    for (const char* name : {"A", "B", "C", "D"}) Write(std::string("K\\") + name, "", "x");
+    int calls = 0;
+    registry_.InjectFault(RegCall::EnumKey, [&calls]() -> std::optional<long> {
+        if (++calls == 3) throw RuntimeError(5, "Invalid procedure call or argument");
+        return std::nullopt;
+    });
+    // The names read before the error, then the end mark; one report, no endless loop.
+    EXPECT_EQ(Reg().GetAllKeys(kHkeyCurrentUser, "K"),
+              (std::vector<std::string>{"A", "B", kNotFound}));
+    EXPECT_EQ(dialogs_.Shown().size(), 1u);
+}
+
+TEST_F(cRegistryTrapTest, GetAllKeysStopsWhenEnumerationKeepsFailing) {
+    Write("K\\A", "", "x");
+    registry_.FailWith(RegCall::EnumKey, kErrorAccessDenied);
+    EXPECT_EQ(Reg().GetAllKeys(kHkeyCurrentUser, "K"), std::vector<std::string>{kNotFound});
+    EXPECT_TRUE(dialogs_.Shown().empty());
+}
+
+TEST_F(cRegistryTrapTest, GetAllKeysOpensTheKeyOncePerSubkeyAndOnceMore) {
+    for (const char* name : {"A", "B", "C"}) Write(std::string("K\\") + name, "", "x");
+    const std::size_t before = registry_.Calls(RegCall::OpenKey);
+    EXPECT_EQ(Reg().GetAllKeys(kHkeyCurrentUser, "K").size(), 4u);
+    EXPECT_EQ(registry_.Calls(RegCall::OpenKey) - before, 4u);
+}
+
+TEST_F(cRegistryTrapTest, FailedInfoQueryGivesNothingAndClosesTheKey) {
+    Write("K", "v", "x");
+    registry_.FailWith(RegCall::QueryInfoKey, kErrorAccessDenied);
+    EXPECT_FALSE(Reg().GetAllValues(kHkeyCurrentUser, "K").has_value());
+    EXPECT_FALSE(Reg().GetValues(kHkeyCurrentUser, "K").has_value());
+    EXPECT_TRUE(dialogs_.Shown().empty());
+}
+
+TEST_F(cRegistryTrapTest, WriteRegistryHasNoTrap) {
+    registry_.ThrowOn(RegCall::SetValueEx, RuntimeError(70, "Permission denied"));
+    EXPECT_THROW(Write("K", "v", "x"), RuntimeError);
+    EXPECT_TRUE(dialogs_.Shown().empty());
+    // Failure codes of the calls are not reported either.
+    registry_.ClearFaults();
+    registry_.FailWith(RegCall::CreateKey, kErrorAccessDenied);
+    EXPECT_NO_THROW(Write("K", "v", "x"));
+}
+
+TEST_F(cRegistryTrapTest, WithoutARegistryEveryTrappedOperationReportsError91) {
+    platform_.registry = nullptr;
+    EXPECT_EQ(Reg().ReadRegistry(kHkeyCurrentUser, "K", "v"), "");
+    ASSERT_EQ(dialogs_.Shown().size(), 1u);
+    EXPECT_EQ(dialogs_.Shown()[0].text,
+              Report(91, "Object variable or With block variable not set"));
+    EXPECT_THROW(Write("K", "v", "x"), RuntimeError);
+}
+
+TEST_F(cRegistryTrapTest, TheReportNeedsNoDialogsShellOrProductToSurvive) {
+    platform_.dialogs = nullptr;
+    platform_.shell = nullptr;
+    platform_.product = nullptr;
+    registry_.ThrowOn(RegCall::OpenKey, RuntimeError(3, "Boom"));
+    EXPECT_EQ(Reg().ReadRegistry(kHkeyCurrentUser, "K", "v"), "");
+}
+
+// --- Number conversion of WriteRegistry kind 4 ------------------------------------------------
+
+struct NumberCase {
+    RegValue value;
+    long error;  // 0: converts to `stored`
+    std::string stored;
+};
+
+class cRegistryNumberTest : public cRegistryTrapTest,
+                            public ::testing::WithParamInterface<NumberCase> {};
+
+TEST_P(cRegistryNumberTest, ConvertsOrRaises) {
+    const NumberCase& c = GetParam();
+    if (c.error == 0) {
+        Reg().WriteRegistry(kHkeyCurrentUser, "K", "n", 4, c.value);
+        EXPECT_EQ(Reg().ReadRegistry(kHkeyCurrentUser, "K", "n"), c.stored);
+        return;
+    }
+    try {
+        Reg().WriteRegistry(kHkeyCurrentUser, "K", "n", 4, c.value);
+        ADD_FAILURE() << "no error";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.Number(), c.error);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, cRegistryNumberTest,
+                         ::testing::Values(NumberCase{std::string("12"), 0, "00000012"},
+                                           NumberCase{std::string("\t+7 "), 0, "00000007"},
+                                           NumberCase{std::string("-2"), 0, "4294967294"},
+                                           NumberCase{std::string("&HFF"), 0, "00000255"},
+                                           NumberCase{std::string("&hffffffff"), 0, "4294967295"},
+                                           NumberCase{std::string("2.5"), 0, "00000002"},
+                                           NumberCase{std::string("3.5"), 0, "00000004"},
+                                           NumberCase{std::string("2.51"), 0, "00000003"},
+                                           NumberCase{std::int64_t{4294967295}, 0, "4294967295"},
+                                           NumberCase{std::int64_t{-2147483648LL}, 0, "2147483648"},
+                                           NumberCase{std::string(""), 13, ""},
+                                           NumberCase{std::string("  "), 13, ""},
+                                           NumberCase{std::string("1e3"), 13, ""},
+                                           NumberCase{std::string("."), 13, ""},
+                                           NumberCase{std::string("&H"), 13, ""},
+                                           NumberCase{std::string("&HFG"), 13, ""},
+                                           NumberCase{std::vector<std::uint8_t>{1, 2}, 13, ""},
+                                           NumberCase{std::string("4294967296"), 6, ""},
+                                           NumberCase{std::string("99999999999999999999"), 6, ""},
+                                           NumberCase{std::string("&H100000000"), 6, ""},
+                                           NumberCase{std::int64_t{-2147483649LL}, 6, ""}));
+
+TEST_F(cRegistryTrapTest, BinaryKindNeedsAByteArrayAndStoresNothingFromAnEmptyOne) {
+    EXPECT_THROW(Reg().WriteRegistry(kHkeyCurrentUser, "K", "b", 3, std::string("ab")),
+                 RuntimeError);
+    Reg().WriteRegistry(kHkeyCurrentUser, "K", "b", 3, std::vector<std::uint8_t>{});
+    EXPECT_EQ(Reg().ReadRegistry(kHkeyCurrentUser, "K", "b"), "");
+    Reg().WriteRegistry(kHkeyCurrentUser, "K", "t", 1, std::vector<std::uint8_t>{'h', 'i'});
+    EXPECT_EQ(Reg().ReadRegistry(kHkeyCurrentUser, "K", "t"), "hi");
+}
+
+TEST(IsNotFound, ComparesWithoutRegardToCase) {
+    EXPECT_TRUE(IsNotFound("Not Found"));
+    EXPECT_TRUE(IsNotFound("NOT FOUND"));
+    EXPECT_FALSE(IsNotFound("Not Found "));
+    EXPECT_FALSE(IsNotFound("NotFound"));
+    EXPECT_FALSE(IsNotFound(""));
+}
+
+}  // namespace velmora::test
