@@ -65,6 +65,8 @@ std::vector<std::string> InstalledThemeStore::StoredTitles() {
     return cRegistry(platform_).GetAllKeys(kHkeyLocalMachine, kThemeStoreRoot);
 }
 
-std::vector<std::string> InstalledThemeStore::ThemeList() { return ThemeListOrder(StoredTitles()); }
+std::vector<std::string> InstalledThemeStore::ThemeList() {
+    return ThemeListOrder(StoredTitles());
+}
 
 }  // namespace velmora

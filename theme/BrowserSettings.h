@@ -57,8 +57,7 @@ inline constexpr char kAlwaysUseMyFontFace[] = "Always Use My Font Face";
 inline constexpr char kAlwaysUseMyFontSize[] = "Always Use My Font Size";
 
 // Help menu link (HKEY_LOCAL_MACHINE) and Windows Update caption (HKEY_CURRENT_USER).
-inline constexpr char kHelpMenuUrlsKey[] =
-    "SOFTWARE\\Microsoft\\Internet Explorer\\Help_Menu_Urls";
+inline constexpr char kHelpMenuUrlsKey[] = "SOFTWARE\\Microsoft\\Internet Explorer\\Help_Menu_Urls";
 inline constexpr char kOnlineSupport[] = "Online_Support";
 inline constexpr char kPoliciesKey[] = "Software\\Policies\\Microsoft\\Internet Explorer";
 inline constexpr char kWindowsUpdateMenuText[] = "Windows Update Menu Text";
@@ -73,7 +72,8 @@ inline constexpr char kSoundActivatingDocument[] =
 inline constexpr char kSoundMailBeep[] = "AppEvents\\Schemes\\Apps\\.Default\\MailBeep\\.Current";
 inline constexpr char kSoundContactOnline[] =
     "AppEvents\\Schemes\\Apps\\MSNMSGR\\MSNMSGR_ContactOnline\\.Current";
-inline constexpr char kSoundNewAlert[] = "AppEvents\\Schemes\\Apps\\MSNMSGR\\MSNMSGR_NewAlert\\.Current";
+inline constexpr char kSoundNewAlert[] =
+    "AppEvents\\Schemes\\Apps\\MSNMSGR\\MSNMSGR_NewAlert\\.Current";
 inline constexpr char kSoundMessengerMail[] =
     "AppEvents\\Schemes\\Apps\\MSNMSGR\\MSNMSGR_NewMail\\.Current";
 inline constexpr char kSoundNewMessage[] =

@@ -73,10 +73,8 @@ void ThemeApplier::ThrobberFlags(const clsVelmora& theme) {
     // it, so the order matters.
     LayoutFlag(theme.WebThumper(), browser::kWebBrowserToolbarKey, browser::kLayoutValue, false);
     LayoutFlag(theme.TheaterThumper(), browser::kToolbarKey, browser::kTheaterLayoutValue, true);
-    LayoutFlag(theme.ShellThumper(), browser::kShellBrowserToolbarKey, browser::kLayoutValue,
-               true);
-    LayoutFlag(theme.ExplorerThumper(), browser::kExplorerToolbarKey, browser::kLayoutValue,
-               false);
+    LayoutFlag(theme.ShellThumper(), browser::kShellBrowserToolbarKey, browser::kLayoutValue, true);
+    LayoutFlag(theme.ExplorerThumper(), browser::kExplorerToolbarKey, browser::kLayoutValue, false);
 }
 
 void ThemeApplier::LayoutFlag(const std::string& thumper, const char* key, const char* valueName,

@@ -50,8 +50,7 @@ private:
     // "None" (any case) deletes the value, empty leaves it, anything else is written.
     void Picture(const std::string& property, const char* valueName);
     // Writes text as REG_SZ unless it is empty.
-    void TextIfGiven(RegRoot root, const char* key, const char* valueName,
-                     const std::string& text);
+    void TextIfGiven(RegRoot root, const char* key, const char* valueName, const std::string& text);
     // Shows the throbber in one layout unless thumper is "No"; see the .cpp.
     void LayoutFlag(const std::string& thumper, const char* key, const char* valueName,
                     bool fallBackToBrowserLayout);

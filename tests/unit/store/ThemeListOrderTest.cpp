@@ -19,8 +19,7 @@ TEST(ThemeListOrder, AStoredCurrentKeyTakesIndexZeroInItsOwnSpelling) {
     EXPECT_EQ(ThemeListOrder({"Aqua", ".current", "Ocean", "Not Found"}),
               (List{".current", "[None]", "Aqua", "Ocean"}));
     // Two such names (impossible in one key, but the list must still hold one entry 0).
-    EXPECT_EQ(ThemeListOrder({".CURRENT", ".current", "Not Found"}),
-              (List{".current", "[None]"}));
+    EXPECT_EQ(ThemeListOrder({".CURRENT", ".current", "Not Found"}), (List{".current", "[None]"}));
 }
 
 TEST(ThemeListOrder, TheNotFoundTextIsSkippedInAnyCaseAndPosition) {

@@ -1,0 +1,138 @@
+// Shared set-up of the apply tests: theme files in memory, the in-memory registry, and short
+// ways to seed and read browser settings.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/FileSystem.h"
+#include "platform/ProfileReader.h"
+#include "registry/cRegistry.h"
+#include "tests/support/FakeDialogs.h"
+#include "tests/support/FakeProductInfo.h"
+#include "tests/support/FakeShell.h"
+#include "tests/support/MemoryRegistry.h"
+#include "theme/SameText.h"
+#include "theme/clsVelmora.h"
+
+namespace velmora::test {
+
+// Theme files as key lists. The file reading rules have tests of their own; here a theme
+// file only has to hand its values to the load.
+class ThemeFilesDouble : public FileSystem, public ProfileReader {
+public:
+    using Keys = std::vector<std::pair<std::string, std::string>>;
+
+    void Add(const std::string& path, const Keys& keys) { files_[path] = keys; }
+
+    bool IsNormalFile(const std::string& path) const override { return files_.count(path) > 0; }
+    std::optional<std::string> ReadFile(const std::string&) const override { return {}; }
+
+    std::string ReadString(const std::string& section, const std::string& key,
+                           const std::string& defaultValue, std::size_t bufferSize,
+                           const std::string& path) override {
+        const auto file = files_.find(path);
+        if (file == files_.end() || !SameText(section, "Velmora")) return defaultValue;
+        for (const auto& [name, value] : file->second) {
+            if (SameText(name, key)) return value.substr(0, bufferSize - 1);
+        }
+        return defaultValue;
+    }
+
+private:
+    std::map<std::string, Keys> files_;
+};
+
+class ApplyFixture : public ::testing::Test {
+protected:
+    using Keys = ThemeFilesDouble::Keys;
+    static constexpr char kThemeFile[] = "C:\\Themes\\Blue\\blue.vlr";
+    static constexpr char kToolbar[] = "Software\\Microsoft\\Internet Explorer\\Toolbar";
+    static constexpr char kWebBrowser[] =
+        "Software\\Microsoft\\Internet Explorer\\Toolbar\\WebBrowser";
+    static constexpr char kShellBrowser[] =
+        "Software\\Microsoft\\Internet Explorer\\Toolbar\\ShellBrowser";
+    static constexpr char kExplorer[] = "Software\\Microsoft\\Internet Explorer\\Toolbar\\Explorer";
+    static constexpr char kMain[] = "Software\\Microsoft\\Internet Explorer\\Main";
+    static constexpr char kMark[] = "Software\\Tolvane\\Quenmark\\Velmoras\\.Current";
+
+    void TearDown() override {
+        // Every key the apply opened is closed again, and nothing tripped the error trap.
+        EXPECT_EQ(registry_.OpenHandles(), 0u);
+        EXPECT_TRUE(dialogs_.Shown().empty());
+    }
+
+    void WriteTheme(const Keys& keys, const std::string& path = kThemeFile) {
+        files_.Add(path, keys);
+    }
+    bool Apply(const std::string& path = kThemeFile) { return theme_.ApplyTheme(path); }
+
+    std::string Read(RegRoot root, const std::string& key, const std::string& name) {
+        return cRegistry(platform_).ReadRegistry(root, key, name);
+    }
+    std::string User(const std::string& key, const std::string& name) {
+        return Read(kHkeyCurrentUser, key, name);
+    }
+    std::string Machine(const std::string& key, const std::string& name) {
+        return Read(kHkeyLocalMachine, key, name);
+    }
+    void Seed(RegRoot root, const std::string& key, const std::string& name,
+              const std::string& text) {
+        cRegistry(platform_).WriteRegistry(root, key, name, 1, text);
+    }
+    // The subkey names of key as the registry spells them (the final "Not Found" dropped).
+    std::vector<std::string> Subkeys(RegRoot root, const std::string& key) {
+        std::vector<std::string> names = cRegistry(platform_).GetAllKeys(root, key);
+        names.pop_back();
+        return names;
+    }
+
+    // A toolbar layout of size bytes, each byte its own offset, except byte 16.
+    static std::vector<std::uint8_t> Layout(std::size_t size, std::uint8_t byte16) {
+        std::vector<std::uint8_t> bytes(size);
+        for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(i);
+        if (size > 16) bytes[16] = byte16;
+        return bytes;
+    }
+    void SeedLayout(const std::string& key, const std::string& name,
+                    const std::vector<std::uint8_t>& stored) {
+        // WriteRegistry leaves out the last element, the spare one ReadRegistryByte adds.
+        std::vector<std::uint8_t> withSpare = stored;
+        withSpare.push_back(0);
+        cRegistry(platform_).WriteRegistry(kHkeyCurrentUser, key, name, 3, withSpare);
+    }
+    // The stored bytes of a binary value; empty when it is missing.
+    std::vector<std::uint8_t> StoredLayout(const std::string& key, const std::string& name) {
+        std::vector<std::uint8_t> bytes =
+            cRegistry(platform_).ReadRegistryByte(kHkeyCurrentUser, key, name);
+        if (!bytes.empty()) bytes.pop_back();
+        return bytes;
+    }
+
+    std::size_t Writes() const { return registry_.Calls(RegCall::SetValueEx); }
+
+    MemoryRegistry registry_;
+    ThemeFilesDouble files_;
+    FakeDialogs dialogs_;
+    FakeShell shell_;
+    FakeProductInfo product_;
+    Platform platform_ = [this] {
+        Platform platform;
+        platform.registry = &registry_;
+        platform.files = &files_;
+        platform.profile = &files_;
+        platform.dialogs = &dialogs_;
+        platform.shell = &shell_;
+        platform.product = &product_;
+        return platform;
+    }();
+    clsVelmora theme_{platform_};
+};
+
+}  // namespace velmora::test
