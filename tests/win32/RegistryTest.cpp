@@ -1,0 +1,92 @@
+// The registry port's contract and cRegistry's suite on advapi32 under Wine, and the same on
+// the in-memory registry in the same process, so the model is checked against the real thing.
+// The predefined roots are redirected onto scratch keys for each test and restored after it.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/win32/Win32RegistryApi.h"
+#include "tests/support/RegistryApiContract.h"
+#include "tests/support/cRegistrySuite.h"
+
+namespace velmora::test {
+
+namespace {
+
+// Deletes a key and everything below it through a real handle.
+void DeleteTree(HKEY parent, const std::string& name) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(parent, name.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
+    char child[512];
+    while (RegEnumKeyA(key, 0, child, sizeof child) == ERROR_SUCCESS) DeleteTree(key, child);
+    RegCloseKey(key);
+    RegDeleteKeyA(parent, name.c_str());
+}
+
+// HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE point at two fresh, empty scratch keys while the
+// backend lives. The scratch keys live in the build folder's own Wine prefix.
+class Win32RegistryBackend : public RegistryBackend {
+public:
+    Win32RegistryBackend() {
+        const std::string name = "Software\\VelmoraRegistryTests\\" +
+                                 std::to_string(GetCurrentProcessId()) + "-" +
+                                 std::to_string(++counter_);
+        base_ = name;
+        EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, (name + "\\User").c_str(), &user_), 0);
+        EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, (name + "\\Machine").c_str(), &machine_), 0);
+        EXPECT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, user_), 0);
+        EXPECT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, machine_), 0);
+    }
+    ~Win32RegistryBackend() override {
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
+        RegCloseKey(user_);
+        RegCloseKey(machine_);
+        DeleteTree(HKEY_CURRENT_USER, base_);
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VelmoraRegistryTests");  // when empty
+    }
+    Win32RegistryBackend(const Win32RegistryBackend&) = delete;
+    Win32RegistryBackend& operator=(const Win32RegistryBackend&) = delete;
+
+    RegistryApi& Api() override { return api_; }
+
+private:
+    static inline int counter_ = 0;
+    win32::Win32RegistryApi api_;
+    std::string base_;
+    HKEY user_ = nullptr;
+    HKEY machine_ = nullptr;
+};
+
+RegistryBackendParam Advapi32Backend() {
+    return {"Advapi32", [] { return std::make_unique<Win32RegistryBackend>(); }};
+}
+
+const auto kBackendName = [](const auto& info) { return info.param.name; };
+
+}  // namespace
+
+INSTANTIATE_TEST_SUITE_P(Win, RegistryApiContract,
+                         ::testing::Values(Advapi32Backend(), MemoryBackend()), kBackendName);
+INSTANTIATE_TEST_SUITE_P(Win, cRegistrySuite, ::testing::Values(Advapi32Backend()), kBackendName);
+
+TEST(Win32RegistryIsolation, TheRootsAreRestoredAndTheScratchKeysRemoved) {
+    {
+        Win32RegistryBackend backend;
+        RegHandle key = 0;
+        ASSERT_EQ(backend.Api().CreateKey(kHkeyLocalMachine, "Software\\Scratch", &key), 0);
+        backend.Api().CloseKey(key);
+    }
+    HKEY real = nullptr;
+    EXPECT_EQ(RegOpenKeyA(HKEY_LOCAL_MACHINE, "Software\\Scratch", &real), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(RegOpenKeyA(HKEY_CURRENT_USER, "Software\\VelmoraRegistryTests", &real),
+              ERROR_FILE_NOT_FOUND);
+    // The prefix's own machine keys are there again.
+    ASSERT_EQ(RegOpenKeyA(HKEY_LOCAL_MACHINE, "Software\\Microsoft", &real), ERROR_SUCCESS);
+    RegCloseKey(real);
+}
+
+}  // namespace velmora::test
