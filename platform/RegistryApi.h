@@ -93,9 +93,8 @@ public:
     // does not fit gives kErrorMoreData with *type and *dataSize set and the name untouched;
     // a name that does not fit gives kErrorMoreData with the data copied, the name cut to
     // the buffer and *nameSize unchanged.
-    virtual long EnumValue(RegHandle key, std::uint32_t index, char* name,
-                           std::uint32_t* nameSize, std::uint32_t* type, std::uint8_t* data,
-                           std::uint32_t* dataSize) = 0;
+    virtual long EnumValue(RegHandle key, std::uint32_t index, char* name, std::uint32_t* nameSize,
+                           std::uint32_t* type, std::uint8_t* data, std::uint32_t* dataSize) = 0;
     virtual long QueryInfoKey(RegHandle key, RegKeyInfo* info) = 0;
 
     virtual long FlushKey(RegHandle key) = 0;
