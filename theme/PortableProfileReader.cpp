@@ -66,14 +66,12 @@ std::string PortableProfileReader::ReadString(const std::string& section, const 
     while (fallback.size() > 1 && fallback.back() == u' ') fallback.pop_back();
 
     std::u16string_view source = fallback;
-    const std::u16string keyName = AnsiToWide(UpToNul(key));
-    std::optional<std::u16string_view> found;
-    if (!keyName.empty()) {
-        if (const ProfileDocument* document = Load(path)) {
-            found = document->Find(Trimmed(AnsiToWide(UpToNul(section))), Trimmed(keyName));
-        }
+    if (const ProfileDocument* document = Load(path)) {
+        // An empty key name is a name like any other: it finds a line such as "=5".
+        const std::optional<std::u16string_view> found = document->Find(
+            Trimmed(AnsiToWide(UpToNul(section))), Trimmed(AnsiToWide(UpToNul(key))));
+        if (found) source = *found;
     }
-    if (found) source = *found;
     return WideToAnsi(CopyEntry(source, bufferSize));
 }
 

@@ -88,7 +88,9 @@ std::vector<ProfileReaderCase> MakeCases() {
         C("a comment-like line is a key", "[Velmora]\n;Title=A\n", ";Title", "A"),
         C("first = splits", "[Velmora]\nTitle==6\n", "Title", "=6"),
         C("empty name found by a blank key", "[Velmora]\n=5\n", " ", "5"),
-        C("empty key gives the default", "[Velmora]\n=5\n", "", "dflt", "Velmora", "dflt"),
+        C("empty key finds the empty name", "[Velmora]\n=5\n", "", "5", "Velmora", "dflt"),
+        C("empty key without an empty name", "[Velmora]\nTitle=5\n", "", "dflt", "Velmora",
+          "dflt"),
 
         // NUL characters.
         C("NUL ends a value", "[Velmora]\nTitle=ab\0cd\n"s, "Title", "ab"),

@@ -175,4 +175,20 @@ std::string ThemeFileGenerator::Next() {
     return Encode(text);
 }
 
+std::string ThemeFileGenerator::NextSoup() {
+    static const char* const kTokens[] = {
+        "[", "]", "=", "\"", "'", " ", "\t", "\v", "\x1a", "\r", "\n", "\r\n", "Velmora",
+        "velmora", "Title", "TITLE", "x", "\xa0", "\xff", "%InstallDir%", ";", "\xc3", "\xa9"};
+    constexpr std::uint32_t kCount = sizeof(kTokens) / sizeof(kTokens[0]);
+    std::string text;
+    const std::uint32_t pick = Below(100);
+    if (pick < 5) text = "\xEF\xBB\xBF";
+    const std::uint32_t tokens = Below(40);
+    for (std::uint32_t i = 0; i < tokens; ++i) {
+        if (Chance(4)) text += '\0';
+        else text += kTokens[Below(kCount)];
+    }
+    return text;
+}
+
 }  // namespace velmora::test

@@ -19,6 +19,10 @@ public:
     // The next theme file's bytes.
     std::string Next();
 
+    // A short file strung together from the characters the reading rules turn on ("[", "]",
+    // "=", quotes, blanks, line ends, NUL, byte-order marks) and a few names.
+    std::string NextSoup();
+
     // Key names worth asking a reader for besides the 48 theme keys: blanks, other case,
     // names that only look like keys.
     static std::vector<std::string> OddKeyNames();

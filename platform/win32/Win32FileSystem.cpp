@@ -1,0 +1,83 @@
+// The file port on kernel32's ANSI file functions.
+#include "platform/win32/Win32FileSystem.h"
+
+#include <windows.h>
+
+#include <new>
+
+namespace velmora::win32 {
+
+namespace {
+
+class FindHandle {
+public:
+    explicit FindHandle(HANDLE handle) : handle_(handle) {}
+    ~FindHandle() {
+        if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
+    }
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() {
+        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+// Larger files are not read: no text file of the program comes near this, and the whole
+// file is held in memory.
+constexpr LONGLONG kLargestFile = 256LL * 1024 * 1024;
+
+}  // namespace
+
+bool Win32FileSystem::IsNormalFile(const std::string& path) const {
+    // Wildcards would let the listing find some other file.
+    if (path.empty() || path.find_first_of("*?") != std::string::npos) return false;
+    WIN32_FIND_DATAA found;
+    FindHandle find(FindFirstFileA(path.c_str(), &found));
+    if (!find.Valid()) return false;
+    constexpr DWORD notNormal =
+        FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    return (found.dwFileAttributes & notNormal) == 0;
+}
+
+std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) const {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) return std::nullopt;
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > kLargestFile) return std::nullopt;
+    try {
+        std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            DWORD read = 0;
+            if (!::ReadFile(file.Get(), &bytes[done], static_cast<DWORD>(bytes.size() - done),
+                            &read, nullptr)) {
+                return std::nullopt;
+            }
+            if (read == 0) break;  // the file shrank meanwhile
+            done += read;
+        }
+        bytes.resize(done);
+        return bytes;
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace velmora::win32

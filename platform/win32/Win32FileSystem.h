@@ -1,0 +1,15 @@
+// The file port on kernel32's ANSI file functions.
+#pragma once
+
+#include "platform/FileSystem.h"
+
+namespace velmora::win32 {
+
+class Win32FileSystem : public FileSystem {
+public:
+    // A directory listing (FindFirstFileA) of the path, judged by the attributes it reports.
+    bool IsNormalFile(const std::string& path) const override;
+    std::optional<std::string> ReadFile(const std::string& path) const override;
+};
+
+}  // namespace velmora::win32
