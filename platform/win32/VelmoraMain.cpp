@@ -1,6 +1,50 @@
 // Entry point of Velmora.exe: builds the Windows ports and hands over to the start-up.
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+#include "app/StartUp.h"
+#include "platform/Platform.h"
+#include "platform/win32/Win32Browsers.h"
+#include "platform/win32/Win32Dialogs.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32ProductInfo.h"
+#include "platform/win32/Win32ProfileReader.h"
+#include "platform/win32/Win32RegistryApi.h"
+#include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32SingleInstance.h"
+#include "platform/win32/Win32Windowing.h"
+
+namespace {
+
+// Held for the program's whole run: a second start finds it taken.
+constexpr char kInstanceName[] = "Tolvane.Velmora.Instance";
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+    using namespace velmora;
+    const win32::Win32SingleInstance instance(kInstanceName);
+
+    win32::Win32RegistryApi registry;
+    win32::Win32ProfileReader profile;
+    win32::Win32FileSystem files;
+    win32::Win32Dialogs dialogs;
+    win32::Win32Shell shell;
+    win32::Win32Browsers browsers;
+    win32::Win32Windowing windowing;
+    win32::Win32ProductInfo product;
+
+    Platform platform;
+    platform.registry = &registry;
+    platform.profile = &profile;
+    platform.files = &files;
+    platform.dialogs = &dialogs;
+    platform.shell = &shell;
+    platform.browsers = &browsers;
+    platform.windowing = &windowing;
+    platform.product = &product;
+
+    // Until the main window exists, a start without a file action simply ends.
+    StartUp(platform, nullptr)
+        .Run(instance.AnotherInstanceRunning(), commandLine ? commandLine : "");
     return 0;
 }

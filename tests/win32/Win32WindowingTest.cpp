@@ -37,10 +37,10 @@ TEST_F(Win32WindowingTest, EnablesAndShowsByHandle) {
     EXPECT_FALSE(IsWindowEnabled(frame));
     windowing.EnableWindow(Handle(frame), true);
     EXPECT_TRUE(IsWindowEnabled(frame));
-    windowing.ShowWindow(Handle(frame), kSwHide);
-    EXPECT_FALSE(IsWindowVisible(frame));
     windowing.ShowWindow(Handle(frame), kSwShowNormal);
     EXPECT_TRUE(IsWindowVisible(frame));
+    windowing.ShowWindow(Handle(frame), kSwHide);
+    EXPECT_FALSE(IsWindowVisible(frame));
 }
 
 TEST_F(Win32WindowingTest, TheTopmostBandIsJoinedAndLeftInPlace) {
@@ -56,6 +56,7 @@ TEST_F(Win32WindowingTest, TheTopmostBandIsJoinedAndLeftInPlace) {
 }
 
 TEST_F(Win32WindowingTest, SelectAllTextSelectsTheFocusedEditBox) {
+    ShowWindow(frame, SW_SHOWNORMAL);
     SetForegroundWindow(frame);
     SetFocus(edit);
     ASSERT_EQ(windowing.FocusedControl(), Handle(edit));

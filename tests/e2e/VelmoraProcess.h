@@ -1,0 +1,55 @@
+// Runs the real Velmora.exe and acts on its message boxes as a user would.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace velmora::e2e {
+
+// What a user sees of one message box.
+struct SeenBox {
+    HWND window = nullptr;
+    std::string title;
+    std::string text;
+    bool hasYes = false;
+    bool hasNo = false;
+    bool hasOk = false;
+    bool systemModal = false;  // system-modal boxes sit in the topmost band
+    bool questionIcon = false;
+    bool criticalIcon = false;
+};
+
+class VelmoraProcess {
+public:
+    // The program built beside the tests.
+    static std::string ProgramPath();
+
+    // Starts the program with the given argument text (exactly as a shell passes it).
+    explicit VelmoraProcess(const std::string& argumentText);
+    // A process still running at the end is ended, so that it cannot hold the
+    // single-instance name for the next test.
+    ~VelmoraProcess();
+    VelmoraProcess(const VelmoraProcess&) = delete;
+    VelmoraProcess& operator=(const VelmoraProcess&) = delete;
+
+    bool Started() const { return process_ != nullptr; }
+
+    // Waits for a message box of this process; an empty SeenBox when none shows in time.
+    SeenBox WaitForBox(DWORD timeoutMs = 30000);
+    // True when the process shows no message box within the time.
+    bool ShowsNoBoxWithin(DWORD timeoutMs);
+    // Presses a button (IDYES, IDNO, IDOK) and waits until the box has gone.
+    bool Press(const SeenBox& box, int buttonId);
+    // Waits for the process to end; true when it did in time.
+    bool WaitForExit(DWORD timeoutMs = 30000);
+    bool HasExited() const;
+
+private:
+    HWND FindOwnBox() const;
+
+    HANDLE process_ = nullptr;
+    DWORD processId_ = 0;
+};
+
+}  // namespace velmora::e2e
