@@ -209,6 +209,29 @@ TEST_F(FlintorHosting, TheControlsWindowIsOneCellWhateverTheContainerOffers) {
     EXPECT_LT(extent.cx, 1000);
 }
 
+TEST_F(FlintorHosting, AClickOnTheControlRaisesClick) {
+    AtlHostWindow host(200, 100);
+    ASSERT_TRUE(host.Ready());
+    ComPtr<IDispatch> control = host.AddControl(10, 10, 80, 80);
+    ASSERT_TRUE(control);
+    auto* sink = new EventSink();
+    {
+        EventConnection connection(control.Get(), sink);
+        HWND window = ControlWindow(control.Get());
+        ASSERT_NE(window, nullptr);
+        SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        EXPECT_EQ(sink->Count(FLINTOR_DISPID_CLICK), 1);
+        // Released outside the control: no click.
+        SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(300, 5));
+        EXPECT_EQ(sink->Count(FLINTOR_DISPID_CLICK), 1);
+        EXPECT_EQ(sink->Count(FLINTOR_DISPID_FRAMECHANGE), 0);
+    }
+    control.Reset();
+    sink->Release();
+}
+
 // Shows two hosted controls, one playing the built-in strip and one holding the sample
 // strip behind a border, checks the pixels drawn, and saves the screen's picture of them to
 // flintor-screenshot.bmp in the build folder.

@@ -179,6 +179,72 @@ TEST_F(FlintorPersistence, ADamagedStreamIsRefused) {
     }
 }
 
+namespace {
+
+// Records the property change notifications a container receives.
+class ChangeSink final : public IPropertyNotifySink {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IPropertyNotifySink)) {
+            *out = static_cast<IPropertyNotifySink*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references_;
+        if (left == 0) delete this;
+        return left;
+    }
+    HRESULT STDMETHODCALLTYPE OnChanged(DISPID id) override {
+        changed.push_back(id);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE OnRequestEdit(DISPID) override { return S_OK; }
+
+    std::vector<DISPID> changed;
+
+private:
+    ULONG references_ = 1;
+};
+
+}  // namespace
+
+TEST_F(FlintorPersistence, EveryPropertyWriteTellsTheContainerItChanged) {
+    ComPtr<IDispatch> control = Fresh();
+    ComPtr<IPersistStreamInit> persist = control.As<IPersistStreamInit>(IID_IPersistStreamInit);
+    ASSERT_EQ(persist->InitNew(), S_OK);
+    ComPtr<IStream> stream;
+    ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, stream.Put()), S_OK);
+    ASSERT_EQ(persist->Save(stream.Get(), TRUE), S_OK);
+    EXPECT_EQ(persist->IsDirty(), S_FALSE);
+
+    ComPtr<IConnectionPointContainer> container =
+        control.As<IConnectionPointContainer>(IID_IConnectionPointContainer);
+    ComPtr<IConnectionPoint> point;
+    ASSERT_EQ(container->FindConnectionPoint(IID_IPropertyNotifySink, point.Put()), S_OK);
+    auto* sink = new ChangeSink();
+    DWORD cookie = 0;
+    ASSERT_EQ(point->Advise(sink, &cookie), S_OK);
+    ASSERT_EQ(PutLong(control.Get(), FLINTOR_DISPID_INTERVAL, 70).hr, S_OK);
+    ASSERT_EQ(PutLong(control.Get(), FLINTOR_DISPID_BACKSTYLE, 0).hr, S_OK);
+    ComPtr<IPictureDisp> strip = MakeStrip(44, 22, 2);
+    ASSERT_EQ(PutPicture(control.Get(), FLINTOR_DISPID_ANIPICTURE, strip.Get()).hr, S_OK);
+    EXPECT_EQ(sink->changed, (std::vector<DISPID>{FLINTOR_DISPID_INTERVAL, FLINTOR_DISPID_BACKSTYLE,
+                                                  FLINTOR_DISPID_ANIPICTURE}));
+    EXPECT_EQ(persist->IsDirty(), S_OK);
+    // Play and Pause change no property.
+    CallMethod(control.Get(), FLINTOR_DISPID_PLAY);
+    CallMethod(control.Get(), FLINTOR_DISPID_PAUSE);
+    EXPECT_EQ(sink->changed.size(), 3u);
+    ASSERT_EQ(point->Unadvise(cookie), S_OK);
+    EXPECT_EQ(point->Unadvise(cookie), CONNECT_E_NOCONNECTION);
+    sink->Release();
+}
+
 TEST_F(FlintorPersistence, InADesignerTheLockIsReadableAndUnlockingPlays) {
     ComPtr<IDispatch> control = Fresh();
     auto* site = new AmbientSite(/*userMode=*/false);
