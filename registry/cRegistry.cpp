@@ -2,7 +2,6 @@
 #include "registry/cRegistry.h"
 
 #include <algorithm>
-#include <cmath>
 #include <exception>
 #include <new>
 
@@ -71,10 +70,9 @@ std::string TextOf(const std::uint8_t* data, std::uint32_t count) {
 
 // The 32-bit pattern of a number for a DWORD: from -2147483648 up to 4294967295 (the
 // unsigned reading of the same bits); anything else does not fit.
-std::uint32_t DwordBits(long double number) {
-    if (number < -2147483648.0L || number > 4294967295.0L) Overflow();
-    const auto whole = static_cast<std::int64_t>(number);
-    return static_cast<std::uint32_t>(whole);
+std::uint32_t DwordBits(std::int64_t number) {
+    if (number < -2147483648LL || number > 4294967295LL) Overflow();
+    return static_cast<std::uint32_t>(number);
 }
 
 // A number written as text: blanks around it, an optional sign, decimal digits with an
@@ -84,54 +82,52 @@ std::uint32_t DwordFromText(const std::string& text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string::npos) TypeMismatch();
     const std::size_t last = text.find_last_not_of(" \t");
-    std::string digits = text.substr(first, last - first + 1);
+    const std::string digits = text.substr(first, last - first + 1);
+    constexpr std::int64_t kTooBig = 0x100000000LL;
 
     if (digits.size() > 2 && digits[0] == '&' && LowerAscii(digits[1]) == 'h') {
-        if (digits.size() > 10) Overflow();
-        std::uint32_t value = 0;
+        std::int64_t value = 0;
         for (std::size_t i = 2; i < digits.size(); ++i) {
             const char c = LowerAscii(digits[i]);
-            int nibble;
-            if (c >= '0' && c <= '9') {
-                nibble = c - '0';
-            } else if (c >= 'a' && c <= 'f') {
-                nibble = c - 'a' + 10;
-            } else {
-                TypeMismatch();
-            }
-            value = (value << 4) | std::uint32_t(nibble);
+            const bool decimal = c >= '0' && c <= '9';
+            if (!decimal && !(c >= 'a' && c <= 'f')) TypeMismatch();
+            value = value * 16 + (decimal ? c - '0' : c - 'a' + 10);
+            if (value >= kTooBig) Overflow();
         }
-        return value;
+        return static_cast<std::uint32_t>(value);
     }
 
-    bool negative = false;
     std::size_t at = 0;
-    if (digits[at] == '+' || digits[at] == '-') negative = digits[at++] == '-';
-    long double whole = 0;
-    bool anyDigit = false;
-    while (at < digits.size() && digits[at] >= '0' && digits[at] <= '9') {
-        whole = whole * 10 + (digits[at++] - '0');
-        anyDigit = true;
-        if (whole > 1e12L) Overflow();
+    const bool negative = digits[at] == '-';
+    if (digits[at] == '+' || digits[at] == '-') ++at;
+    const std::size_t wholeStart = at;
+    std::int64_t whole = 0;
+    for (; at < digits.size() && digits[at] >= '0' && digits[at] <= '9'; ++at) {
+        whole = whole * 10 + (digits[at] - '0');
+        if (whole >= kTooBig) Overflow();
     }
-    long double fraction = 0;
+    bool anyDigit = at > wholeStart;
+    std::string fraction;
     if (at < digits.size() && digits[at] == '.') {
-        long double scale = 0.1L;
-        for (++at; at < digits.size() && digits[at] >= '0' && digits[at] <= '9'; ++at) {
-            fraction += (digits[at] - '0') * scale;
-            scale /= 10;
-            anyDigit = true;
-        }
+        const std::size_t fractionStart = ++at;
+        while (at < digits.size() && digits[at] >= '0' && digits[at] <= '9') ++at;
+        fraction = digits.substr(fractionStart, at - fractionStart);
+        anyDigit = anyDigit || !fraction.empty();
     }
     if (!anyDigit || at != digits.size()) TypeMismatch();
-    if (fraction > 0.5L || (fraction == 0.5L && std::fmod(whole, 2.0L) != 0)) whole += 1;
+    // Compared digit by digit, so that no binary fraction blurs an exact half.
+    if (!fraction.empty()) {
+        const bool aboveHalf =
+            fraction[0] > '5' ||
+            (fraction[0] == '5' && fraction.find_first_not_of('0', 1) != std::string::npos);
+        const bool half = fraction[0] == '5' && !aboveHalf;
+        if (aboveHalf || (half && whole % 2 != 0)) ++whole;
+    }
     return DwordBits(negative ? -whole : whole);
 }
 
 std::uint32_t DwordFromValue(const RegValue& value) {
-    if (const auto* number = std::get_if<std::int64_t>(&value)) {
-        return DwordBits(static_cast<long double>(*number));
-    }
+    if (const auto* number = std::get_if<std::int64_t>(&value)) return DwordBits(*number);
     if (const auto* text = std::get_if<std::string>(&value)) return DwordFromText(*text);
     TypeMismatch();
 }
@@ -150,7 +146,7 @@ long EnumValueInto(RegistryApi& api, RegHandle key, std::uint32_t index, std::ve
                    std::uint32_t* nameLength, std::uint32_t* kind, std::vector<std::uint8_t>* data,
                    std::uint32_t* count) {
     long rc = kErrorMoreData;
-    for (int attempt = 0; attempt < 8 && rc == kErrorMoreData; ++attempt) {
+    for (int attempt = 0; attempt < 4 && rc == kErrorMoreData; ++attempt) {
         *nameLength = static_cast<std::uint32_t>(name.size());
         if (data) *count = static_cast<std::uint32_t>(data->size());
         rc = api.EnumValue(key, index, name.data(), nameLength, kind, data ? data->data() : nullptr,
@@ -159,7 +155,7 @@ long EnumValueInto(RegistryApi& api, RegHandle key, std::uint32_t index, std::ve
         if (data && *count > data->size()) {
             data->resize(std::size_t(*count) + 1);
         } else if (name.size() < kMaxNameBuffer) {
-            name.resize(std::min(name.size() * 2, kMaxNameBuffer));
+            name.resize(kMaxNameBuffer);  // the system does not say how long the name is
         } else {
             break;
         }
@@ -188,10 +184,9 @@ RegistryApi& cRegistry::Api() const {
     return *platform_.registry;
 }
 
-bool cRegistry::Trap(const std::function<void()>& body) const {
+void cRegistry::Trap(const std::function<void()>& body) const {
     try {
         body();
-        return true;
     } catch (const RuntimeError& error) {
         Report(error.Number(), error.Description());
     } catch (const std::bad_alloc&) {
@@ -201,7 +196,6 @@ bool cRegistry::Trap(const std::function<void()>& body) const {
     } catch (...) {
         Report(51, "Internal error");
     }
-    return false;
 }
 
 void cRegistry::Report(long number, const std::string& description) const {

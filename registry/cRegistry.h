@@ -53,9 +53,9 @@ public:
 
 private:
     RegistryApi& Api() const;
-    // Runs body under the error trap: a run-time error is reported to the user and the event
-    // log, and false returned.
-    bool Trap(const std::function<void()>& body) const;
+    // Runs body under the error trap: a run-time error ends it and is reported to the user
+    // and the event log.
+    void Trap(const std::function<void()>& body) const;
     void Report(long number, const std::string& description) const;
     // Opens Section, names its subkey at idx, closes it; returns the enumeration's code.
     long EnumSubkey(RegRoot Group, const std::string& Section, long idx, std::string* name);
