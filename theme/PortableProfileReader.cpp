@@ -11,7 +11,9 @@ namespace velmora {
 namespace {
 
 // The platform's texts are NUL-terminated: whatever follows a NUL is not seen.
-std::string_view UpToNul(const std::string& text) { return std::string_view(text.c_str()); }
+std::string_view UpToNul(const std::string& text) {
+    return std::string_view(text.c_str());
+}
 
 std::u16string Trimmed(std::u16string text) {
     std::size_t begin = 0;
@@ -28,8 +30,7 @@ std::u16string Trimmed(std::u16string text) {
 // the buffer loses one more character.
 std::u16string CopyEntry(std::u16string_view value, std::size_t size) {
     bool quoted = false;
-    if (value.size() >= 2 && (value[0] == u'\'' || value[0] == u'"') &&
-        value.back() == value[0]) {
+    if (value.size() >= 2 && (value[0] == u'\'' || value[0] == u'"') && value.back() == value[0]) {
         quoted = true;
         value.remove_prefix(1);
     }

@@ -7,7 +7,9 @@ namespace velmora {
 
 namespace {
 
-char16_t AsciiLower(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; }
+char16_t AsciiLower(char16_t c) {
+    return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
+}
 
 bool NamesEqual(std::u16string_view a, std::u16string_view b) {
     if (a.size() != b.size()) return false;
@@ -17,7 +19,9 @@ bool NamesEqual(std::u16string_view a, std::u16string_view b) {
     return true;
 }
 
-bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
+bool IsLineBreak(char16_t c) {
+    return c == u'\r' || c == u'\n';
+}
 
 }  // namespace
 
@@ -25,15 +29,17 @@ bool ProfileDocument::IsBlank(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f' || c == 0x1A;
 }
 
-ProfileDocument::ProfileDocument(std::string_view bytes) : text_(Decode(bytes)) { Parse(); }
+ProfileDocument::ProfileDocument(std::string_view bytes) : text_(Decode(bytes)) {
+    Parse();
+}
 
 std::u16string ProfileDocument::Decode(std::string_view bytes) {
     const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
     if (bytes.size() >= 3 && byteAt(0) == 0xEF && byteAt(1) == 0xBB && byteAt(2) == 0xBF) {
         return Utf8ToWide(bytes.substr(3));
     }
-    if (bytes.size() >= 2 && ((byteAt(0) == 0xFF && byteAt(1) == 0xFE) ||
-                              (byteAt(0) == 0xFE && byteAt(1) == 0xFF))) {
+    if (bytes.size() >= 2 &&
+        ((byteAt(0) == 0xFF && byteAt(1) == 0xFE) || (byteAt(0) == 0xFE && byteAt(1) == 0xFF))) {
         const bool littleEndian = byteAt(0) == 0xFF;
         std::u16string wide;
         wide.reserve(bytes.size() / 2);

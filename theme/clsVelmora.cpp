@@ -13,7 +13,9 @@ namespace velmora {
 
 namespace {
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool MatchesAt(const std::string& text, std::size_t at, const char* word, std::size_t length) {
     if (text.size() - at < length) return false;

@@ -22,12 +22,15 @@ void MemoryFileSystem::AddFolder(const std::string& path) {
     entries_[Normalised(path)] = Entry{std::string(), kFolder};
 }
 
-void MemoryFileSystem::Remove(const std::string& path) { entries_.erase(Normalised(path)); }
+void MemoryFileSystem::Remove(const std::string& path) {
+    entries_.erase(Normalised(path));
+}
 
 bool MemoryFileSystem::IsNormalFile(const std::string& path) const {
     if (path.empty() || path.find_first_of("*?") != std::string::npos) return false;
     const auto found = entries_.find(Normalised(path));
-    return found != entries_.end() && (found->second.attributes & (kFolder | kHidden | kSystem)) == 0;
+    return found != entries_.end() &&
+           (found->second.attributes & (kFolder | kHidden | kSystem)) == 0;
 }
 
 std::optional<std::string> MemoryFileSystem::ReadFile(const std::string& path) const {

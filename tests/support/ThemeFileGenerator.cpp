@@ -9,14 +9,30 @@ namespace velmora::test {
 namespace {
 
 const char* const kSectionHeaders[] = {
-    "[Velmora]", "[velmora]", "[VELMORA]", "[ Velmora ]", "[\tVelmora]", "[Velmora] ; theme",
-    "[Velmora", "[Velmora]]", "[Other]", "[]", "[Vel mora]", "[Velmora x]",
+    "[Velmora]", "[velmora]",  "[VELMORA]", "[ Velmora ]", "[\tVelmora]", "[Velmora] ; theme",
+    "[Velmora",  "[Velmora]]", "[Other]",   "[]",          "[Vel mora]",  "[Velmora x]",
 };
 
 const char* const kValueWords[] = {
-    "%InstallDir%\\back.bmp", "%installdir%", "%INSTALLDIR%\\a.wav", "%Install Dir%", "None",
-    "none", "No", "0", "1", "2", "http://example.com/", "C:\\Themes\\Blue\\x.bmp", "a=b",
-    "; not a comment", "[Velmora]", "caf\xe9", "\x80\x81\x9f", "\xa0nbsp\xa0", "Ocean",
+    "%InstallDir%\\back.bmp",
+    "%installdir%",
+    "%INSTALLDIR%\\a.wav",
+    "%Install Dir%",
+    "None",
+    "none",
+    "No",
+    "0",
+    "1",
+    "2",
+    "http://example.com/",
+    "C:\\Themes\\Blue\\x.bmp",
+    "a=b",
+    "; not a comment",
+    "[Velmora]",
+    "caf\xe9",
+    "\x80\x81\x9f",
+    "\xa0nbsp\xa0",
+    "Ocean",
     "%InstallDir%%InstallDir%",
 };
 
@@ -32,14 +48,18 @@ std::uint32_t ThemeFileGenerator::Random() {
     return static_cast<std::uint32_t>((z ^ (z >> 31)) >> 32);
 }
 
-std::uint32_t ThemeFileGenerator::Below(std::uint32_t bound) { return Random() % bound; }
+std::uint32_t ThemeFileGenerator::Below(std::uint32_t bound) {
+    return Random() % bound;
+}
 
-bool ThemeFileGenerator::Chance(std::uint32_t percent) { return Below(100) < percent; }
+bool ThemeFileGenerator::Chance(std::uint32_t percent) {
+    return Below(100) < percent;
+}
 
 std::vector<std::string> ThemeFileGenerator::OddKeyNames() {
-    return {"",           " ThemeTitle ", "themetitle", "THEMETITLE", "\tAuthor",
-            "NoSuchKey",  "[Velmora]",    ";Title",     "Title=x",    "Velmora",
-            "New Mail",   "NewMail",      "Localpage",  "k\xe9y",     "Other"};
+    return {"",          " ThemeTitle ", "themetitle", "THEMETITLE", "\tAuthor",
+            "NoSuchKey", "[Velmora]",    ";Title",     "Title=x",    "Velmora",
+            "New Mail",  "NewMail",      "Localpage",  "k\xe9y",     "Other"};
 }
 
 std::string ThemeFileGenerator::KeyName() {
@@ -56,8 +76,10 @@ std::string ThemeFileGenerator::KeyName() {
     // Letter case of names does not matter to the readers, so vary it.
     if (Chance(30)) {
         for (char& c : name) {
-            if (Chance(50) && c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-            else if (Chance(50) && c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+            if (Chance(50) && c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 32);
+            else if (Chance(50) && c >= 'A' && c <= 'Z')
+                c = static_cast<char>(c + 32);
         }
     }
     return name;
@@ -98,8 +120,10 @@ std::string ThemeFileGenerator::Value() {
     }
     if (Chance(20)) {
         const char quote = Chance(50) ? '"' : '\'';
-        if (Chance(80)) value = quote + value + quote;
-        else value = quote + value;  // unbalanced
+        if (Chance(80))
+            value = quote + value + quote;
+        else
+            value = quote + value;  // unbalanced
     }
     if (Chance(5)) value.insert(Below(static_cast<std::uint32_t>(value.size() + 1)), 1, '\0');
     return Blanks() + value + Blanks();
@@ -112,7 +136,7 @@ std::string ThemeFileGenerator::Line() {
         const char* header = kSectionHeaders[Below(sizeof(kSectionHeaders) / sizeof(char*))];
         // One header holds a NUL, which strlen would cut.
         return std::string(header) == "[Velmora" && Chance(50) ? std::string("[Velmora\0x]", 11)
-                                                                : std::string(header);
+                                                               : std::string(header);
     }
     if (pick < 17) return Blanks() + KeyName() + Blanks();  // no "="
     if (pick < 21) return (Chance(50) ? ";" : "#") + KeyName() + "=" + Value();
@@ -141,7 +165,8 @@ std::string ThemeFileGenerator::Encode(const std::string& ansi) {
             }
         }
         // Now and then a broken sequence in the middle.
-        if (Chance(30)) bytes.insert(3 + Below(static_cast<std::uint32_t>(bytes.size() - 2)), "\xE2\x82");
+        if (Chance(30))
+            bytes.insert(3 + Below(static_cast<std::uint32_t>(bytes.size() - 2)), "\xE2\x82");
         return bytes;
     }
     const bool little = pick < 97;
@@ -177,16 +202,19 @@ std::string ThemeFileGenerator::Next() {
 
 std::string ThemeFileGenerator::NextSoup() {
     static const char* const kTokens[] = {
-        "[", "]", "=", "\"", "'", " ", "\t", "\v", "\x1a", "\r", "\n", "\r\n", "Velmora",
-        "velmora", "Title", "TITLE", "x", "\xa0", "\xff", "%InstallDir%", ";", "\xc3", "\xa9"};
+        "[",    "]",    "=",    "\"",           "'",       " ",       "\t",    "\v",
+        "\x1a", "\r",   "\n",   "\r\n",         "Velmora", "velmora", "Title", "TITLE",
+        "x",    "\xa0", "\xff", "%InstallDir%", ";",       "\xc3",    "\xa9"};
     constexpr std::uint32_t kCount = sizeof(kTokens) / sizeof(kTokens[0]);
     std::string text;
     const std::uint32_t pick = Below(100);
     if (pick < 5) text = "\xEF\xBB\xBF";
     const std::uint32_t tokens = Below(40);
     for (std::uint32_t i = 0; i < tokens; ++i) {
-        if (Chance(4)) text += '\0';
-        else text += kTokens[Below(kCount)];
+        if (Chance(4))
+            text += '\0';
+        else
+            text += kTokens[Below(kCount)];
     }
     return text;
 }

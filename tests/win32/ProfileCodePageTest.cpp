@@ -20,7 +20,9 @@ std::u16string PlatformToWide(UINT codePage, const std::string& bytes) {
     return std::u16string(wide.begin(), wide.begin() + count);
 }
 
-TEST(ProfileCodePage, TheSystemsAnsiCodePageIsTheWesternOne) { EXPECT_EQ(GetACP(), 1252u); }
+TEST(ProfileCodePage, TheSystemsAnsiCodePageIsTheWesternOne) {
+    EXPECT_EQ(GetACP(), 1252u);
+}
 
 TEST(ProfileCodePage, EveryByteBecomesTheSameCharacter) {
     for (int byte = 0; byte < 256; ++byte) {
@@ -49,9 +51,8 @@ TEST(ProfileCodePage, EveryUtf16UnitBecomesTheSameByte) {
 TEST(ProfileCodePage, Utf8DecodesAsThePlatformDecodes) {
     // Every lead byte, followed by up to three bytes from each class a decoder tells apart,
     // both at the end of the text and followed by more text.
-    const unsigned char kClasses[] = {0x00, 0x41, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF,
-                                      0xC0, 0xC1, 0xC2, 0xDF, 0xE0, 0xED, 0xEF, 0xF0, 0xF4,
-                                      0xF5, 0xFF};
+    const unsigned char kClasses[] = {0x00, 0x41, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF, 0xC0,
+                                      0xC1, 0xC2, 0xDF, 0xE0, 0xED, 0xEF, 0xF0, 0xF4, 0xF5, 0xFF};
     int differences = 0;
     int compared = 0;
     std::vector<std::string> tails = {""};

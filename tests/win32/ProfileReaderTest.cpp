@@ -55,9 +55,8 @@ TEST_F(ProfileReaderTest, TheRealFunctionReadsEveryCaseAsMeasured) {
         EXPECT_EQ(Shown(real_.ReadString(c.section, c.key, c.defaultValue, c.bufferSize, path)),
                   Shown(c.expected))
             << c.what;
-        EXPECT_EQ(
-            Shown(portable_.ReadString(c.section, c.key, c.defaultValue, c.bufferSize, path)),
-            Shown(c.expected))
+        EXPECT_EQ(Shown(portable_.ReadString(c.section, c.key, c.defaultValue, c.bufferSize, path)),
+                  Shown(c.expected))
             << c.what << " (portable reader on a real file)";
     }
 }
@@ -89,10 +88,9 @@ TEST_F(ProfileReaderTest, BothReadersAgreeOnGeneratedThemeFiles) {
                 const std::string portable = portable_.ReadString(section, key, "", 255, path);
                 ++compared;
                 if (real != portable && ++differences <= 20) {
-                    ADD_FAILURE() << "file " << i << " [" << Shown(section) << "] "
-                                  << Shown(key) << ": real \"" << Shown(real)
-                                  << "\", portable \"" << Shown(portable) << "\"\n  file: "
-                                  << Shown(corpus[i]);
+                    ADD_FAILURE() << "file " << i << " [" << Shown(section) << "] " << Shown(key)
+                                  << ": real \"" << Shown(real) << "\", portable \""
+                                  << Shown(portable) << "\"\n  file: " << Shown(corpus[i]);
                 }
             }
         }

@@ -74,13 +74,13 @@ TEST_F(ThemeLoadRealFilesTest, BadFilesLoadByTheRules) {
         c = static_cast<char>(seed >> 24);
     }
     LoadBoth(folder_.Write("junk.vlr", junk));
-    const clsVelmora inJunk = LoadBoth(folder_.Write(
-        "injunk.vlr", junk + "\r\n[Velmora]\r\nThemeTitle=Junk\r\n" + junk));
+    const clsVelmora inJunk =
+        LoadBoth(folder_.Write("injunk.vlr", junk + "\r\n[Velmora]\r\nThemeTitle=Junk\r\n" + junk));
     EXPECT_EQ(inJunk.ThemeTitle(), "Junk");
 
-    const clsVelmora longLine = LoadBoth(folder_.Write(
-        "long.vlr", "[Velmora]\r\nDescription=" + std::string(100000, 'd') +
-                        "\r\nThemeTitle=Long\r\n"));
+    const clsVelmora longLine =
+        LoadBoth(folder_.Write("long.vlr", "[Velmora]\r\nDescription=" + std::string(100000, 'd') +
+                                               "\r\nThemeTitle=Long\r\n"));
     EXPECT_EQ(longLine.Description(), std::string(254, 'd'));
     EXPECT_EQ(longLine.ThemeTitle(), "Long");
 

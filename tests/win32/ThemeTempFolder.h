@@ -14,8 +14,8 @@ public:
         char temp[MAX_PATH + 1] = {};
         GetTempPathA(sizeof(temp), temp);
         static int made = 0;
-        path_ = std::string(temp) + "velmora-theme-" + std::to_string(GetCurrentProcessId()) +
-                "-" + std::to_string(GetTickCount()) + "-" + std::to_string(++made);
+        path_ = std::string(temp) + "velmora-theme-" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(GetTickCount()) + "-" + std::to_string(++made);
         CreateDirectoryA(path_.c_str(), nullptr);
     }
     ~ThemeTempFolder() {

@@ -68,8 +68,8 @@ TEST_F(PortableProfileReaderTest, AZeroBufferCopiesNothing) {
 
 TEST_F(PortableProfileReaderTest, NamesEndAtANulAsThePlatformsTextsDo) {
     files_.AddFile(kPath, "[Velmora]\nTitle=Ocean\n");
-    EXPECT_EQ(reader_.ReadString(std::string("Velmora\0x", 9), std::string("Title\0x", 7), "",
-                                 255, kPath),
+    EXPECT_EQ(reader_.ReadString(std::string("Velmora\0x", 9), std::string("Title\0x", 7), "", 255,
+                                 kPath),
               "Ocean");
 }
 

@@ -24,8 +24,10 @@ struct FileKey {
     bool placeholder;
 };
 
-#define KEY(key, property, placeholder) \
-    FileKey { key, [](const clsVelmora& t) { return t.property(); }, placeholder }
+#define KEY(key, property, placeholder)                                    \
+    FileKey {                                                              \
+        key, [](const clsVelmora& t) { return t.property(); }, placeholder \
+    }
 
 // The theme file's keys in reading order, written out independently of the load's table.
 std::vector<FileKey> FileKeys() {
@@ -82,7 +84,8 @@ std::vector<FileKey> FileKeys() {
 // A theme file giving every key a value of its own.
 std::string FullTheme(const std::string& valueSuffix = "") {
     std::string text = "[Velmora]\r\n";
-    for (const FileKey& k : FileKeys()) text += std::string(k.key) + "=" + k.key + valueSuffix + "\r\n";
+    for (const FileKey& k : FileKeys())
+        text += std::string(k.key) + "=" + k.key + valueSuffix + "\r\n";
     return text;
 }
 
@@ -95,7 +98,6 @@ Platform Ports(FileSystem* files, ProfileReader* profile) {
 
 class ThemeLoadTest : public ::testing::Test {
 protected:
-
     bool Load(const std::string& text, const std::string& path = kFile) {
         files_.AddFile(path, text);
         return theme_.LoadVelmora(path);
@@ -143,20 +145,22 @@ TEST_F(ThemeLoadTest, ThePlaceholderBecomesTheFolderOnlyInTheKeysThatTakeIt) {
 }
 
 TEST_F(ThemeLoadTest, ThePlaceholderMatchesInAnyCaseEveryTime) {
-    ASSERT_TRUE(Load("[Velmora]\n"
-                     "AniLarge=%INSTALLDIR%\\big.bmp\n"
-                     "HomePage=%installdir%\\a|%InstallDir%%instalLDIR%|%InstallDir\n"
-                     "SearchURL=%Install Dir%\\x %InstallDir%\n"
-                     "Description=%INSTALLDIR%\\big.bmp\n"));
+    ASSERT_TRUE(
+        Load("[Velmora]\n"
+             "AniLarge=%INSTALLDIR%\\big.bmp\n"
+             "HomePage=%installdir%\\a|%InstallDir%%instalLDIR%|%InstallDir\n"
+             "SearchURL=%Install Dir%\\x %InstallDir%\n"
+             "Description=%INSTALLDIR%\\big.bmp\n"));
     EXPECT_EQ(theme_.AniLarge(), "C:\\Themes\\Blue\\big.bmp");
-    EXPECT_EQ(theme_.HomePage(), "C:\\Themes\\Blue\\a|C:\\Themes\\BlueC:\\Themes\\Blue|%InstallDir");
+    EXPECT_EQ(theme_.HomePage(),
+              "C:\\Themes\\Blue\\a|C:\\Themes\\BlueC:\\Themes\\Blue|%InstallDir");
     EXPECT_EQ(theme_.SearchURL(), "%Install Dir%\\x C:\\Themes\\Blue");
     EXPECT_EQ(theme_.Description(), "%INSTALLDIR%\\big.bmp");
 }
 
 TEST_F(ThemeLoadTest, AFolderNamedLikeThePlaceholderIsNotReplacedAgain) {
-    ASSERT_TRUE(Load("[Velmora]\nHomePage=%InstallDir%\\index.htm\n",
-                     "C:\\%InstallDir%\\theme.vlr"));
+    ASSERT_TRUE(
+        Load("[Velmora]\nHomePage=%InstallDir%\\index.htm\n", "C:\\%InstallDir%\\theme.vlr"));
     EXPECT_EQ(theme_.HomePage(), "C:\\%InstallDir%\\index.htm");
 }
 
@@ -166,7 +170,7 @@ TEST_F(ThemeLoadTest, AThemeInTheRootOfADriveUsesTheDriveAsFolder) {
 }
 
 TEST_F(ThemeLoadTest, ValuesAreCutTo254CharactersBeforeThePlaceholderIsReplaced) {
-    const std::string fits = std::string(242, 'a') + "%InstallDir%";  // 254 characters
+    const std::string fits = std::string(242, 'a') + "%InstallDir%";       // 254 characters
     const std::string straddles = std::string(248, 'a') + "%InstallDir%";  // cut inside it
     ASSERT_TRUE(Load("[Velmora]\nHomePage=" + fits + "\nLocalPage=" + straddles +
                      "\nTitle=" + std::string(300, 't') + "\n"));
@@ -195,8 +199,9 @@ TEST_F(ThemeLoadTest, AFileWithOnlyATitleEmptiesEveryOtherTextAndKeepsTheSwitche
 }
 
 TEST_F(ThemeLoadTest, HelpLinkAndCaptionKeepTheirValuesWhenTheNextFileGivesNone) {
-    ASSERT_TRUE(Load("[Velmora]\nOnlineHelpURL=http://a.example.com/\nWUCaption=A update\n"
-                     "Author=A\n"));
+    ASSERT_TRUE(
+        Load("[Velmora]\nOnlineHelpURL=http://a.example.com/\nWUCaption=A update\n"
+             "Author=A\n"));
     ASSERT_TRUE(Load("[Velmora]\nOnlineHelpURL=\nWUCaption=\"\"\n", "C:\\Themes\\B\\b.vlr"));
     EXPECT_EQ(theme_.OnlineHelpURL(), "http://a.example.com/");
     EXPECT_EQ(theme_.WUCaption(), "A update");
@@ -225,12 +230,14 @@ TEST_F(ThemeLoadTest, OptionWordsAreLoadedAsWritten) {
 TEST_F(ThemeLoadTest, NoNormalFileMeansFalseAndAnUnchangedRecord) {
     ASSERT_TRUE(Load(FullTheme()));
     files_.AddFolder("C:\\Themes\\Folder.vlr");
-    files_.AddFile("C:\\Themes\\hidden.vlr", "[Velmora]\nThemeTitle=H\n", MemoryFileSystem::kHidden);
-    files_.AddFile("C:\\Themes\\system.vlr", "[Velmora]\nThemeTitle=S\n", MemoryFileSystem::kSystem);
+    files_.AddFile("C:\\Themes\\hidden.vlr", "[Velmora]\nThemeTitle=H\n",
+                   MemoryFileSystem::kHidden);
+    files_.AddFile("C:\\Themes\\system.vlr", "[Velmora]\nThemeTitle=S\n",
+                   MemoryFileSystem::kSystem);
     files_.AddFile("C:\\Themes\\ro.vlr", "[Velmora]\n", MemoryFileSystem::kReadOnly);
-    for (const char* path : {"C:\\Themes\\missing.vlr", "C:\\Themes\\Folder.vlr",
-                             "C:\\Themes\\hidden.vlr", "C:\\Themes\\system.vlr", "",
-                             "C:\\Themes\\Blue\\*.vlr", "C:\\Themes\\Blue\\blue.vl?"}) {
+    for (const char* path :
+         {"C:\\Themes\\missing.vlr", "C:\\Themes\\Folder.vlr", "C:\\Themes\\hidden.vlr",
+          "C:\\Themes\\system.vlr", "", "C:\\Themes\\Blue\\*.vlr", "C:\\Themes\\Blue\\blue.vl?"}) {
         EXPECT_FALSE(theme_.LoadVelmora(path)) << path;
         EXPECT_EQ(theme_.InstallDir(), kFolder) << path;
         ExpectEveryProperty([](const FileKey& k) { return std::string(k.key); });

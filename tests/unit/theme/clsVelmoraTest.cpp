@@ -17,42 +17,69 @@ struct TextProperty {
     std::function<void(clsVelmora&, const std::string&)> write;
 };
 
-#define TEXT_PROPERTY(name)                                                   \
-    TextProperty {                                                            \
-        #name, [](const clsVelmora& t) { return t.name(); },                  \
-            [](clsVelmora& t, const std::string& v) { t.Set##name(v); } \
-    }
+// clang-format off
+#define TEXT_PROPERTY(name)                                                                 \
+    TextProperty{#name, [](const clsVelmora& t) { return t.name(); },                       \
+                 [](clsVelmora& t, const std::string& v) { t.Set##name(v); }}
+// clang-format on
 
 // Every text property of the record except the two with write rules, written out by hand so
 // that a slip in the record's accessors or in the load's key table cannot hide here.
 std::vector<TextProperty> PlainTextProperties() {
-    return {TEXT_PROPERTY(MSMNewSMS),        TEXT_PROPERTY(MSMBuzzSound),
-            TEXT_PROPERTY(OEFrontPage),      TEXT_PROPERTY(WUCaption),
-            TEXT_PROPERTY(OnlineHelpURL),    TEXT_PROPERTY(Description),
-            TEXT_PROPERTY(CustomizeSearch),  TEXT_PROPERTY(SearchAssistant),
-            TEXT_PROPERTY(WESkin),           TEXT_PROPERTY(StyleFile),
-            TEXT_PROPERTY(StyleThumper),     TEXT_PROPERTY(StyleAdvert),
-            TEXT_PROPERTY(StyleLogo),        TEXT_PROPERTY(WebSite),
-            TEXT_PROPERTY(Author),           TEXT_PROPERTY(IgnoreColors),
-            TEXT_PROPERTY(IgnoreFontStyles), TEXT_PROPERTY(IgnoreFontSizes),
-            TEXT_PROPERTY(Email),            TEXT_PROPERTY(Copyright),
-            TEXT_PROPERTY(AniLarge),         TEXT_PROPERTY(BrandLarge),
-            TEXT_PROPERTY(AniSmall),         TEXT_PROPERTY(BrandSmall),
-            TEXT_PROPERTY(Title),            TEXT_PROPERTY(HomePage),
-            TEXT_PROPERTY(Localpage),        TEXT_PROPERTY(SearchBar),
-            TEXT_PROPERTY(SearchPage),       TEXT_PROPERTY(SearchURL),
-            TEXT_PROPERTY(DiscussionPage),   TEXT_PROPERTY(TipsPage),
-            TEXT_PROPERTY(WebThumper),       TEXT_PROPERTY(TheaterThumper),
-            TEXT_PROPERTY(ExplorerThumper),  TEXT_PROPERTY(ShellThumper),
-            TEXT_PROPERTY(Style),            TEXT_PROPERTY(StyleType),
-            TEXT_PROPERTY(StyleBkground),    TEXT_PROPERTY(OpenExplorer),
-            TEXT_PROPERTY(OpenIExplore),     TEXT_PROPERTY(Navigate),
-            TEXT_PROPERTY(Activate),         TEXT_PROPERTY(NewMail),
-            TEXT_PROPERTY(MSMessenger),      TEXT_PROPERTY(ContactOnline),
-            TEXT_PROPERTY(NewAlert),         TEXT_PROPERTY(NewMessage),
-            TEXT_PROPERTY(InfoPane),         TEXT_PROPERTY(ShowInfo),
-            TEXT_PROPERTY(OETitle),          TEXT_PROPERTY(ShowSplash),
-            TEXT_PROPERTY(StartMessenger),   TEXT_PROPERTY(HotMail),
+    return {TEXT_PROPERTY(MSMNewSMS),
+            TEXT_PROPERTY(MSMBuzzSound),
+            TEXT_PROPERTY(OEFrontPage),
+            TEXT_PROPERTY(WUCaption),
+            TEXT_PROPERTY(OnlineHelpURL),
+            TEXT_PROPERTY(Description),
+            TEXT_PROPERTY(CustomizeSearch),
+            TEXT_PROPERTY(SearchAssistant),
+            TEXT_PROPERTY(WESkin),
+            TEXT_PROPERTY(StyleFile),
+            TEXT_PROPERTY(StyleThumper),
+            TEXT_PROPERTY(StyleAdvert),
+            TEXT_PROPERTY(StyleLogo),
+            TEXT_PROPERTY(WebSite),
+            TEXT_PROPERTY(Author),
+            TEXT_PROPERTY(IgnoreColors),
+            TEXT_PROPERTY(IgnoreFontStyles),
+            TEXT_PROPERTY(IgnoreFontSizes),
+            TEXT_PROPERTY(Email),
+            TEXT_PROPERTY(Copyright),
+            TEXT_PROPERTY(AniLarge),
+            TEXT_PROPERTY(BrandLarge),
+            TEXT_PROPERTY(AniSmall),
+            TEXT_PROPERTY(BrandSmall),
+            TEXT_PROPERTY(Title),
+            TEXT_PROPERTY(HomePage),
+            TEXT_PROPERTY(Localpage),
+            TEXT_PROPERTY(SearchBar),
+            TEXT_PROPERTY(SearchPage),
+            TEXT_PROPERTY(SearchURL),
+            TEXT_PROPERTY(DiscussionPage),
+            TEXT_PROPERTY(TipsPage),
+            TEXT_PROPERTY(WebThumper),
+            TEXT_PROPERTY(TheaterThumper),
+            TEXT_PROPERTY(ExplorerThumper),
+            TEXT_PROPERTY(ShellThumper),
+            TEXT_PROPERTY(Style),
+            TEXT_PROPERTY(StyleType),
+            TEXT_PROPERTY(StyleBkground),
+            TEXT_PROPERTY(OpenExplorer),
+            TEXT_PROPERTY(OpenIExplore),
+            TEXT_PROPERTY(Navigate),
+            TEXT_PROPERTY(Activate),
+            TEXT_PROPERTY(NewMail),
+            TEXT_PROPERTY(MSMessenger),
+            TEXT_PROPERTY(ContactOnline),
+            TEXT_PROPERTY(NewAlert),
+            TEXT_PROPERTY(NewMessage),
+            TEXT_PROPERTY(InfoPane),
+            TEXT_PROPERTY(ShowInfo),
+            TEXT_PROPERTY(OETitle),
+            TEXT_PROPERTY(ShowSplash),
+            TEXT_PROPERTY(StartMessenger),
+            TEXT_PROPERTY(HotMail),
             TEXT_PROPERTY(BackBitmap)};
 }
 
@@ -62,11 +89,11 @@ struct Switch {
     std::function<void(clsVelmora&, bool)> write;
 };
 
-#define SWITCH(name)                                                                       \
-    Switch {                                                                               \
-        #name, [](const clsVelmora& t) { return t.name(); },                               \
-            [](clsVelmora& t, bool v) { t.Set##name(v); }                                  \
-    }
+// clang-format off
+#define SWITCH(name)                                                                        \
+    Switch{#name, [](const clsVelmora& t) { return t.name(); },                             \
+           [](clsVelmora& t, bool v) { t.Set##name(v); }}
+// clang-format on
 
 std::vector<Switch> Switches() {
     return {SWITCH(Apply_StyleExtension), SWITCH(Apply_HomePage),    SWITCH(Apply_SearchBar),
@@ -90,7 +117,8 @@ TEST(clsVelmora, EachWriteAccessorReachesOnlyItsOwnProperty) {
         clsVelmora theme{Platform{}};
         written.write(theme, std::string("value of ") + written.name);
         for (const TextProperty& p : texts) {
-            EXPECT_EQ(p.read(theme), p.name == written.name ? "value of " + std::string(p.name) : "")
+            EXPECT_EQ(p.read(theme),
+                      p.name == written.name ? "value of " + std::string(p.name) : "")
                 << "writing " << written.name << " changed " << p.name;
         }
         EXPECT_EQ(theme.ThemeTitle(), "") << written.name;
