@@ -75,6 +75,7 @@ Flintor::Flintor(const Ports& ports, PicturePtr builtInStrip)
 }
 
 void Flintor::SetAniPicture(const PicturePtr& picture) {
+    if (picture && picture->HasImage() && !picture->CanBeCut()) throw InvalidPicture();
     if (picture) clip_.SetPicture(picture);
     Changed("AniPicture");
     frame_ = 0;

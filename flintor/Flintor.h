@@ -41,7 +41,8 @@ public:
     Flintor(const Ports& ports, PicturePtr builtInStrip);
 
     // Properties and methods, as the control publishes them. Setters throw RuntimeError
-    // (380 for a value out of range, 382/393 for DesignLock at run time); the caller sees it.
+    // (380 for a value out of range, 382/393 for DesignLock at run time, 481 for a strip
+    // that is not a bitmap); the caller sees it and the control stays as it was.
     const PicturePtr& AniPicture() const { return clip_.Picture(); }
     void SetAniPicture(const PicturePtr& picture);
     bool DesignLock() const;

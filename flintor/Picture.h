@@ -12,6 +12,9 @@ public:
     virtual bool HasImage() const = 0;
     virtual int PixelWidth() const = 0;
     virtual int PixelHeight() const = 0;
+    // False for kinds of picture that have no pixels to cut into cells (an icon, a
+    // metafile): such a picture can be a mouse icon but not a strip.
+    virtual bool CanBeCut() const { return true; }
 };
 
 // Pictures are shared: the control keeps the strip it was handed, and a cell taken from it

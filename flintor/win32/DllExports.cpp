@@ -6,19 +6,28 @@
 #include "flintor/win32/FlintorClassFactory.h"
 #include "flintor/win32/ModuleState.h"
 #include "flintor/win32/ServerRegistration.h"
+#include "flintor/win32/Win32ClipTimer.h"
+#include "flintor/win32/Win32Surface.h"
 
 using velmora::flintor::win32::FlintorClassFactory;
 using velmora::flintor::win32::ModuleState;
 using velmora::flintor::win32::ServerRegistration;
+using velmora::flintor::win32::Win32ClipTimer;
+using velmora::flintor::win32::Win32Surface;
 
 namespace {
 FlintorClassFactory classFactory;
 }
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     if (reason == DLL_PROCESS_ATTACH) {
         ModuleState::SetInstance(instance);
         DisableThreadLibraryCalls(instance);
+    } else if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
+        // Unloaded while the process goes on (COM found it unused): a later load must be
+        // able to register its window classes afresh.
+        Win32ClipTimer::UnregisterWindowClass();
+        Win32Surface::UnregisterWindowClass();
     }
     return TRUE;
 }

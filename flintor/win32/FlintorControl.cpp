@@ -257,13 +257,7 @@ HRESULT FlintorControl::Invoke(DISPID id, REFIID iid, LCID, WORD flags, DISPPARA
 // ---- _Flintor ---------------------------------------------------------------------------
 
 HRESULT FlintorControl::SetPicture(IPictureDisp* picture) {
-    return Guard([&] {
-        std::shared_ptr<const OlePicture> strip = OlePicture::FromDispatch(picture);
-        // Strips are cut from bitmaps (loaded BMP, JPG and GIF files all are); an icon or a
-        // metafile has no cells.
-        if (strip && strip->HasImage() && !strip->IsBitmap()) throw InvalidPicture();
-        model_->SetAniPicture(strip);
-    });
+    return Guard([&] { model_->SetAniPicture(OlePicture::FromDispatch(picture)); });
 }
 
 HRESULT FlintorControl::get_AniPicture(IPictureDisp** picture) {

@@ -28,7 +28,7 @@ public:
     int PixelWidth() const override { return width_; }
     int PixelHeight() const override { return height_; }
 
-    bool IsBitmap() const { return type_ == PICTYPE_BITMAP; }
+    bool CanBeCut() const override { return type_ == PICTYPE_BITMAP; }
     short Type() const { return type_; }
     OLE_HANDLE Handle() const { return handle_; }
     IPictureDisp* Dispatch() const { return dispatch_.Get(); }

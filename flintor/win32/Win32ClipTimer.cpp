@@ -31,6 +31,10 @@ Win32ClipTimer::Win32ClipTimer(std::function<void()> onTick) : onTick_(std::move
     }
 }
 
+void Win32ClipTimer::UnregisterWindowClass() {
+    UnregisterClassA(kClassName, ModuleState::Instance());
+}
+
 Win32ClipTimer::~Win32ClipTimer() {
     if (window_) {
         KillTimer(window_, kTimerId);

@@ -22,6 +22,9 @@ public:
 
     bool Running() const { return running_; }
 
+    // When the library is unloaded: a class left behind would outlive the module it names.
+    static void UnregisterWindowClass();
+
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Update();

@@ -105,6 +105,10 @@ void Win32Surface::SetHeight(int pixels) {
     if (events_.resized) events_.resized();
 }
 
+void Win32Surface::UnregisterWindowClass() {
+    UnregisterClassA(kClassName, ModuleState::Instance());
+}
+
 bool Win32Surface::Create(HWND parent, int left, int top) {
     if (window_) return true;
     static const ATOM registered = RegisterSurfaceClass();

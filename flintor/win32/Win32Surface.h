@@ -48,6 +48,9 @@ public:
         height_ = height;
     }
 
+    // When the library is unloaded: a class left behind would outlive the module it names.
+    static void UnregisterWindowClass();
+
     // Draws the surface's content (no border) stretched over `bounds`.
     void Paint(HDC dc, const RECT& bounds) const;
 

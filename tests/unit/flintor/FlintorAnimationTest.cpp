@@ -2,6 +2,7 @@
 // each kind of picture assignment do to the animation.
 #include <gtest/gtest.h>
 
+#include "platform/RuntimeError.h"
 #include "tests/unit/flintor/FlintorFakes.h"
 
 namespace velmora::flintor::test {
@@ -144,6 +145,25 @@ TEST(FlintorAnimation, AOneCellPictureLeavesIntervalAloneSoTheNextStripAnimates)
     EXPECT_EQ(rig.timer.interval, 80);
     EXPECT_TRUE(rig.timer.enabled);
     EXPECT_EQ(Tick(rig, 2), (std::vector<std::string>{"0,0", "22,0"}));
+}
+
+TEST(FlintorAnimation, APictureThatCannotBeCutIsRefusedAndTheStripKept) {
+    FlintorRig rig;
+    const PicturePtr strip = MakePicture(66, 22);
+    rig.control->SetAniPicture(strip);
+    rig.container.changed.clear();
+    const PicturePtr icon = std::make_shared<FakePicture>(32, 32, true, false);
+    try {
+        rig.control->SetAniPicture(icon);
+        FAIL() << "an icon was taken as a strip";
+    } catch (const RuntimeError& error) {
+        EXPECT_EQ(error.Number(), 481);
+    }
+    EXPECT_EQ(rig.control->AniPicture(), strip);
+    EXPECT_TRUE(rig.container.changed.empty());
+    // As a mouse icon it is fine.
+    rig.control->SetMouseIcon(icon);
+    EXPECT_EQ(rig.control->MouseIcon(), icon);
 }
 
 TEST(FlintorAnimation, TransparentBackStyleMakesEachCellTheBackgroundFirst) {

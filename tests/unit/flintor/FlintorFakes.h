@@ -21,16 +21,18 @@ namespace velmora::flintor::test {
 
 class FakePicture : public Picture {
 public:
-    FakePicture(int width, int height, bool hasImage = true)
-        : width_(width), height_(height), hasImage_(hasImage) {}
+    FakePicture(int width, int height, bool hasImage = true, bool canBeCut = true)
+        : width_(width), height_(height), hasImage_(hasImage), canBeCut_(canBeCut) {}
     bool HasImage() const override { return hasImage_; }
     int PixelWidth() const override { return width_; }
     int PixelHeight() const override { return height_; }
+    bool CanBeCut() const override { return canBeCut_; }
 
 private:
     int width_;
     int height_;
     bool hasImage_;
+    bool canBeCut_;
 };
 
 inline PicturePtr MakePicture(int width, int height) {
