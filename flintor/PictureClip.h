@@ -1,6 +1,8 @@
 // The cell cutter: holds the strip picture and cuts it into a grid of equal cells.
 #pragma once
 
+#include <utility>
+
 #include "flintor/CellRect.h"
 #include "flintor/Picture.h"
 #include "flintor/StripGrid.h"

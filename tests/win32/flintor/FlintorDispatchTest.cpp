@@ -172,6 +172,28 @@ TEST_F(FlintorDispatch, HugeAndThinStripsDoNotBreakIt) {
     EXPECT_EQ(CallMethod(Control(), FLINTOR_DISPID_PAUSE).hr, S_OK);
 }
 
+// Windows would turn a timer of 0 ms into 10 ms; the control's 0 (or less) never ticks.
+TEST_F(FlintorDispatch, AnIntervalOfZeroOrLessNeverTicks) {
+    auto* sink = new EventSink();
+    {
+        EventConnection connection(Control(), sink);
+        ComPtr<IPictureDisp> strip = MakeStrip(44, 22, 2);
+        for (LONG interval : {0L, -5L}) {
+            ASSERT_EQ(PutLong(Control(), FLINTOR_DISPID_INTERVAL, interval).hr, S_OK);
+            ASSERT_EQ(PutPicture(Control(), FLINTOR_DISPID_ANIPICTURE, strip.Get()).hr, S_OK);
+            ASSERT_EQ(CallMethod(Control(), FLINTOR_DISPID_PLAY).hr, S_OK);
+            PumpMessages(150);
+            EXPECT_EQ(sink->Count(FLINTOR_DISPID_FRAMECHANGE), 0) << interval;
+        }
+        ASSERT_EQ(PutLong(Control(), FLINTOR_DISPID_INTERVAL, 10).hr, S_OK);
+        ASSERT_EQ(PutPicture(Control(), FLINTOR_DISPID_ANIPICTURE, nullptr).hr, S_OK);
+        PumpMessages(3000, [&] { return sink->Count(FLINTOR_DISPID_FRAMECHANGE) > 0; });
+        EXPECT_GT(sink->Count(FLINTOR_DISPID_FRAMECHANGE), 0);
+    }
+    control_.Reset();
+    sink->Release();
+}
+
 TEST_F(FlintorDispatch, TheControlLetsGoOfEverythingItWasGiven) {
     ComPtr<IPictureDisp> strip = MakeStrip(66, 22, 3);
     const ULONG before = RefCount(strip.Get());
