@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "theme/AnsiCodePage.h"
 
@@ -66,6 +67,10 @@ std::string PortableProfileReader::ReadString(const std::string& section, const 
     std::u16string fallback = AnsiToWide(UpToNul(defaultValue));
     while (fallback.size() > 1 && fallback.back() == u' ') fallback.pop_back();
 
+    // One difference is left: when the file is missing the platform drops enclosing quotes
+    // of the default as it does of a value, but when the path names a folder or a missing
+    // folder it keeps them. The file port does not tell the two apart, so a quoted default
+    // always loses its quotes here. The theme load's default is empty.
     std::u16string_view source = fallback;
     if (const ProfileDocument* document = Load(path)) {
         // An empty key name is a name like any other: it finds a line such as "=5".

@@ -115,10 +115,12 @@ TEST_F(ProfileReaderTest, BothReadersAgreeOnGeneratedThemeFiles) {
     EXPECT_GE(corpus.size(), 100u);
 }
 
-TEST_F(ProfileReaderTest, AMissingFileGivesTheDefault) {
-    const std::string path = folder_.Path() + "\\missing.vlr";
-    EXPECT_EQ(real_.ReadString("Velmora", "Title", "dflt", 255, path), "dflt");
-    EXPECT_EQ(portable_.ReadString("Velmora", "Title", "dflt", 255, path), "dflt");
+TEST_F(ProfileReaderTest, AFileThatCannotBeReadGivesTheDefault) {
+    const std::string folder = folder_.MakeFolder("folder.vlr");
+    for (const std::string& path : {folder, folder + "\\none\\x.vlr", folder + "\\none.vlr"}) {
+        EXPECT_EQ(real_.ReadString("Velmora", "Title", "dflt  ", 255, path), "dflt") << path;
+        EXPECT_EQ(portable_.ReadString("Velmora", "Title", "dflt  ", 255, path), "dflt") << path;
+    }
 }
 
 }  // namespace

@@ -34,7 +34,8 @@ TEST_F(PortableProfileReaderTest, ReadsEveryMeasuredCaseAsThePlatformDoes) {
 TEST_F(PortableProfileReaderTest, AFileThatCannotBeReadGivesTheDefault) {
     EXPECT_EQ(reader_.ReadString("Velmora", "Title", "dflt", 255, kPath), "dflt");
     files_.AddFolder("C:\\Themes\\Folder.vlr");
-    EXPECT_EQ(reader_.ReadString("Velmora", "Title", "'q' ", 255, "C:\\Themes\\Folder.vlr"), "q");
+    EXPECT_EQ(reader_.ReadString("Velmora", "Title", "dflt  ", 255, "C:\\Themes\\Folder.vlr"),
+              "dflt");
 }
 
 TEST_F(PortableProfileReaderTest, ABareFileNameIsLookedForElsewhere) {
