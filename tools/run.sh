@@ -95,7 +95,7 @@ wine regedit /S "$(winepath -w "$reg")" </dev/null >/dev/null 2>&1 ||
 echo "Sample themes installed:$installed"
 
 # The animation control, when it has been built.
-ocx="$win/flintor/Flintor.ocx"
+ocx="$win/flintor/win32/Flintor.ocx"
 if [ -f "$ocx" ]; then
     if wine regsvr32 /s "$(winepath -w "$ocx")" </dev/null >/dev/null 2>&1; then
         echo "Flintor.ocx registered"
