@@ -239,10 +239,10 @@ def aqua_throbber(t, still):
             c = mix(c, hexc("#064A80"), 0.6 * n ** 4)
             glow = ((du / (0.7 * radius)) ** 2 + ((dv - 0.55 * radius) / (0.35 * radius)) ** 2)
             c = mix(c, hexc("#A8F0FF"), 0.6 * math.exp(-glow))
-            spec = (du / (0.62 * radius)) ** 2 + ((dv + 0.5 * radius) / (0.36 * radius)) ** 2
-            if spec < 1.0:
+            glint = (du / (0.62 * radius)) ** 2 + ((dv + 0.5 * radius) / (0.36 * radius)) ** 2
+            if glint < 1.0:
                 fade = clamp(1.0 - (dv + 0.86 * radius) / (0.72 * radius))
-                c = mix(c, WHITE, 0.9 * (1.0 - spec) ** 0.5 * (0.35 + 0.65 * fade))
+                c = mix(c, WHITE, 0.9 * (1.0 - glint) ** 0.5 * (0.35 + 0.65 * fade))
         return c
 
     return shade
