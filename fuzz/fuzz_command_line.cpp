@@ -25,6 +25,7 @@ class NoFiles : public velmora::FileSystem, public velmora::ProfileReader {
 public:
     bool IsNormalFile(const std::string&) const override { return false; }
     std::optional<std::string> ReadFile(const std::string&) const override { return {}; }
+    std::string FullPath(const std::string& path) const override { return path; }
     std::string ReadString(const std::string&, const std::string&, const std::string& fallback,
                            std::size_t, const std::string&) override {
         return fallback;

@@ -18,6 +18,10 @@ public:
     // The whole content of the file at path, byte for byte; nothing when it cannot be read.
     virtual std::optional<std::string> ReadFile(const std::string& path) const = 0;
 
+    // path made full against the current folder (and drive), as the platform resolves a
+    // relative path; a path that cannot be resolved comes back unchanged.
+    virtual std::string FullPath(const std::string& path) const = 0;
+
     // Writing, replacing and deleting files join here when the editor needs them.
 };
 

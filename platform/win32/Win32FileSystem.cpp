@@ -80,4 +80,17 @@ std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) co
     }
 }
 
+std::string Win32FileSystem::FullPath(const std::string& path) const {
+    std::string full(MAX_PATH, '\0');
+    DWORD length =
+        GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), &full[0], nullptr);
+    if (length >= full.size()) {  // too small: length is the size needed
+        full.assign(length, '\0');
+        length = GetFullPathNameA(path.c_str(), length, &full[0], nullptr);
+    }
+    if (length == 0 || length >= full.size()) return path;
+    full.resize(length);
+    return full;
+}
+
 }  // namespace velmora::win32

@@ -10,6 +10,8 @@ public:
     // A directory listing (FindFirstFileA) of the path, judged by the attributes it reports.
     bool IsNormalFile(const std::string& path) const override;
     std::optional<std::string> ReadFile(const std::string& path) const override;
+    // GetFullPathNameA.
+    std::string FullPath(const std::string& path) const override;
 };
 
 }  // namespace velmora::win32

@@ -10,6 +10,7 @@
 namespace velmora::test {
 
 // Paths match as Windows matches them: without regard to letter case, "/" standing for "\".
+// Relative paths are taken from the current folder once one is set.
 class MemoryFileSystem : public FileSystem {
 public:
     // Attribute bits, with Windows' values.
@@ -23,9 +24,13 @@ public:
     void AddFile(const std::string& path, std::string bytes, unsigned attributes = kArchive);
     void AddFolder(const std::string& path);
     void Remove(const std::string& path);
+    // A full folder path such as "C:\\Themes"; empty (the start) leaves relative paths as they are.
+    void SetCurrentFolder(const std::string& folder) { currentFolder_ = folder; }
 
     bool IsNormalFile(const std::string& path) const override;
     std::optional<std::string> ReadFile(const std::string& path) const override;
+    // Joins a relative path to the current folder ("\\x" to its drive); no "." or ".." steps.
+    std::string FullPath(const std::string& path) const override;
 
 private:
     struct Entry {
@@ -33,9 +38,10 @@ private:
         unsigned attributes = 0;
     };
 
-    static std::string Normalised(const std::string& path);
+    std::string Normalised(const std::string& path) const;
 
     std::map<std::string, Entry> entries_;
+    std::string currentFolder_;
 };
 
 }  // namespace velmora::test

@@ -11,95 +11,16 @@ SimulatedBrowser::SimulatedBrowser(SimulatedBrowsers& owner, SimulatedWindowing&
                                    std::string fullName, WindowHandle hwnd)
     : owner_(owner), desktop_(desktop), fullName_(std::move(fullName)), hwnd_(hwnd) {}
 
-std::string SimulatedBrowser::FullName() {
-    return Alive() ? fullName_ : std::string();
-}
-WindowHandle SimulatedBrowser::Hwnd() {
-    return Alive() ? hwnd_ : 0;
-}
-bool SimulatedBrowser::Visible() {
-    return Alive() && visible_;
-}
-
-void SimulatedBrowser::SetVisible(bool visible) {
-    if (Alive()) visible_ = visible;
-}
-
-void SimulatedBrowser::Quit() {
-    if (Alive()) quitRequested_ = true;
-}
-
-void SimulatedBrowser::Navigate(const std::string& url) {
+void SimulatedBrowser::Go(const char* method, const std::string& url, std::optional<long> flags) {
     if (!Alive()) return;
-    navigations_.push_back({"Navigate", url, std::nullopt});
+    navigations_.push_back({method, url, flags});
     location_ = url;
 }
 
-void SimulatedBrowser::Navigate2(const std::string& url, std::optional<long> flags) {
+void SimulatedBrowser::Place(const char* member, long& field, long value) {
     if (!Alive()) return;
-    navigations_.push_back({"Navigate2", url, flags});
-    location_ = url;
-}
-
-std::string SimulatedBrowser::LocationURL() {
-    return Alive() ? location_ : std::string();
-}
-long SimulatedBrowser::Left() {
-    return Alive() ? left_ : 0;
-}
-long SimulatedBrowser::Top() {
-    return Alive() ? top_ : 0;
-}
-long SimulatedBrowser::Width() {
-    return Alive() ? width_ : 0;
-}
-long SimulatedBrowser::Height() {
-    return Alive() ? height_ : 0;
-}
-
-void SimulatedBrowser::SetLeft(long left) {
-    if (!Alive()) return;
-    left_ = left;
-    positionWrites_.push_back("Left");
-}
-
-void SimulatedBrowser::SetTop(long top) {
-    if (!Alive()) return;
-    top_ = top;
-    positionWrites_.push_back("Top");
-}
-
-void SimulatedBrowser::SetWidth(long width) {
-    if (!Alive()) return;
-    width_ = width;
-    positionWrites_.push_back("Width");
-}
-
-void SimulatedBrowser::SetHeight(long height) {
-    if (!Alive()) return;
-    height_ = height;
-    positionWrites_.push_back("Height");
-}
-
-void SimulatedBrowser::SetToolBar(bool shown) {
-    if (Alive()) toolBar_ = shown;
-}
-
-void SimulatedBrowser::SetMenuBar(bool shown) {
-    if (Alive()) menuBar_ = shown;
-}
-
-void SimulatedBrowser::SetStatusBar(bool shown) {
-    if (Alive()) statusBar_ = shown;
-}
-
-void SimulatedBrowser::ShowBrowserBar(const std::string& classId, bool show) {
-    if (Alive()) bars_[classId] = show;
-}
-
-void SimulatedBrowser::Connect(BrowserEvents* sink) {
-    // Disconnecting works on a dead window too: the connection is the caller's side.
-    if (sink == nullptr || Alive()) sink_ = sink;
+    field = value;
+    positionWrites_.push_back(member);
 }
 
 std::optional<bool> SimulatedBrowser::BrowserBarShown(const std::string& classId) const {

@@ -30,27 +30,38 @@ public:
 
     // BrowserWindow. After the window has closed (or while it is broken) every call fails
     // as a call to a vanished browser does: reads give empty values, commands do nothing.
-    std::string FullName() override;
-    WindowHandle Hwnd() override;
-    bool Visible() override;
-    void SetVisible(bool visible) override;
-    void Quit() override;
-    void Navigate(const std::string& url) override;
-    void Navigate2(const std::string& url, std::optional<long> flags) override;
-    std::string LocationURL() override;
-    long Left() override;
-    long Top() override;
-    long Width() override;
-    long Height() override;
-    void SetLeft(long left) override;
-    void SetTop(long top) override;
-    void SetWidth(long width) override;
-    void SetHeight(long height) override;
-    void SetToolBar(bool shown) override;
-    void SetMenuBar(bool shown) override;
-    void SetStatusBar(bool shown) override;
-    void ShowBrowserBar(const std::string& classId, bool show) override;
-    void Connect(BrowserEvents* sink) override;
+    std::string FullName() override { return Alive() ? fullName_ : std::string(); }
+    WindowHandle Hwnd() override { return Alive() ? hwnd_ : 0; }
+    bool Visible() override { return Alive() && visible_; }
+    void SetVisible(bool visible) override {
+        if (Alive()) visible_ = visible;
+    }
+    void Quit() override {
+        if (Alive()) quitRequested_ = true;
+    }
+    void Navigate(const std::string& url) override { Go("Navigate", url, std::nullopt); }
+    void Navigate2(const std::string& url, std::optional<long> flags) override {
+        Go("Navigate2", url, flags);
+    }
+    std::string LocationURL() override { return Alive() ? location_ : std::string(); }
+    long Left() override { return Alive() ? left_ : 0; }
+    long Top() override { return Alive() ? top_ : 0; }
+    long Width() override { return Alive() ? width_ : 0; }
+    long Height() override { return Alive() ? height_ : 0; }
+    void SetLeft(long left) override { Place("Left", left_, left); }
+    void SetTop(long top) override { Place("Top", top_, top); }
+    void SetWidth(long width) override { Place("Width", width_, width); }
+    void SetHeight(long height) override { Place("Height", height_, height); }
+    void SetToolBar(bool shown) override { Bar(toolBar_, shown); }
+    void SetMenuBar(bool shown) override { Bar(menuBar_, shown); }
+    void SetStatusBar(bool shown) override { Bar(statusBar_, shown); }
+    void ShowBrowserBar(const std::string& classId, bool show) override {
+        if (Alive()) bars_[classId] = show;
+    }
+    void Connect(BrowserEvents* sink) override {
+        // Disconnecting works on a dead window too: the connection is the caller's side.
+        if (sink == nullptr || Alive()) sink_ = sink;
+    }
 
     // The simulation's own view, for tests: the state whatever the window's condition.
     WindowHandle Handle() const { return hwnd_; }
@@ -64,11 +75,10 @@ public:
     long PosTop() const { return top_; }
     long PosWidth() const { return width_; }
     long PosHeight() const { return height_; }
-    // Bars: unset until the program sets them.
+    // Bars, and browser bars by class identifier: unset until the program sets them.
     std::optional<bool> ToolBarShown() const { return toolBar_; }
     std::optional<bool> MenuBarShown() const { return menuBar_; }
     std::optional<bool> StatusBarShown() const { return statusBar_; }
-    // Browser bars by class identifier: shown or hidden, unset when never touched.
     std::optional<bool> BrowserBarShown(const std::string& classId) const;
     const std::vector<Navigation>& Navigations() const { return navigations_; }
     BrowserEvents* Sink() const { return sink_; }
@@ -90,6 +100,11 @@ public:
 
 private:
     bool Alive() const { return !closed_ && !broken_; }
+    void Go(const char* method, const std::string& url, std::optional<long> flags);
+    void Place(const char* member, long& field, long value);
+    void Bar(std::optional<bool>& bar, bool shown) {
+        if (Alive()) bar = shown;
+    }
 
     SimulatedBrowsers& owner_;
     SimulatedWindowing& desktop_;

@@ -27,21 +27,19 @@ public:
     // A folder window of the shell (not a browser).
     std::shared_ptr<SimulatedBrowser> OpenFolder(const std::string& path);
 
-    // Like the collection under Wine: always empty.
+    // Unavailable: always empty, like the collection under Wine. Can't create: CreateBrowser
+    // gives nothing.
     void SetCollectionAvailable(bool available) { collectionAvailable_ = available; }
-    // When false, CreateBrowser gives nothing.
     void SetCanCreate(bool canCreate) { canCreate_ = canCreate; }
 
     std::vector<std::shared_ptr<BrowserWindow>> ShellWindows() override;
     std::shared_ptr<BrowserWindow> CreateBrowser() override;
     void YieldToMessageLoop() override;
 
-    // What the simulation saw.
-    // Windows in the collection now, in its order.
+    // What the simulation saw: the windows (or only the browser windows) in the collection
+    // now, in its order; every window the program created through CreateBrowser, in order.
     std::vector<std::shared_ptr<SimulatedBrowser>> OpenWindows() const { return open_; }
-    // Browser windows in the collection now.
     std::vector<std::shared_ptr<SimulatedBrowser>> OpenBrowsers() const;
-    // Every window the program created through CreateBrowser, in order.
     const std::vector<std::shared_ptr<SimulatedBrowser>>& Created() const { return created_; }
     int Yields() const { return yields_; }
     int CollectionReads() const { return collectionReads_; }
@@ -55,7 +53,7 @@ private:
     SimulatedWindowing& desktop_;
     std::vector<std::shared_ptr<SimulatedBrowser>> open_;
     std::vector<std::shared_ptr<SimulatedBrowser>> created_;
-    std::vector<std::shared_ptr<SimulatedBrowser>> all_;
+    std::vector<std::shared_ptr<SimulatedBrowser>> all_;  // keeps closed windows alive
     bool collectionAvailable_ = true;
     bool canCreate_ = true;
     int yields_ = 0;

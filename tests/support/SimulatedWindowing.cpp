@@ -35,18 +35,6 @@ SimulatedWindowing::WindowState* SimulatedWindowing::Find(WindowHandle window) {
     return it == windows_.end() ? nullptr : &it->second;
 }
 
-WindowHandle SimulatedWindowing::ForegroundWindow() {
-    return foreground_;
-}
-
-void SimulatedWindowing::EnableWindow(WindowHandle window, bool enable) {
-    if (WindowState* state = Find(window)) state->enabled = enable;
-}
-
-void SimulatedWindowing::ShowWindow(WindowHandle window, int showCommand) {
-    if (WindowState* state = Find(window)) state->lastShowCommand = showCommand;
-}
-
 void SimulatedWindowing::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y,
                                       int width, int height, unsigned flags) {
     setWindowPos_.push_back({window, insertAfter, x, y, width, height, flags});
@@ -61,15 +49,6 @@ void SimulatedWindowing::SetWindowPos(WindowHandle window, WindowHandle insertAf
         state->placedBehind = insertAfter;
         if (const WindowState* other = Find(insertAfter)) state->topmost = other->topmost;
     }
-}
-
-WindowHandle SimulatedWindowing::FocusedControl() {
-    return Find(focus_) ? focus_ : 0;
-}
-
-int SimulatedWindowing::TextLength(WindowHandle control) {
-    const WindowState* state = Find(control);
-    return state ? static_cast<int>(state->text.size()) : 0;
 }
 
 void SimulatedWindowing::SetSelection(WindowHandle control, int start, int length) {

@@ -40,13 +40,20 @@ public:
     void SetFocus(WindowHandle control) { focus_ = control; }
     const std::vector<SetWindowPosCall>& SetWindowPosCalls() const { return setWindowPos_; }
 
-    WindowHandle ForegroundWindow() override;
-    void EnableWindow(WindowHandle window, bool enable) override;
-    void ShowWindow(WindowHandle window, int showCommand) override;
+    WindowHandle ForegroundWindow() override { return foreground_; }
+    void EnableWindow(WindowHandle window, bool enable) override {
+        if (WindowState* state = Find(window)) state->enabled = enable;
+    }
+    void ShowWindow(WindowHandle window, int showCommand) override {
+        if (WindowState* state = Find(window)) state->lastShowCommand = showCommand;
+    }
     void SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int width,
                       int height, unsigned flags) override;
-    WindowHandle FocusedControl() override;
-    int TextLength(WindowHandle control) override;
+    WindowHandle FocusedControl() override { return Find(focus_) ? focus_ : 0; }
+    int TextLength(WindowHandle control) override {
+        const WindowState* state = Find(control);
+        return state ? static_cast<int>(state->text.size()) : 0;
+    }
     void SetSelection(WindowHandle control, int start, int length) override;
 
 private:

@@ -1,40 +1,54 @@
-// The ports of the one-shot actions, all simulated: an in-memory registry, theme files
-// that the profile reading sees, recorded dialogs and shell, simulated browser windows.
+// The ports of the start-up and the one-shot actions, all simulated: registry, theme files,
+// dialogs, shell and browser windows.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/Platform.h"
 #include "registry/cRegistry.h"
+#include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeProductInfo.h"
 #include "tests/support/FakeShell.h"
 #include "tests/support/MemoryRegistry.h"
+#include "tests/support/MemoryThemeFiles.h"
 #include "tests/support/SimulatedBrowsers.h"
-#include "tests/support/SimulatedWindowing.h"
-#include "tests/unit/app/HookedDialogs.h"
-#include "tests/unit/app/ThemeFiles.h"
 
 namespace velmora::test {
+
+// Dialogs that can change the world just before a box shows, as it may while one is up.
+class HookedDialogs : public FakeDialogs {
+public:
+    MsgAnswer ShowMessage(const MessageRequest& request) override {
+        if (beforeEach) beforeEach(request);
+        return FakeDialogs::ShowMessage(request);
+    }
+    std::function<void(const MessageRequest&)> beforeEach;
+};
 
 struct AppTestBed {
     AppTestBed() {
         platform.registry = &registry;
-        platform.profile = &files;
-        platform.files = &files;
+        platform.profile = &themes.profile;
+        platform.files = &themes.files;
         platform.dialogs = &dialogs;
         platform.shell = &shell;
         platform.browsers = &browsers;
         platform.windowing = &desktop;
         platform.product = &product;
     }
-
-    // A value as the program's registry class reads it ("Not Found" when missing).
-    std::string Read(RegRoot root, const std::string& key, const std::string& value) {
-        return cRegistry(platform).ReadRegistry(root, key, value);
+    std::string User(const std::string& key, const std::string& value) {
+        return cRegistry(platform).ReadRegistry(kHkeyCurrentUser, key, value);
+    }
+    void Seed(const std::string& key, const std::string& value, const std::string& text) {
+        cRegistry(platform).WriteRegistry(kHkeyCurrentUser, key, value, 1, text);
+    }
+    std::size_t Writes() const {
+        return registry.Calls(RegCall::SetValueEx) + registry.Calls(RegCall::DeleteValue);
     }
 
     MemoryRegistry registry;
-    ThemeFiles files;
+    MemoryThemeFiles themes;
     HookedDialogs dialogs;
     FakeShell shell;
     FakeProductInfo product;

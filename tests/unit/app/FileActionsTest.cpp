@@ -1,5 +1,5 @@
-// The one-shot file actions: their dialogue word for word, what they write, and the
-// closing of the browser windows.
+// The one-shot file actions: their dialogue word for word, what they write, and the closing
+// of the browser windows.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,130 +11,101 @@
 namespace velmora {
 namespace {
 
-using test::AppTestBed;
-using test::SimulatedBrowser;
+using Strings = std::vector<std::string>;
 
 const std::string kToolbar = "Software\\Microsoft\\Internet Explorer\\Toolbar";
 const std::string kMark = "Software\\Tolvane\\Quenmark\\Velmoras\\.Current";
 const std::string kTheme = "C:\\Themes\\Blue\\blue.vlr";
+const std::string kBlueQuestion =
+    "Apply the Theme - Blue\r\nAuthor - Tolvane Art\r\nDescription - \r\nDeep blue toolbars.";
+const std::string kThemeOffer =
+    "Theme sucessfully loaded onto your computer.\r\nStart Internet Explorer?";
+const std::string kSkinQuestion = "Make this image your Toolbar skin?";
+const std::string kSkinOffer =
+    "Image sucessfully set as your toolbar skin.\r\nStart Internet Explorer?";
 
-class FileActionsTest : public ::testing::Test, protected AppTestBed {
+class FileActionsTest : public ::testing::Test, protected test::AppTestBed {
 protected:
     void AddBlueTheme() {
-        files.AddTheme(kTheme, {{"ThemeTitle", "Blue"},
-                                {"Author", "Tolvane Art"},
-                                {"Description", "Deep blue toolbars."},
-                                {"BackBitmap", "%InstallDir%\\toolbar.bmp"},
-                                {"HomePage", "%InstallDir%\\start.htm"}});
+        themes.AddTheme(kTheme, {{"ThemeTitle", "Blue"},
+                                 {"Author", "Tolvane Art"},
+                                 {"Description", "Deep blue toolbars."},
+                                 {"BackBitmap", "%InstallDir%\\toolbar.bmp"},
+                                 {"HomePage", "%InstallDir%\\start.htm"}});
     }
-    void ExpectQuestion(std::size_t index, const std::string& text) {
-        ASSERT_LT(index, dialogs.Shown().size());
-        const MessageRequest& shown = dialogs.Shown()[index];
-        EXPECT_EQ(shown.text, text);
-        EXPECT_EQ(shown.title, "Kelvary");
-        EXPECT_EQ(shown.buttons, MsgButtons::YesNo);
-        EXPECT_EQ(shown.icon, MsgIcon::Question);
-        EXPECT_TRUE(shown.systemModal);
-    }
-    void ExpectFailure(std::size_t index, const std::string& path) {
-        ASSERT_LT(index, dialogs.Shown().size());
-        const MessageRequest& shown = dialogs.Shown()[index];
-        EXPECT_EQ(shown.text,
-                  "Failed to load and apply the Internet Explorer Theme file:\r\n" + path);
-        EXPECT_EQ(shown.title, "Kelvary");
-        EXPECT_EQ(shown.buttons, MsgButtons::Ok);
-        EXPECT_EQ(shown.icon, MsgIcon::Critical);
-        EXPECT_TRUE(shown.systemModal);
+    // The texts shown, after checking that every box is system-modal, titled with the
+    // product name, and a question (or, for the failure, a critical OK box).
+    Strings Shown() {
+        Strings texts;
+        for (const MessageRequest& box : dialogs.Shown()) {
+            const bool failure = box.text.rfind("Failed", 0) == 0;
+            EXPECT_EQ(box.title, "Kelvary");
+            EXPECT_EQ(box.buttons, failure ? MsgButtons::Ok : MsgButtons::YesNo);
+            EXPECT_EQ(box.icon, failure ? MsgIcon::Critical : MsgIcon::Question);
+            EXPECT_TRUE(box.systemModal);
+            texts.push_back(box.text);
+        }
+        return texts;
     }
 
     FileActions actions{platform};
 };
 
-const char kBlueQuestion[] =
-    "Apply the Theme - Blue\r\nAuthor - Tolvane Art\r\nDescription - \r\nDeep blue toolbars.";
-const char kThemeOffer[] =
-    "Theme sucessfully loaded onto your computer.\r\nStart Internet Explorer?";
-const char kSkinQuestion[] = "Make this image your Toolbar skin?";
-const char kSkinOffer[] = "Image sucessfully set as your toolbar skin.\r\nStart Internet Explorer?";
+std::string Failure(const std::string& path) {
+    return "Failed to load and apply the Internet Explorer Theme file:\r\n" + path;
+}
 
-// --- ApplyThemeFile ---
+TEST_F(FileActionsTest, YesAppliesTheThemeThenOffersItsHomePage) {
+    for (const MsgAnswer offer : {MsgAnswer::Yes, MsgAnswer::No}) {
+        AddBlueTheme();
+        Seed(kMark, "", "Earlier");
+        dialogs = {};
+        shell.opened.clear();
+        dialogs.Script({MsgAnswer::Yes, offer});
+        actions.ApplyThemeFile(kTheme);
+        EXPECT_EQ(Shown(), (Strings{kBlueQuestion, kThemeOffer}));
+        EXPECT_EQ(User(kToolbar, "BackBitmapIE5"), "C:\\Themes\\Blue\\toolbar.bmp");
+        EXPECT_EQ(User(kMark, ""), "Blue");
+        EXPECT_EQ(shell.opened,
+                  offer == MsgAnswer::Yes ? Strings{"C:\\Themes\\Blue\\start.htm"} : Strings{});
+    }
+}
 
-TEST_F(FileActionsTest, ApplyingAsksThenAppliesThenOffersTheHomePage) {
-    AddBlueTheme();
+TEST_F(FileActionsTest, AnEmptyThemeShowsTheFourLabelledLinesAndStartsABlankPage) {
+    themes.AddTheme(kTheme, {});
     dialogs.Script({MsgAnswer::Yes, MsgAnswer::Yes});
     actions.ApplyThemeFile(kTheme);
-
-    ASSERT_EQ(dialogs.Shown().size(), 2u);
-    ExpectQuestion(0, kBlueQuestion);
-    ExpectQuestion(1, kThemeOffer);
-    EXPECT_EQ(Read(kHkeyCurrentUser, kToolbar, "BackBitmapIE5"), "C:\\Themes\\Blue\\toolbar.bmp");
-    EXPECT_EQ(Read(kHkeyCurrentUser, kMark, ""), "Blue");
-    EXPECT_EQ(shell.opened, std::vector<std::string>{"C:\\Themes\\Blue\\start.htm"});
-}
-
-TEST_F(FileActionsTest, DecliningTheBrowserLeavesTheThemeApplied) {
-    AddBlueTheme();
-    dialogs.Script({MsgAnswer::Yes, MsgAnswer::No});
-    actions.ApplyThemeFile(kTheme);
-    EXPECT_EQ(dialogs.Shown().size(), 2u);
-    EXPECT_EQ(Read(kHkeyCurrentUser, kMark, ""), "Blue");
-    EXPECT_TRUE(shell.opened.empty());
-}
-
-TEST_F(FileActionsTest, NoAtTheQuestionChangesNothing) {
-    AddBlueTheme();
-    dialogs.Script({MsgAnswer::No});
-    actions.ApplyThemeFile(kTheme);
-    ASSERT_EQ(dialogs.Shown().size(), 1u);
-    EXPECT_EQ(Read(kHkeyCurrentUser, kMark, ""), "Not Found");
-    EXPECT_EQ(Read(kHkeyCurrentUser, kToolbar, "BackBitmapIE5"), "Not Found");
-    EXPECT_EQ(registry.Calls(test::RegCall::SetValueEx), 0u);
-    EXPECT_EQ(registry.Calls(test::RegCall::DeleteValue), 0u);
-    EXPECT_TRUE(shell.opened.empty());
-}
-
-TEST_F(FileActionsTest, AnEmptyThemeStillShowsTheFourLabelledLines) {
-    files.AddTheme(kTheme, {});
-    dialogs.Script({MsgAnswer::Yes, MsgAnswer::Yes});
-    actions.ApplyThemeFile(kTheme);
-    ExpectQuestion(0, "Apply the Theme - [Untitled]\r\nAuthor - \r\nDescription - \r\n");
-    EXPECT_EQ(Read(kHkeyCurrentUser, kMark, ""), "[Untitled]");
-    // Without a home page the browser starts blank.
-    EXPECT_EQ(shell.opened, std::vector<std::string>{"about:blank"});
+    EXPECT_EQ(Shown()[0], "Apply the Theme - [Untitled]\r\nAuthor - \r\nDescription - \r\n");
+    EXPECT_EQ(User(kMark, ""), "[Untitled]");
+    EXPECT_EQ(shell.opened, Strings{"about:blank"});
 }
 
 TEST_F(FileActionsTest, TheStartPageIsTakenBeforeTheApplyReloadsTheFile) {
     AddBlueTheme();
     dialogs.beforeEach = [this](const MessageRequest& request) {
         if (request.text == kBlueQuestion)
-            files.AddTheme(kTheme, {{"ThemeTitle", "Blue 2"}, {"HomePage", "http://new/"}});
+            themes.AddTheme(kTheme, {{"ThemeTitle", "Blue 2"}, {"HomePage", "http://new/"}});
     };
     dialogs.Script({MsgAnswer::Yes, MsgAnswer::Yes});
     actions.ApplyThemeFile(kTheme);
-    EXPECT_EQ(Read(kHkeyCurrentUser, kMark, ""), "Blue 2");
-    EXPECT_EQ(shell.opened, std::vector<std::string>{"C:\\Themes\\Blue\\start.htm"});
+    EXPECT_EQ(User(kMark, ""), "Blue 2");
+    EXPECT_EQ(shell.opened, Strings{"C:\\Themes\\Blue\\start.htm"});
 }
 
-TEST_F(FileActionsTest, AMissingThemeFileGivesOnlyTheFailureMessage) {
+TEST_F(FileActionsTest, AThemeFileMissingOrGoneWhileAskingGivesTheFailureMessage) {
     dialogs.SetBusyPointer(true);
     actions.ApplyThemeFile("C:\\Themes\\gone.vlr");
-    ASSERT_EQ(dialogs.Shown().size(), 1u);
-    ExpectFailure(0, "C:\\Themes\\gone.vlr");
+    EXPECT_EQ(Shown(), Strings{Failure("C:\\Themes\\gone.vlr")});
     EXPECT_FALSE(dialogs.Busy());
-    EXPECT_EQ(registry.Calls(test::RegCall::SetValueEx), 0u);
-    EXPECT_TRUE(shell.opened.empty());
-}
 
-TEST_F(FileActionsTest, AThemeFileThatVanishesWhileTheQuestionIsUpFailsTheApply) {
     AddBlueTheme();
     dialogs.beforeEach = [this](const MessageRequest& request) {
-        if (request.text == kBlueQuestion) files.Remove(kTheme);
+        if (request.text == kBlueQuestion) themes.files.Remove(kTheme);
     };
     dialogs.Script({MsgAnswer::Yes});
     actions.ApplyThemeFile(kTheme);
-    ASSERT_EQ(dialogs.Shown().size(), 2u);
-    ExpectFailure(1, kTheme);
-    EXPECT_EQ(Read(kHkeyCurrentUser, kMark, ""), "Not Found");
+    EXPECT_EQ(Shown()[2], Failure(kTheme));
+    EXPECT_EQ(Writes(), 0u);
     EXPECT_TRUE(shell.opened.empty());
 }
 
@@ -143,100 +114,67 @@ TEST_F(FileActionsTest, TheTitleIsTheProductNameOfTheVersionInformation) {
     platform.product = &renamed;
     AddBlueTheme();
     actions.ApplyThemeFile(kTheme);
-    ASSERT_EQ(dialogs.Shown().size(), 1u);
-    EXPECT_EQ(dialogs.Shown()[0].title, "Other Product");
+    EXPECT_EQ(dialogs.Shown().at(0).title, "Other Product");
 }
-
-// --- SetToolbarSkin ---
 
 TEST_F(FileActionsTest, ABitmapBecomesBothToolbarBackgroundsExactlyAsNamed) {
     const std::string bitmap = "C:\\My Pictures\\Sky Line.bmp";
-    files.AddFile(bitmap);
-    dialogs.Script({MsgAnswer::Yes, MsgAnswer::No});
-    actions.SetToolbarSkin(bitmap);
+    themes.files.AddFile(bitmap, "BM");
+    for (const MsgAnswer offer : {MsgAnswer::No, MsgAnswer::Yes}) {
+        dialogs = {};
+        Seed(kToolbar, "BackBitmap", "C:\\old.bmp");
+        dialogs.Script({MsgAnswer::Yes, offer});
+        actions.SetToolbarSkin(bitmap);
+        EXPECT_EQ(Shown(), (Strings{kSkinQuestion, kSkinOffer}));
+        EXPECT_EQ(User(kToolbar, "BackBitmap"), bitmap);
+        EXPECT_EQ(User(kToolbar, "BackBitmapIE5"), bitmap);
+    }
+    EXPECT_EQ(shell.opened, Strings{"about:blank"});
+}
 
-    ASSERT_EQ(dialogs.Shown().size(), 2u);
-    ExpectQuestion(0, kSkinQuestion);
-    ExpectQuestion(1, kSkinOffer);
-    EXPECT_EQ(Read(kHkeyCurrentUser, kToolbar, "BackBitmap"), bitmap);
-    EXPECT_EQ(Read(kHkeyCurrentUser, kToolbar, "BackBitmapIE5"), bitmap);
+TEST_F(FileActionsTest, NoAtEitherQuestionOrAMissingBitmapWritesNothing) {
+    AddBlueTheme();
+    themes.files.AddFile("C:\\a.bmp", "BM");
+    dialogs.Script({MsgAnswer::No, MsgAnswer::No});
+    actions.ApplyThemeFile(kTheme);
+    actions.SetToolbarSkin("C:\\a.bmp");
+    actions.SetToolbarSkin("C:\\nothing.bmp");  // silently
+    actions.SetToolbarSkin("");
+    EXPECT_EQ(Shown(), (Strings{kBlueQuestion, kSkinQuestion}));
+    EXPECT_EQ(Writes(), 0u);
     EXPECT_TRUE(shell.opened.empty());
 }
 
-TEST_F(FileActionsTest, YesToTheBrowserAfterTheSkinOpensABlankPage) {
-    files.AddFile("C:\\a.bmp");
-    dialogs.Script({MsgAnswer::Yes, MsgAnswer::Yes});
-    actions.SetToolbarSkin("C:\\a.bmp");
-    EXPECT_EQ(shell.opened, std::vector<std::string>{"about:blank"});
-}
-
-TEST_F(FileActionsTest, NoToTheSkinWritesNothing) {
-    files.AddFile("C:\\a.bmp");
-    dialogs.Script({MsgAnswer::No});
-    actions.SetToolbarSkin("C:\\a.bmp");
-    EXPECT_EQ(dialogs.Shown().size(), 1u);
-    EXPECT_EQ(Read(kHkeyCurrentUser, kToolbar, "BackBitmap"), "Not Found");
-    EXPECT_EQ(registry.Calls(test::RegCall::SetValueEx), 0u);
-}
-
-TEST_F(FileActionsTest, AMissingBitmapIsIgnoredSilently) {
-    actions.SetToolbarSkin("C:\\nothing.bmp");
-    actions.SetToolbarSkin("");
-    EXPECT_TRUE(dialogs.Shown().empty());
-    EXPECT_EQ(registry.Calls(test::RegCall::SetValueEx), 0u);
-}
-
-// --- CloseBrowserWindows ---
-
 TEST_F(FileActionsTest, EveryBrowserWindowClosesThoughTheCollectionShrinks) {
-    // Each closed window leaves the collection at the next yield, so the windows behind it
-    // move up: a walk by position over the live collection would pass every second one.
-    std::vector<std::shared_ptr<SimulatedBrowser>> opened;
+    // A closed window leaves the collection at the next yield and the ones behind it move
+    // up: a walk by position over the live collection would pass every second one.
+    std::vector<std::shared_ptr<test::SimulatedBrowser>> closing;
     for (int i = 0; i < 4; ++i)
-        opened.push_back(browsers.OpenBrowser("http://" + std::to_string(i)));
+        closing.push_back(browsers.OpenBrowser("http://" + std::to_string(i)));
+    auto folder = browsers.OpenFolder("C:\\Windows");
+    auto hung = browsers.OpenBrowser("http://hung/");
+    hung->Break();
+    closing.push_back(browsers.OpenBrowser("http://last/"));
+
     actions.CloseBrowserWindows();
-    EXPECT_TRUE(browsers.OpenWindows().empty());
-    for (const auto& window : opened) {
-        EXPECT_TRUE(window->Closed());
+    for (const auto& window : closing) {
+        EXPECT_TRUE(window->Closed()) << window->Location();
         EXPECT_FALSE(window->IsVisible());
     }
-}
-
-TEST_F(FileActionsTest, FolderWindowsStayAndEachClosedBrowserGetsAYield) {
-    auto first = browsers.OpenBrowser("http://a/");
-    auto folder = browsers.OpenFolder("C:\\Windows");
-    auto second = browsers.OpenBrowser("http://b/");
-    auto other = browsers.OpenFolder("C:\\Temp");
-    actions.CloseBrowserWindows();
-    EXPECT_TRUE(first->Closed());
-    EXPECT_TRUE(second->Closed());
     EXPECT_FALSE(folder->QuitRequested());
-    EXPECT_FALSE(other->QuitRequested());
     EXPECT_TRUE(folder->IsVisible());
-    EXPECT_EQ(browsers.OpenWindows().size(), 2u);
-    EXPECT_EQ(browsers.Yields(), 2);
-}
-
-TEST_F(FileActionsTest, AWindowThatDoesNotAnswerIsPassedOver) {
-    auto first = browsers.OpenBrowser("http://a/");
-    auto hung = browsers.OpenBrowser("http://hung/");
-    auto last = browsers.OpenBrowser("http://c/");
-    hung->Break();
-    actions.CloseBrowserWindows();
-    EXPECT_TRUE(first->Closed());
-    EXPECT_TRUE(last->Closed());
     EXPECT_FALSE(hung->Closed());
+    EXPECT_EQ(browsers.Yields(), 5);  // one for each browser closed
 }
 
 TEST_F(FileActionsTest, WithNoWindowOrNoCollectionNothingHappens) {
     actions.CloseBrowserWindows();
-    browsers.OpenBrowser("http://a/");
+    auto window = browsers.OpenBrowser("http://a/");
     browsers.SetCollectionAvailable(false);
     actions.CloseBrowserWindows();
     EXPECT_EQ(browsers.Yields(), 0);
     EXPECT_TRUE(browsers.Created().empty());
-    EXPECT_TRUE(dialogs.Shown().empty());
-    EXPECT_EQ(browsers.OpenWindows().size(), 1u);
+    EXPECT_FALSE(window->QuitRequested());
 }
 
 }  // namespace

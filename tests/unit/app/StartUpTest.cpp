@@ -9,84 +9,81 @@
 namespace velmora {
 namespace {
 
-using test::AppTestBed;
-
 const std::string kToolbar = "Software\\Microsoft\\Internet Explorer\\Toolbar";
-const std::string kTheme = "C:\\My Themes\\Blue Sky\\blue.vlr";
+const std::string kMark = "Software\\Tolvane\\Quenmark\\Velmoras\\.Current";
+const std::string kFailure = "Failed to load and apply the Internet Explorer Theme file:\r\n";
 
-class StartUpTest : public ::testing::Test, protected AppTestBed {
+class StartUpTest : public ::testing::Test, protected test::AppTestBed {
 protected:
     void SetUp() override {
-        files.AddTheme(kTheme, {{"ThemeTitle", "Blue Sky"}});
+        themes.AddTheme("C:\\My Themes\\Blue Sky\\blue.vlr", {{"ThemeTitle", "Blue Sky"}});
+        themes.files.AddFile("C:\\My Pictures\\sky.bmp", "BM");
         browser = browsers.OpenBrowser("http://open/");
-        // Whether the browser windows were already closed when the first box showed.
         dialogs.beforeEach = [this](const MessageRequest&) {
-            if (dialogs.Shown().empty()) browsersOpenAtFirstBox = browsers.OpenBrowsers().size();
+            if (!browser->Closed()) boxWithBrowserOpen = true;
         };
     }
     void Run(const std::string& commandLine, bool anotherInstance = false) {
         StartUp(platform, [this] { ++mainWindowShown; }).Run(anotherInstance, commandLine);
     }
+    std::string LastBox() const {
+        return dialogs.Shown().empty() ? "" : dialogs.Shown().back().text;
+    }
 
     std::shared_ptr<test::SimulatedBrowser> browser;
-    std::size_t browsersOpenAtFirstBox = 99;
+    bool boxWithBrowserOpen = false;
     int mainWindowShown = 0;
 };
 
 TEST_F(StartUpTest, ASecondInstanceDoesNothingAtAllEvenWithAFile) {
-    files.AddFile("C:\\a.bmp");
-    for (const char* commandLine : {"\"C:\\My Themes\\Blue Sky\\blue.vlr\"", "C:\\a.bmp", ""}) {
+    for (const char* commandLine : {"\"C:\\My Themes\\Blue Sky\\blue.vlr\"", "C:\\a.bmp", ""})
         Run(commandLine, true);
-    }
     EXPECT_TRUE(dialogs.Shown().empty());
-    EXPECT_FALSE(browser->QuitRequested());
     EXPECT_EQ(browsers.CollectionReads(), 0);
     EXPECT_EQ(mainWindowShown, 0);
     EXPECT_EQ(registry.Calls(test::RegCall::OpenKey) + registry.Calls(test::RegCall::CreateKey),
               0u);
 }
 
-TEST_F(StartUpTest, AQuotedThemeFileClosesTheBrowsersThenAsks) {
-    dialogs.Script({MsgAnswer::Yes, MsgAnswer::No});
-    Run("\"" + kTheme + "\"");
-    EXPECT_EQ(browsersOpenAtFirstBox, 0u);
-    ASSERT_EQ(dialogs.Shown().size(), 2u);
-    EXPECT_EQ(dialogs.Shown()[0].text.rfind("Apply the Theme - Blue Sky\r\n", 0), 0u);
-    EXPECT_EQ(Read(kHkeyCurrentUser, "Software\\Tolvane\\Quenmark\\Velmoras\\.Current", ""),
-              "Blue Sky");
+TEST_F(StartUpTest, AFileClosesTheBrowsersThenRunsItsAction) {
+    struct Row {
+        const char* commandLine;
+        std::string lastBox;  // the only box shown (Yes/No questions get No); empty: none
+    };
+    const Row rows[] = {
+        {"\"C:\\My Themes\\Blue Sky\\blue.vlr\"",
+         "Apply the Theme - Blue Sky\r\nAuthor - \r\nDescription - \r\n"},
+        {"\"C:\\gone.vlr\"", kFailure + "C:\\gone.vlr"},
+        {"\"C:\\My Pictures\\sky.bmp\"", "Make this image your Toolbar skin?"},
+        {"\"C:\\My Pictures\\none.bmp\"", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.commandLine);
+        browser = browsers.OpenBrowser("http://open/");
+        const std::size_t shown = dialogs.Shown().size();
+        Run(row.commandLine);
+        EXPECT_TRUE(browser->Closed());
+        EXPECT_EQ(dialogs.Shown().size(), shown + (row.lastBox.empty() ? 0 : 1));
+        if (!row.lastBox.empty()) {
+            EXPECT_EQ(LastBox(), row.lastBox);
+        }
+    }
+    EXPECT_FALSE(boxWithBrowserOpen);
     EXPECT_EQ(mainWindowShown, 0);
 }
 
-TEST_F(StartUpTest, AnUnquotedThemeFileInMixedCaseIsATheme) {
-    files.AddTheme("C:\\Themes\\Red.Vlr", {{"ThemeTitle", "Red"}});
-    Run("C:\\Themes\\Red.Vlr");
-    ASSERT_EQ(dialogs.Shown().size(), 1u);
-    EXPECT_EQ(dialogs.Shown()[0].text.rfind("Apply the Theme - Red\r\n", 0), 0u);
-}
-
-TEST_F(StartUpTest, AMissingThemeFileStillClosesTheBrowsersThenReportsTheFailure) {
-    Run("\"C:\\gone.vlr\"");
-    EXPECT_EQ(browsersOpenAtFirstBox, 0u);
-    ASSERT_EQ(dialogs.Shown().size(), 1u);
-    EXPECT_EQ(dialogs.Shown()[0].text,
-              "Failed to load and apply the Internet Explorer Theme file:\r\nC:\\gone.vlr");
-}
-
-TEST_F(StartUpTest, AQuotedBitmapClosesTheBrowsersThenAsks) {
-    files.AddFile("C:\\Pictures\\sky.bmp");
+TEST_F(StartUpTest, ARelativePathIsTakenFromTheCurrentFolderAndAFullOneAsGiven) {
+    themes.files.SetCurrentFolder("C:\\My Themes\\Blue Sky");
     dialogs.Script({MsgAnswer::Yes, MsgAnswer::No});
-    Run("\"C:\\Pictures\\sky.bmp\"");
-    EXPECT_EQ(browsersOpenAtFirstBox, 0u);
-    ASSERT_EQ(dialogs.Shown().size(), 2u);
-    EXPECT_EQ(dialogs.Shown()[0].text, "Make this image your Toolbar skin?");
-    EXPECT_EQ(Read(kHkeyCurrentUser, kToolbar, "BackBitmapIE5"), "C:\\Pictures\\sky.bmp");
-}
+    Run("blue.vlr");  // the profile reading would look for this in the Windows folder
+    EXPECT_EQ(User(kMark, ""), "Blue Sky");
 
-TEST_F(StartUpTest, AMissingBitmapClosesTheBrowsersAndEndsWithoutAWord) {
-    Run("\"C:\\Pictures\\none.bmp\"");
-    EXPECT_TRUE(browser->Closed());
-    EXPECT_TRUE(dialogs.Shown().empty());
-    EXPECT_EQ(mainWindowShown, 0);
+    themes.files.AddFile("C:\\My Themes\\Blue Sky\\sky.bmp", "BM");
+    dialogs.Script({MsgAnswer::Yes, MsgAnswer::No, MsgAnswer::Yes, MsgAnswer::No});
+    Run("sky.bmp");
+    EXPECT_EQ(User(kToolbar, "BackBitmap"), "C:\\My Themes\\Blue Sky\\sky.bmp");
+    Run("\"C:/My Pictures/sky.bmp\"");
+    EXPECT_EQ(User(kToolbar, "BackBitmapIE5"), "C:/My Pictures/sky.bmp");
 }
 
 TEST_F(StartUpTest, AnythingElseOpensTheMainWindowAndLeavesTheBrowsersAlone) {
@@ -97,11 +94,7 @@ TEST_F(StartUpTest, AnythingElseOpensTheMainWindowAndLeavesTheBrowsersAlone) {
     EXPECT_EQ(mainWindowShown, 4);
     EXPECT_TRUE(dialogs.Shown().empty());
     EXPECT_FALSE(browser->QuitRequested());
-}
-
-TEST_F(StartUpTest, WithoutAMainWindowYetTheProgramSimplyEnds) {
-    StartUp(platform, nullptr).Run(false, "");
-    EXPECT_TRUE(dialogs.Shown().empty());
+    StartUp(platform, nullptr).Run(false, "");  // without a main window yet it simply ends
 }
 
 }  // namespace

@@ -1,58 +1,27 @@
-// Shared set-up of the apply tests: theme files in memory, the in-memory registry, and short
-// ways to seed and read browser settings.
+// Shared set-up of the apply tests: theme files and registry in memory, short ways to seed
+// and read browser settings.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <map>
-#include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "platform/FileSystem.h"
-#include "platform/ProfileReader.h"
 #include "registry/cRegistry.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeProductInfo.h"
 #include "tests/support/FakeShell.h"
 #include "tests/support/MemoryRegistry.h"
-#include "theme/SameText.h"
+#include "tests/support/MemoryThemeFiles.h"
 #include "theme/clsVelmora.h"
 
 namespace velmora::test {
 
-// Theme files as key lists. The file reading rules have tests of their own; here a theme
-// file only has to hand its values to the load.
-class ThemeFilesDouble : public FileSystem, public ProfileReader {
-public:
-    using Keys = std::vector<std::pair<std::string, std::string>>;
-
-    void Add(const std::string& path, const Keys& keys) { files_[path] = keys; }
-
-    bool IsNormalFile(const std::string& path) const override { return files_.count(path) > 0; }
-    std::optional<std::string> ReadFile(const std::string&) const override { return {}; }
-
-    std::string ReadString(const std::string& section, const std::string& key,
-                           const std::string& defaultValue, std::size_t bufferSize,
-                           const std::string& path) override {
-        const auto file = files_.find(path);
-        if (file == files_.end() || !SameText(section, "Velmora")) return defaultValue;
-        for (const auto& [name, value] : file->second) {
-            if (SameText(name, key)) return value.substr(0, bufferSize - 1);
-        }
-        return defaultValue;
-    }
-
-private:
-    std::map<std::string, Keys> files_;
-};
-
 class ApplyFixture : public ::testing::Test {
 protected:
-    using Keys = ThemeFilesDouble::Keys;
     static constexpr char kThemeFile[] = "C:\\Themes\\Blue\\blue.vlr";
+    static constexpr char kIe[] = "Software\\Microsoft\\Internet Explorer";
     static constexpr char kToolbar[] = "Software\\Microsoft\\Internet Explorer\\Toolbar";
     static constexpr char kWebBrowser[] =
         "Software\\Microsoft\\Internet Explorer\\Toolbar\\WebBrowser";
@@ -63,13 +32,13 @@ protected:
     static constexpr char kMark[] = "Software\\Tolvane\\Quenmark\\Velmoras\\.Current";
 
     void TearDown() override {
-        // Every key the apply opened is closed again, and nothing tripped the error trap.
+        // Every key opened is closed again, and nothing tripped the error trap.
         EXPECT_EQ(registry_.OpenHandles(), 0u);
         EXPECT_TRUE(dialogs_.Shown().empty());
     }
 
-    void WriteTheme(const Keys& keys, const std::string& path = kThemeFile) {
-        files_.Add(path, keys);
+    void WriteTheme(const MemoryThemeFiles::Keys& keys, const std::string& path = kThemeFile) {
+        themes_.AddTheme(path, keys);
     }
     bool Apply(const std::string& path = kThemeFile) { return theme_.ApplyTheme(path); }
 
@@ -86,7 +55,7 @@ protected:
               const std::string& text) {
         cRegistry(platform_).WriteRegistry(root, key, name, 1, text);
     }
-    // The subkey names of key as the registry spells them (the final "Not Found" dropped).
+    // The subkey names of key as stored (the final "Not Found" dropped).
     std::vector<std::string> Subkeys(RegRoot root, const std::string& key) {
         std::vector<std::string> names = cRegistry(platform_).GetAllKeys(root, key);
         names.pop_back();
@@ -101,32 +70,28 @@ protected:
         return bytes;
     }
     void SeedLayout(const std::string& key, const std::string& name,
-                    const std::vector<std::uint8_t>& stored) {
-        // WriteRegistry leaves out the last element, the spare one ReadRegistryByte adds.
-        std::vector<std::uint8_t> withSpare = stored;
-        withSpare.push_back(0);
-        cRegistry(platform_).WriteRegistry(kHkeyCurrentUser, key, name, 3, withSpare);
+                    std::vector<std::uint8_t> bytes) {
+        bytes.push_back(0);  // the spare last element, which WriteRegistry leaves out
+        cRegistry(platform_).WriteRegistry(kHkeyCurrentUser, key, name, 3, bytes);
     }
     // The stored bytes of a binary value; empty when it is missing.
     std::vector<std::uint8_t> StoredLayout(const std::string& key, const std::string& name) {
-        std::vector<std::uint8_t> bytes =
-            cRegistry(platform_).ReadRegistryByte(kHkeyCurrentUser, key, name);
+        auto bytes = cRegistry(platform_).ReadRegistryByte(kHkeyCurrentUser, key, name);
         if (!bytes.empty()) bytes.pop_back();
         return bytes;
     }
-
     std::size_t Writes() const { return registry_.Calls(RegCall::SetValueEx); }
 
     MemoryRegistry registry_;
-    ThemeFilesDouble files_;
+    MemoryThemeFiles themes_;
     FakeDialogs dialogs_;
     FakeShell shell_;
     FakeProductInfo product_;
     Platform platform_ = [this] {
         Platform platform;
         platform.registry = &registry_;
-        platform.files = &files_;
-        platform.profile = &files_;
+        platform.files = &themes_.files;
+        platform.profile = &themes_.profile;
         platform.dialogs = &dialogs_;
         platform.shell = &shell_;
         platform.product = &product_;
