@@ -8,8 +8,6 @@ namespace velmora::e2e {
 
 namespace {
 
-constexpr int kMessageTextId = 0xFFFF;
-
 struct BoxSearch {
     DWORD processId;
     HWND found;
@@ -21,33 +19,26 @@ BOOL CALLBACK FindBoxOfProcess(HWND window, LPARAM param) {
     GetClassNameA(window, className, sizeof className);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && lstrcmpA(className, "#32770") == 0 &&
-        IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
+    if (owner != search->processId || lstrcmpA(className, "#32770") != 0 ||
+        !IsWindowVisible(window))
+        return TRUE;
+    search->found = window;
+    return FALSE;
 }
 
 BOOL CALLBACK FindIcon(HWND child, LPARAM param) {
-    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-        *reinterpret_cast<HWND*>(param) = child;
-        return FALSE;
-    }
-    return TRUE;
+    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) return TRUE;
+    *reinterpret_cast<HWND*>(param) = child;
+    return FALSE;
 }
 
-// The pixels of a width x height area of a device context, 32 bits each.
-std::vector<std::uint32_t> Pixels(HDC source, int x, int y, int width, int height) {
-    HDC memory = CreateCompatibleDC(source);
+// The 32-bit pixels of an icon-sized area of a device context.
+std::vector<std::uint32_t> IconPixels(HDC source, int x, int y) {
+    const int width = GetSystemMetrics(SM_CXICON), height = GetSystemMetrics(SM_CYICON);
     BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    format.bmiHeader = {sizeof format.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
+    HDC memory = CreateCompatibleDC(source);
     HBITMAP bitmap = CreateDIBSection(memory, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
     std::vector<std::uint32_t> pixels;
     if (bitmap) {
@@ -55,7 +46,7 @@ std::vector<std::uint32_t> Pixels(HDC source, int x, int y, int width, int heigh
         BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
         GdiFlush();
         const auto* first = static_cast<const std::uint32_t*>(bits);
-        pixels.assign(first, first + static_cast<std::size_t>(width) * height);
+        pixels.assign(first, first + width * height);
         SelectObject(memory, old);
         DeleteObject(bitmap);
     }
@@ -64,27 +55,22 @@ std::vector<std::uint32_t> Pixels(HDC source, int x, int y, int width, int heigh
 }
 
 // Icon handles cannot be read across processes, so the icon is compared as the user sees
-// it: the box's icon area on the screen against the system icon drawn on the same
-// background.
+// it: the box's icon on the screen against the system icon drawn on the same background.
 bool ShowsIcon(HWND iconControl, LPCSTR systemIcon) {
-    if (!iconControl) return false;
     RECT rect{};
-    GetWindowRect(iconControl, &rect);
-    const int width = GetSystemMetrics(SM_CXICON);
-    const int height = GetSystemMetrics(SM_CYICON);
-    if (rect.right - rect.left < width || rect.bottom - rect.top < height) return false;
+    if (!iconControl || !GetWindowRect(iconControl, &rect)) return false;
     HDC screen = GetDC(nullptr);
-    const auto shown = Pixels(screen, rect.left, rect.top, width, height);
-    const COLORREF background = GetPixel(screen, rect.left, rect.top);
+    const auto shown = IconPixels(screen, rect.left, rect.top);
     HDC memory = CreateCompatibleDC(screen);
-    HBITMAP canvas = CreateCompatibleBitmap(screen, width, height);
+    HBITMAP canvas =
+        CreateCompatibleBitmap(screen, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
     HGDIOBJ old = SelectObject(memory, canvas);
-    HBRUSH brush = CreateSolidBrush(background);
-    RECT all{0, 0, width, height};
+    HBRUSH brush = CreateSolidBrush(GetPixel(screen, rect.left, rect.top));
+    RECT all{0, 0, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
     FillRect(memory, &all, brush);
     DeleteObject(brush);
     DrawIcon(memory, 0, 0, LoadIconA(nullptr, systemIcon));
-    const auto expected = Pixels(memory, 0, 0, width, height);
+    const auto expected = IconPixels(memory, 0, 0);
     SelectObject(memory, old);
     DeleteObject(canvas);
     DeleteDC(memory);
@@ -92,29 +78,22 @@ bool ShowsIcon(HWND iconControl, LPCSTR systemIcon) {
     return !shown.empty() && shown == expected;
 }
 
-std::string WindowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    std::vector<char> text(static_cast<std::size_t>(length) + 1);
-    GetWindowTextA(window, text.data(), length + 1);
-    return text.data();
+bool HasButton(HWND box, int id) {
+    HWND button = GetDlgItem(box, id);
+    return button && IsWindowVisible(button);
 }
 
 }  // namespace
 
-std::string VelmoraProcess::ProgramPath() {
-    return VELMORA_BUILD_DIR "\\platform\\win32\\Velmora.exe";
-}
-
-VelmoraProcess::VelmoraProcess(const std::string& argumentText) {
-    std::string commandLine = "\"" + ProgramPath() + "\"";
+VelmoraProcess::VelmoraProcess(const std::string& argumentText, const std::string& folder) {
+    const std::string program = VELMORA_BUILD_DIR "\\platform\\win32\\Velmora.exe";
+    std::string commandLine = "\"" + program + "\"";
     if (!argumentText.empty()) commandLine += " " + argumentText;
-    std::vector<char> writable(commandLine.begin(), commandLine.end());
-    writable.push_back('\0');
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (CreateProcessA(ProgramPath().c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                       nullptr, &startup, &info)) {
+    if (CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                       folder.empty() ? nullptr : folder.c_str(), &startup, &info)) {
         CloseHandle(info.hThread);
         process_ = info.hProcess;
         processId_ = info.dwProcessId;
@@ -138,26 +117,24 @@ HWND VelmoraProcess::FindOwnBox() const {
 
 SeenBox VelmoraProcess::WaitForBox(DWORD timeoutMs) {
     SeenBox box;
-    if (!process_) return box;
     const DWORD start = GetTickCount();
-    HWND window = nullptr;
-    while (!(window = FindOwnBox())) {
+    while (process_ && !(box.window = FindOwnBox())) {
         if (GetTickCount() - start > timeoutMs || HasExited()) return box;
         Sleep(50);
     }
-    // Give the box a moment to be filled in completely.
-    Sleep(100);
-    box.window = window;
-    box.title = WindowText(window);
+    if (!box.window) return box;
+    Sleep(100);  // a moment for the box to be filled in completely
     char text[4096] = {};
-    GetDlgItemTextA(window, kMessageTextId, text, sizeof text);
+    GetWindowTextA(box.window, text, sizeof text);
+    box.title = text;
+    GetDlgItemTextA(box.window, 0xFFFF, text, sizeof text);  // the message's static text
     box.text = text;
-    box.hasYes = GetDlgItem(window, IDYES) && IsWindowVisible(GetDlgItem(window, IDYES));
-    box.hasNo = GetDlgItem(window, IDNO) && IsWindowVisible(GetDlgItem(window, IDNO));
-    box.hasOk = GetDlgItem(window, IDOK) && IsWindowVisible(GetDlgItem(window, IDOK));
-    box.systemModal = (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    box.hasYes = HasButton(box.window, IDYES);
+    box.hasNo = HasButton(box.window, IDNO);
+    box.hasOk = HasButton(box.window, IDOK);
+    box.systemModal = (GetWindowLongA(box.window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     HWND icon = nullptr;
-    EnumChildWindows(window, FindIcon, reinterpret_cast<LPARAM>(&icon));
+    EnumChildWindows(box.window, FindIcon, reinterpret_cast<LPARAM>(&icon));
     box.questionIcon = ShowsIcon(icon, IDI_QUESTION);
     box.criticalIcon = ShowsIcon(icon, IDI_HAND);
     return box;
@@ -165,11 +142,11 @@ SeenBox VelmoraProcess::WaitForBox(DWORD timeoutMs) {
 
 bool VelmoraProcess::ShowsNoBoxWithin(DWORD timeoutMs) {
     const DWORD start = GetTickCount();
-    while (GetTickCount() - start < timeoutMs) {
+    do {
         if (FindOwnBox()) return false;
-        if (HasExited()) return !FindOwnBox();
+        if (HasExited()) return true;
         Sleep(50);
-    }
+    } while (GetTickCount() - start < timeoutMs);
     return true;
 }
 

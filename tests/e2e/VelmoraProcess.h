@@ -22,19 +22,15 @@ struct SeenBox {
 
 class VelmoraProcess {
 public:
-    // The program built beside the tests.
-    static std::string ProgramPath();
-
-    // Starts the program with the given argument text (exactly as a shell passes it).
-    explicit VelmoraProcess(const std::string& argumentText);
-    // A process still running at the end is ended, so that it cannot hold the
-    // single-instance name for the next test.
+    // Starts the program built beside the tests with the argument text (exactly as a shell
+    // passes it), in the given current folder (empty: this process's).
+    explicit VelmoraProcess(const std::string& argumentText, const std::string& folder = "");
+    // A process still running is ended, so that it cannot hold the single-instance name.
     ~VelmoraProcess();
     VelmoraProcess(const VelmoraProcess&) = delete;
     VelmoraProcess& operator=(const VelmoraProcess&) = delete;
 
     bool Started() const { return process_ != nullptr; }
-
     // Waits for a message box of this process; an empty SeenBox when none shows in time.
     SeenBox WaitForBox(DWORD timeoutMs = 30000);
     // True when the process shows no message box within the time.

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <chrono>
-
 #include "platform/win32/Win32Browsers.h"
 #include "ui/IsInternetExplorer.h"
 
@@ -20,13 +18,8 @@ void CALLBACK CountTimer(HWND window, UINT, UINT_PTR id, DWORD) {
 
 TEST(Win32Browsers, TheShellCollectionIsReadWithoutAnyMessageBox) {
     Win32Browsers browsers;
-    const auto start = std::chrono::steady_clock::now();
-    const auto windows = browsers.ShellWindows();
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    // Whatever the platform has, no window of this test is a browser window, and where the
-    // collection is missing or unimplemented the answer is simply empty.
-    for (const auto& window : windows) ASSERT_NE(window, nullptr);
-    EXPECT_LT(elapsed, std::chrono::seconds(20));
+    // Where the collection is missing or unimplemented the answer is simply empty.
+    for (const auto& window : browsers.ShellWindows()) ASSERT_NE(window, nullptr);
     EXPECT_EQ(FindWindowA("#32770", nullptr), nullptr);
 }
 
@@ -54,17 +47,13 @@ TEST(Win32Browsers, YieldingRunsPendingMessagesAndKeepsAQuitRequest) {
 }
 
 // Closes a browser window the test opened: Quit, and where the platform's browser does not
-// honour it (Wine's), its process, found by the window's own handle.
+// honour it (Wine's), its process.
 void CloseBrowserOfTest(Win32Browsers& browsers, BrowserWindow& browser, HWND hwnd) {
     browser.Quit();
-    for (int i = 0; i < 100 && IsWindow(hwnd); ++i) {
-        browsers.YieldToMessageLoop();
-        Sleep(20);
-    }
-    if (!IsWindow(hwnd)) return;
+    for (int i = 0; i < 100 && IsWindow(hwnd); ++i, Sleep(20)) browsers.YieldToMessageLoop();
     DWORD processId = 0;
     GetWindowThreadProcessId(hwnd, &processId);
-    if (processId == 0 || processId == GetCurrentProcessId()) return;
+    if (!IsWindow(hwnd) || processId == 0 || processId == GetCurrentProcessId()) return;
     if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId)) {
         TerminateProcess(process, 0);
         WaitForSingleObject(process, 5000);

@@ -32,7 +32,7 @@ protected:
     HWND edit = nullptr;
 };
 
-TEST_F(Win32WindowingTest, EnablesAndShowsByHandle) {
+TEST_F(Win32WindowingTest, EnablesAndShowsByHandleAndIgnoresADestroyedWindow) {
     windowing.EnableWindow(Handle(frame), false);
     EXPECT_FALSE(IsWindowEnabled(frame));
     windowing.EnableWindow(Handle(frame), true);
@@ -41,6 +41,13 @@ TEST_F(Win32WindowingTest, EnablesAndShowsByHandle) {
     EXPECT_TRUE(IsWindowVisible(frame));
     windowing.ShowWindow(Handle(frame), kSwHide);
     EXPECT_FALSE(IsWindowVisible(frame));
+
+    HWND gone = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    DestroyWindow(gone);
+    windowing.EnableWindow(Handle(gone), false);
+    windowing.ShowWindow(Handle(gone), kSwShowNormal);
+    windowing.SetSelection(Handle(gone), 0, 5);
+    EXPECT_EQ(windowing.TextLength(Handle(gone)), 0);
 }
 
 TEST_F(Win32WindowingTest, TheTopmostBandIsJoinedAndLeftInPlace) {
@@ -67,15 +74,6 @@ TEST_F(Win32WindowingTest, SelectAllTextSelectsTheFocusedEditBox) {
     SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, 0u);
     EXPECT_EQ(end, 8u);
-}
-
-TEST_F(Win32WindowingTest, ADestroyedWindowIsIgnored) {
-    HWND gone = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-    DestroyWindow(gone);
-    windowing.EnableWindow(Handle(gone), false);
-    windowing.ShowWindow(Handle(gone), kSwShowNormal);
-    windowing.SetSelection(Handle(gone), 0, 5);
-    EXPECT_EQ(windowing.TextLength(Handle(gone)), 0);
 }
 
 }  // namespace
