@@ -4,11 +4,13 @@
 #include <string>
 
 #include "flintor/FlintorErrors.h"
-#include "flintor/win32/ComPtr.h"
 #include "flintor/win32/OlePicture.h"
-#include "flintor/win32/Variant.h"
+#include "platform/win32/ComPtr.h"
+#include "platform/win32/Variant.h"
 
 namespace velmora::flintor::win32 {
+
+using velmora::win32::Variant;
 
 namespace {
 
@@ -45,11 +47,9 @@ PropertyValue ComPropertyBag::Read(const std::string& name, ValueKind kind) {
 void ComPropertyBag::Write(const std::string& name, const PropertyValue& value) {
     Variant out;
     if (const auto* number = std::get_if<std::int32_t>(&value)) {
-        V_VT(out.Get()) = VT_I4;
-        V_I4(out.Get()) = *number;
+        out.SetLong(*number);
     } else if (const auto* flag = std::get_if<bool>(&value)) {
-        V_VT(out.Get()) = VT_BOOL;
-        V_BOOL(out.Get()) = *flag ? VARIANT_TRUE : VARIANT_FALSE;
+        out.SetBool(*flag);
     } else if (const auto* picture = std::get_if<PicturePtr>(&value)) {
         const OlePicture* ole = OlePicture::Of(*picture);
         V_VT(out.Get()) = VT_DISPATCH;

@@ -7,9 +7,11 @@
 #include <utility>
 #include <vector>
 
-#include "flintor/win32/ComPtr.h"
+#include "platform/win32/ComPtr.h"
 
 namespace velmora::flintor::win32 {
+
+using velmora::win32::ComPtr;
 
 class ConnectionPoint : public IConnectionPoint {
 public:

@@ -13,10 +13,12 @@
 #include "flintor/win32/ModuleState.h"
 #include "flintor/win32/OlePicture.h"
 #include "flintor/win32/OlePictureCodec.h"
-#include "flintor/win32/Variant.h"
 #include "flintor/win32/resource.h"
+#include "platform/win32/Variant.h"
 
 namespace velmora::flintor::win32 {
+
+using velmora::win32::Variant;
 
 namespace {
 
@@ -195,7 +197,7 @@ HRESULT FlintorControl::Fail(const RuntimeError& error) {
         create->SetGUID(IID__Flintor);
         create->SetSource(const_cast<LPOLESTR>(kErrorSource));
         create->SetDescription(const_cast<LPOLESTR>(pendingDescription_.c_str()));
-        ComPtr<IErrorInfo> info = create.As<IErrorInfo>(IID_IErrorInfo);
+        ComPtr<IErrorInfo> info = create.As<IErrorInfo>();
         SetErrorInfo(0, info.Get());
     }
     return result;
@@ -394,7 +396,7 @@ HRESULT FlintorControl::OLEDrag() {
 bool FlintorControl::UserMode() const {
     // A container that does not answer is taken to be running the control.
     if (!clientSite_) return true;
-    ComPtr<IDispatch> ambient = clientSite_.As<IDispatch>(IID_IDispatch);
+    ComPtr<IDispatch> ambient = clientSite_.As<IDispatch>();
     if (!ambient) return true;
     DISPPARAMS none = {};
     Variant value;
@@ -493,7 +495,7 @@ HRESULT FlintorControl::Activate(IOleClientSite* site, HWND parentHint, LPCRECT 
     if (!from) return E_UNEXPECTED;
     HWND parent = parentHint;
     RECT position = positionHint ? *positionHint : RECT{};
-    inPlaceSite_ = from.As<IOleInPlaceSite>(IID_IOleInPlaceSite);
+    inPlaceSite_ = from.As<IOleInPlaceSite>();
     if (inPlaceSite_) {
         if (inPlaceSite_->CanInPlaceActivate() != S_OK) {
             inPlaceSite_.Reset();

@@ -14,16 +14,18 @@
 #include "flintor/ClipContainer.h"
 #include "flintor/Flintor.h"
 #include "flintor/win32/AboutDialog.h"
-#include "flintor/win32/ComPtr.h"
 #include "flintor/win32/ConnectionPoint.h"
 #include "flintor/win32/Win32ClipTimer.h"
 #include "flintor/win32/Win32Surface.h"
+#include "platform/win32/ComPtr.h"
 
 namespace velmora {
 class RuntimeError;
 }
 
 namespace velmora::flintor::win32 {
+
+using velmora::win32::ComPtr;
 
 class FlintorControl : public _Flintor,
                        public IOleObject,

@@ -10,9 +10,11 @@
 
 #include "flintor/CellRect.h"
 #include "flintor/Picture.h"
-#include "flintor/win32/ComPtr.h"
+#include "platform/win32/ComPtr.h"
 
 namespace velmora::flintor::win32 {
+
+using velmora::win32::ComPtr;
 
 class OlePicture : public Picture {
 public:

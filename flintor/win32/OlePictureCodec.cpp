@@ -6,8 +6,8 @@
 #include <olectl.h>
 
 #include "flintor/FlintorErrors.h"
-#include "flintor/win32/ComPtr.h"
 #include "flintor/win32/OlePicture.h"
+#include "platform/win32/ComPtr.h"
 
 namespace velmora::flintor::win32 {
 

@@ -5,10 +5,12 @@
 #include <olectl.h>
 
 #include "Flintor_h.h"
-#include "flintor/win32/ComPtr.h"
 #include "flintor/win32/resource.h"
+#include "platform/win32/ComPtr.h"
 
 namespace velmora::flintor::win32 {
+
+using velmora::win32::ComPtr;
 
 namespace {
 

@@ -1,4 +1,4 @@
-// Conversions between the program's ANSI texts and COM's wide strings (BSTR, VARIANT).
+// Conversions between the program's ANSI texts and COM's wide strings (BSTR).
 #include "platform/win32/ComText.h"
 
 #include <windows.h>
@@ -20,9 +20,7 @@ std::string AnsiFromBstr(BSTR text) {
     return text ? AnsiFromWide(text, static_cast<int>(SysStringLen(text))) : std::string();
 }
 
-namespace {
-
-BSTR MakeBstr(const std::string& ansi) {
+BSTR BstrFromAnsi(const std::string& ansi) {
     const int length = static_cast<int>(ansi.size());
     if (length == 0) return SysAllocStringLen(nullptr, 0);
     const int size = MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, nullptr, 0);
@@ -31,26 +29,6 @@ BSTR MakeBstr(const std::string& ansi) {
     return text;
 }
 
-}  // namespace
-
-Bstr::Bstr(const std::string& ansi) : text_(MakeBstr(ansi)) {}
-
-void Variant::SetText(const std::string& ansi) {
-    VariantClear(&value_);
-    value_.vt = VT_BSTR;
-    value_.bstrVal = MakeBstr(ansi);
-}
-
-void Variant::SetLong(long number) {
-    VariantClear(&value_);
-    value_.vt = VT_I4;
-    value_.lVal = number;
-}
-
-void Variant::SetBool(bool flag) {
-    VariantClear(&value_);
-    value_.vt = VT_BOOL;
-    value_.boolVal = flag ? VARIANT_TRUE : VARIANT_FALSE;
-}
+Bstr::Bstr(const std::string& ansi) : text_(BstrFromAnsi(ansi)) {}
 
 }  // namespace velmora::win32

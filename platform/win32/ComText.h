@@ -1,4 +1,4 @@
-// Conversions between the program's ANSI texts and COM's wide strings (BSTR, VARIANT).
+// Conversions between the program's ANSI texts and COM's wide strings (BSTR).
 #pragma once
 
 #include <windows.h>
@@ -11,6 +11,8 @@ namespace velmora::win32 {
 // Converts wide text to the system ANSI code page.
 std::string AnsiFromWide(const wchar_t* text, int length);
 std::string AnsiFromBstr(BSTR text);
+// A new BSTR of ANSI text; the caller frees it (or hands it to a Variant).
+BSTR BstrFromAnsi(const std::string& ansi);
 
 // An owned BSTR made from ANSI text, freed when it goes.
 class Bstr {
@@ -23,24 +25,6 @@ public:
 
 private:
     BSTR text_;
-};
-
-// An owned VARIANT, cleared when it goes; starts empty (VT_EMPTY).
-class Variant {
-public:
-    Variant() { VariantInit(&value_); }
-    ~Variant() { VariantClear(&value_); }
-    Variant(const Variant&) = delete;
-    Variant& operator=(const Variant&) = delete;
-
-    void SetText(const std::string& ansi);
-    void SetLong(long number);
-    void SetBool(bool flag);
-
-    VARIANT* Get() { return &value_; }
-
-private:
-    VARIANT value_;
 };
 
 }  // namespace velmora::win32

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/win32/ComText.h"
+#include "platform/win32/Variant.h"
 #include "platform/win32/Win32BrowserEventSink.h"
 
 namespace velmora::win32 {
@@ -69,7 +70,7 @@ void Win32BrowserWindow::Navigate(const std::string& url) {
 
 void Win32BrowserWindow::Navigate2(const std::string& url, std::optional<long> flags) {
     Variant address, flagValue, frame, postData, headers;
-    address.SetText(url);
+    address.SetBstr(BstrFromAnsi(url));
     if (flags) flagValue.SetLong(*flags);
     browser_->Navigate2(address.Get(), flagValue.Get(), frame.Get(), postData.Get(), headers.Get());
 }
@@ -115,7 +116,7 @@ void Win32BrowserWindow::SetStatusBar(bool shown) {
 
 void Win32BrowserWindow::ShowBrowserBar(const std::string& classId, bool show) {
     Variant bar, showValue, size;
-    bar.SetText(classId);
+    bar.SetBstr(BstrFromAnsi(classId));
     showValue.SetBool(show);
     browser_->ShowBrowserBar(bar.Get(), showValue.Get(), size.Get());
 }
@@ -126,8 +127,7 @@ void Win32BrowserWindow::Connect(BrowserEvents* sink) {
     auto container = browser_.As<IConnectionPointContainer>();
     if (!container) return;
     ComPtr<IConnectionPoint> point;
-    if (FAILED(container->FindConnectionPoint(__uuidof(DWebBrowserEvents2), point.Receive())) ||
-        !point)
+    if (FAILED(container->FindConnectionPoint(__uuidof(DWebBrowserEvents2), point.Put())) || !point)
         return;
     auto* eventSink = new Win32BrowserEventSink(sink);
     DWORD cookie = 0;

@@ -6,7 +6,7 @@
 #include <exdisp.h>
 
 #include "platform/win32/ComPtr.h"
-#include "platform/win32/ComText.h"
+#include "platform/win32/Variant.h"
 #include "platform/win32/Win32BrowserWindow.h"
 
 namespace velmora::win32 {
@@ -15,7 +15,7 @@ std::vector<std::shared_ptr<BrowserWindow>> Win32Browsers::ShellWindows() {
     std::vector<std::shared_ptr<BrowserWindow>> windows;
     ComPtr<IShellWindows> collection;
     if (FAILED(CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_ALL, __uuidof(IShellWindows),
-                                reinterpret_cast<void**>(collection.Receive()))) ||
+                                collection.PutVoid())) ||
         !collection)
         return windows;
     LONG count = 0;
@@ -27,7 +27,7 @@ std::vector<std::shared_ptr<BrowserWindow>> Win32Browsers::ShellWindows() {
         Variant index;
         index.SetLong(i);
         ComPtr<IDispatch> item;
-        if (FAILED(collection->Item(*index.Get(), item.Receive())) || !item) continue;
+        if (FAILED(collection->Item(*index.Get(), item.Put())) || !item) continue;
         auto browser = item.As<IWebBrowser2>();
         if (browser) windows.push_back(std::make_shared<Win32BrowserWindow>(std::move(browser)));
     }
@@ -37,8 +37,7 @@ std::vector<std::shared_ptr<BrowserWindow>> Win32Browsers::ShellWindows() {
 std::shared_ptr<BrowserWindow> Win32Browsers::CreateBrowser() {
     ComPtr<IWebBrowser2> browser;
     if (FAILED(CoCreateInstance(CLSID_InternetExplorer, nullptr, CLSCTX_LOCAL_SERVER,
-                                __uuidof(IWebBrowser2),
-                                reinterpret_cast<void**>(browser.Receive()))) ||
+                                __uuidof(IWebBrowser2), browser.PutVoid())) ||
         !browser)
         return nullptr;
     return std::make_shared<Win32BrowserWindow>(std::move(browser));

@@ -1,7 +1,8 @@
-// Doubles of the control's ports: pictures of a given size, a recording timer, surface,
-// container and About box, and an in-memory property bag.
+// Doubles of the control's ports: pictures of a given size, an in-memory property bag, and
+// a control wired to a recording timer, surface, container and About box.
 #pragma once
 
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <memory>
@@ -16,49 +17,85 @@
 #include "flintor/ClipTimer.h"
 #include "flintor/Flintor.h"
 #include "flintor/Picture.h"
+#include "platform/RuntimeError.h"
 
 namespace velmora::flintor::test {
 
-class FakePicture : public Picture {
-public:
-    FakePicture(int width, int height, bool hasImage = true, bool canBeCut = true)
-        : width_(width), height_(height), hasImage_(hasImage), canBeCut_(canBeCut) {}
-    bool HasImage() const override { return hasImage_; }
-    int PixelWidth() const override { return width_; }
-    int PixelHeight() const override { return height_; }
-    bool CanBeCut() const override { return canBeCut_; }
-
-private:
-    int width_;
-    int height_;
-    bool hasImage_;
-    bool canBeCut_;
+struct FakePicture : Picture {
+    FakePicture(int w, int h, bool image = true, bool cut = true)
+        : width(w), height(h), hasImage(image), canBeCut(cut) {}
+    bool HasImage() const override { return hasImage; }
+    int PixelWidth() const override { return width; }
+    int PixelHeight() const override { return height; }
+    bool CanBeCut() const override { return canBeCut; }
+    int width, height;
+    bool hasImage, canBeCut;
 };
 
 inline PicturePtr MakePicture(int width, int height) {
     return std::make_shared<FakePicture>(width, height);
 }
-
 // A picture object that carries no image (handle 0).
 inline PicturePtr MakeEmptyPicture() {
     return std::make_shared<FakePicture>(0, 0, false);
 }
 
-class FakeTimer : public ClipTimer {
+// The run-time error number `action` throws; 0 when it throws none.
+inline long ErrorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const RuntimeError& error) {
+        return error.Number();
+    }
+    return 0;
+}
+
+// The control's plain properties: "Interval BorderStyle BackStyle MaskColor MousePointer
+// OLEDropMode".
+inline std::string Properties(const Flintor& c) {
+    char text[96];
+    std::snprintf(text, sizeof text, "%d %d %d %08X %d %d", static_cast<int>(c.Interval()),
+                  c.BorderStyle(), c.BackStyle(), static_cast<unsigned>(c.MaskColor()),
+                  c.MousePointer(), c.OLEDropMode());
+    return text;
+}
+
+// Stores values as written; a read logs the name and gives the value back when its kind
+// matches. Can be primed with values of the wrong kind.
+class FakeBag : public ClipPropertyBag {
 public:
-    void SetInterval(int milliseconds) override { interval = milliseconds; }
-    void SetEnabled(bool on) override { enabled = on; }
-    int interval = -1;
-    bool enabled = false;
+    PropertyValue Read(const std::string& name, ValueKind kind) override {
+        reads.push_back(name);
+        auto it = values.find(name);
+        if (it == values.end()) return MissingValue{};
+        const PropertyValue& value = it->second;
+        const bool fits =
+            (kind == ValueKind::Long && std::holds_alternative<std::int32_t>(value)) ||
+            (kind == ValueKind::Bool && std::holds_alternative<bool>(value)) ||
+            (kind == ValueKind::Picture && std::holds_alternative<PicturePtr>(value));
+        return fits ? value : PropertyValue{MismatchedValue{}};
+    }
+    void Write(const std::string& name, const PropertyValue& value) override {
+        written.push_back(name);
+        values[name] = value;
+    }
+
+    std::map<std::string, PropertyValue> values;
+    std::vector<std::string> reads, written;
 };
 
-// Records what is drawn: "clear", "paint <left>,<top>", "background <left>,<top>".
-class FakeSurface : public ClipSurface {
-public:
+// A control whose timer, surface, container and About box are this object, recording what
+// it is asked; the control holds a 38 x 1558 built-in strip (41 cells). userMode false puts
+// it in a designer. The surface logs "clear", "paint <left>,<top>", "background <l>,<t>".
+struct FlintorRig : ClipTimer, ClipSurface, ClipContainer, AboutBox {
+    explicit FlintorRig(bool runTime = true) : userMode(runTime) {
+        control = std::make_unique<Flintor>(Flintor::Ports{this, this, this, this}, builtIn);
+    }
+    void SetInterval(int milliseconds) override { interval = milliseconds; }
+    void SetEnabled(bool on) override { enabled = on; }
     void Clear() override { log.push_back("clear"); }
     void PaintCell(const PicturePtr& strip, const CellRect& cell) override {
         lastStrip = strip;
-        lastPainted = cell;
         log.push_back("paint " + Where(cell));
     }
     void SetBackgroundCell(const PicturePtr&, const CellRect& cell) override {
@@ -73,7 +110,22 @@ public:
     int Height() const override { return height; }
     void SetWidth(int pixels) override { width = pixels; }
     void SetHeight(int pixels) override { height = pixels; }
+    bool UserMode() const override { return userMode; }
+    void PropertyChanged(const std::string& name) override { changed.push_back(name); }
+    void RaiseFrameChange() override {
+        ++frameChanges;
+        if (onFrameChange) onFrameChange();
+    }
+    void RaiseClick() override {}
+    void ShowModal() override {
+        ++aboutShown;
+        throw std::runtime_error("no window");
+    }
 
+    static std::string Where(const CellRect& cell) {
+        return std::to_string(cell.left) + "," + std::to_string(cell.top);
+    }
+    std::string Size() const { return std::to_string(width) + "x" + std::to_string(height); }
     // Cells painted since the log was last emptied, as "left,top".
     std::vector<std::string> Painted() const {
         std::vector<std::string> cells;
@@ -81,90 +133,23 @@ public:
             if (entry.rfind("paint ", 0) == 0) cells.push_back(entry.substr(6));
         return cells;
     }
-
-    static std::string Where(const CellRect& cell) {
-        return std::to_string(cell.left) + "," + std::to_string(cell.top);
+    // Ticks `times` times; the cells painted.
+    std::vector<std::string> Tick(int times) {
+        log.clear();
+        for (int i = 0; i < times; ++i) control->TimerTick();
+        return Painted();
     }
 
-    std::vector<std::string> log;
-    PicturePtr lastStrip;
-    CellRect lastPainted;
-    int width = 0;
-    int height = 0;
-    int borderStyle = 0;
-    int backStyle = 1;
+    int interval = -1, width = 0, height = 0, borderStyle = 0, backStyle = 1, mousePointer = 0;
+    int frameChanges = 0, aboutShown = 0;
     std::uint32_t maskColor = 0;
-    int mousePointer = 0;
-    PicturePtr mouseIcon;
-};
-
-class FakeContainer : public ClipContainer {
-public:
-    bool UserMode() const override { return userMode; }
-    void PropertyChanged(const std::string& name) override { changed.push_back(name); }
-    void RaiseFrameChange() override {
-        ++frameChanges;
-        if (onFrameChange) onFrameChange();
-    }
-    void RaiseClick() override { ++clicks; }
-
-    bool userMode = true;
-    std::vector<std::string> changed;
-    int frameChanges = 0;
-    int clicks = 0;
+    bool enabled = false, userMode;
+    std::vector<std::string> log, changed;
+    PicturePtr lastStrip, mouseIcon, builtIn = MakePicture(38, 1558);
     std::function<void()> onFrameChange;
-};
-
-class FakeAboutBox : public AboutBox {
-public:
-    void ShowModal() override {
-        ++shown;
-        if (fail) throw std::runtime_error("no window");
-    }
-    int shown = 0;
-    bool fail = false;
-};
-
-// Stores values as written; reads give them back when the kind matches, log every name
-// read, and can be primed with values of the wrong kind.
-class FakeBag : public ClipPropertyBag {
-public:
-    PropertyValue Read(const std::string& name, ValueKind kind) override {
-        reads.push_back(name);
-        auto it = values.find(name);
-        if (it == values.end()) return MissingValue{};
-        const PropertyValue& value = it->second;
-        const bool fits =
-            (kind == ValueKind::Long && std::holds_alternative<std::int32_t>(value)) ||
-            (kind == ValueKind::Bool && std::holds_alternative<bool>(value)) ||
-            (kind == ValueKind::Picture && std::holds_alternative<PicturePtr>(value));
-        if (!fits) return MismatchedValue{};
-        return value;
-    }
-    void Write(const std::string& name, const PropertyValue& value) override {
-        written.push_back(name);
-        values[name] = value;
-    }
-
-    std::map<std::string, PropertyValue> values;
-    std::vector<std::string> reads;
-    std::vector<std::string> written;
-};
-
-// A control wired to doubles, holding a 38 x 1558 built-in strip (41 cells).
-struct FlintorRig {
-    explicit FlintorRig(bool userMode = true) {
-        container.userMode = userMode;
-        builtIn = MakePicture(38, 1558);
-        control = std::make_unique<Flintor>(Flintor::Ports{&timer, &surface, &container, &about},
-                                            builtIn);
-    }
-    FakeTimer timer;
-    FakeSurface surface;
-    FakeContainer container;
-    FakeAboutBox about;
-    PicturePtr builtIn;
     std::unique_ptr<Flintor> control;
 };
+
+using Cells = std::vector<std::string>;
 
 }  // namespace velmora::flintor::test

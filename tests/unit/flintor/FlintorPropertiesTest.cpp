@@ -1,52 +1,70 @@
-// Saved properties: the order and defaults of reading, what a bad bag does, and that only
-// values other than their defaults are written.
+// The properties: the size rule, the checks on appearance values, saved properties (read
+// order and defaults, bad bags, only values other than their defaults written), and design
+// time against run time (DesignLock, new instances, showing).
 #include <gtest/gtest.h>
 
-#include "platform/RuntimeError.h"
 #include "tests/unit/flintor/FlintorFakes.h"
 
 namespace velmora::flintor::test {
 
-namespace {
-
-long LoadError(FlintorRig& rig, FakeBag& bag) {
-    try {
-        rig.control->ReadProperties(bag);
-    } catch (const RuntimeError& error) {
-        return error.Number();
+TEST(FlintorSize, TheControlIsOneCellPlusFourPixelsOfBorder) {
+    struct Row {
+        int width, height, border;
+        const char* size;
+    };
+    const Row rows[] = {{38, 1558, 0, "38x38"}, {38, 1558, 1, "42x42"}, {220, 22, 1, "26x26"},
+                        {220, 22, 0, "22x22"},  {22, 220, 0, "22x22"},  {10, 4, 0, "5x4"}};
+    for (const Row& row : rows) {
+        FlintorRig rig;
+        rig.control->SetBorderStyle(row.border);
+        rig.control->SetAniPicture(MakePicture(row.width, row.height));
+        EXPECT_EQ(rig.Size(), row.size) << row.width << "x" << row.height;
+        rig.width = 300;  // a container cannot make it larger or smaller
+        rig.height = 1;
+        rig.control->Resize();
+        EXPECT_EQ(rig.Size(), row.size);
     }
-    return 0;
 }
 
-}  // namespace
+TEST(FlintorAppearance, StylesOutsideTheirEnumerationsAreRefusedAndChangeNothing) {
+    FlintorRig rig;
+    EXPECT_EQ(ErrorOf([&] { rig.control->SetBorderStyle(2); }), 380);
+    EXPECT_EQ(ErrorOf([&] { rig.control->SetBackStyle(-1); }), 380);
+    EXPECT_EQ(ErrorOf([&] { rig.control->SetMousePointer(16); }), 380);
+    EXPECT_EQ(ErrorOf([&] { rig.control->SetMaskColor(0x80000100u); }), 380);
+    EXPECT_EQ(ErrorOf([&] { rig.control->SetMaskColor(0x7F000000u); }), 380);
+    EXPECT_EQ(ErrorOf([&] { rig.control->SetOLEDropMode(40000); }), 6);
+    EXPECT_EQ(Properties(*rig.control), "100 0 1 8000000F 0 0");
+    EXPECT_TRUE(rig.changed.empty());
 
-TEST(FlintorReadProperties, ReadsInItsFixedOrder) {
+    const PicturePtr icon = MakePicture(32, 32);
+    rig.control->SetBackStyle(0);
+    rig.control->SetMaskColor(0x00FF00FFu);
+    rig.control->SetMousePointer(99);
+    rig.control->SetMouseIcon(icon);
+    rig.control->SetInterval(-5);  // kept as given; the timer never ticks on it
+    EXPECT_EQ(rig.backStyle, 0);
+    EXPECT_EQ(rig.maskColor, 0x00FF00FFu);
+    EXPECT_EQ(rig.mousePointer, 99);
+    EXPECT_EQ(rig.mouseIcon, icon);
+    EXPECT_EQ(rig.changed,
+              (Cells{"BackStyle", "MaskColor", "MousePointer", "MouseIcon", "Interval"}));
+}
+
+TEST(FlintorReadProperties, AnEmptyBagIsReadInItsFixedOrderAndGivesTheDefaults) {
     FlintorRig designer(false);
     FakeBag bag;
     designer.control->ReadProperties(bag);
-    EXPECT_EQ(bag.reads, (std::vector<std::string>{
-                             "BorderStyle", "Interval", "AniPicture", "DesignLock", "MouseIcon",
-                             "MousePointer", "Interval", "BackStyle", "MaskColor", "OLEDropMode"}));
-}
-
-TEST(FlintorReadProperties, AnEmptyBagGivesTheDefaultsAndTheBuiltInStrip) {
-    FlintorRig designer(false);
-    FakeBag bag;
-    designer.control->ReadProperties(bag);
-    const Flintor& c = *designer.control;
-    EXPECT_EQ(c.AniPicture(), designer.builtIn);
-    EXPECT_EQ(c.Interval(), 100);
-    EXPECT_TRUE(c.DesignLock());
-    EXPECT_FALSE(designer.timer.enabled);
-    EXPECT_EQ(c.BorderStyle(), 0);
-    EXPECT_EQ(c.BackStyle(), 1);
-    EXPECT_EQ(c.MaskColor(), 0x8000000Fu);
-    EXPECT_EQ(c.MousePointer(), 0);
-    EXPECT_EQ(c.MouseIcon(), nullptr);
-    EXPECT_EQ(c.OLEDropMode(), 0);
-    EXPECT_EQ(designer.surface.width, 38);
-    EXPECT_EQ(designer.surface.height, 38);
-    EXPECT_EQ(designer.surface.Painted(), (std::vector<std::string>{"0,0"}));
+    EXPECT_EQ(bag.reads,
+              (Cells{"BorderStyle", "Interval", "AniPicture", "DesignLock", "MouseIcon",
+                     "MousePointer", "Interval", "BackStyle", "MaskColor", "OLEDropMode"}));
+    EXPECT_EQ(Properties(*designer.control), "100 0 1 8000000F 0 0");
+    EXPECT_EQ(designer.control->AniPicture(), designer.builtIn);
+    EXPECT_EQ(designer.control->MouseIcon(), nullptr);
+    EXPECT_TRUE(designer.control->DesignLock());
+    EXPECT_FALSE(designer.enabled);
+    EXPECT_EQ(designer.Size(), "38x38");
+    EXPECT_EQ(designer.Painted(), Cells{"0,0"});
 }
 
 TEST(FlintorReadProperties, ThePictureIsAssignedWithTheBorderAndIntervalReadBeforeIt) {
@@ -55,85 +73,50 @@ TEST(FlintorReadProperties, ThePictureIsAssignedWithTheBorderAndIntervalReadBefo
     bag.values["BorderStyle"] = std::int32_t{1};
     bag.values["Interval"] = std::int32_t{250};
     bag.values["AniPicture"] = MakePicture(220, 22);
-    rig.control->ReadProperties(bag);
-    EXPECT_EQ(rig.timer.interval, 250);
-    EXPECT_EQ(rig.surface.width, 26);
-    EXPECT_EQ(rig.surface.height, 26);
-    EXPECT_EQ(rig.control->Clip().Cols(), 10);
-    EXPECT_FALSE(rig.timer.enabled);  // run time: Play starts it
-}
-
-TEST(FlintorReadProperties, ADesignerAppliesTheSavedLockAfterThePicture) {
-    FlintorRig designer(false);
-    FakeBag bag;
     bag.values["DesignLock"] = false;
-    designer.control->ReadProperties(bag);
-    EXPECT_TRUE(designer.timer.enabled);
-    EXPECT_FALSE(designer.control->DesignLock());
-}
-
-TEST(FlintorReadProperties, RunTimeNeitherAppliesNorLosesTheSavedLock) {
-    FlintorRig rig(true);
-    FakeBag saved;
-    saved.values["DesignLock"] = false;
-    rig.control->ReadProperties(saved);
-    EXPECT_FALSE(rig.timer.enabled);
-    FakeBag again;
+    rig.control->ReadProperties(bag);
+    EXPECT_EQ(rig.interval, 250);
+    EXPECT_EQ(rig.Size(), "26x26");
+    EXPECT_EQ(rig.control->Clip().Cols(), 10);
+    EXPECT_FALSE(rig.enabled);  // run time: the saved lock is not applied, Play starts it
+    FakeBag again;              // ... but it is kept
     rig.control->WriteProperties(again);
-    ASSERT_EQ(again.values.count("DesignLock"), 1u);
-    EXPECT_EQ(std::get<bool>(again.values["DesignLock"]), false);
+    EXPECT_EQ(std::get<bool>(again.values.at("DesignLock")), false);
+
+    FlintorRig designer(false);
+    designer.control->ReadProperties(bag);  // a designer applies it after the picture
+    EXPECT_TRUE(designer.enabled);
 }
 
 TEST(FlintorReadProperties, BadValuesAreTheCallersErrorsNotACrash) {
-    {
-        FlintorRig rig;
+    struct Row {
+        const char* name;
+        PropertyValue value;
+        long error;
+    };
+    const Row rows[] = {{"Interval", true, 13},
+                        {"AniPicture", std::int32_t{7}, 13},
+                        {"BorderStyle", std::int32_t{70000}, 6},
+                        {"BackStyle", std::int32_t{3}, 380},
+                        {"MousePointer", std::int32_t{50}, 380},
+                        {"MaskColor", std::int32_t{0x7F000000}, 380},
+                        {"DesignLock", std::int32_t{0}, 13}};
+    for (const Row& row : rows) {
+        FlintorRig designer(false);
         FakeBag bag;
-        bag.values["Interval"] = true;  // a boolean where a number belongs
-        EXPECT_EQ(LoadError(rig, bag), 13);
-    }
-    {
-        FlintorRig rig;
-        FakeBag bag;
-        bag.values["AniPicture"] = std::int32_t{7};
-        EXPECT_EQ(LoadError(rig, bag), 13);
-        EXPECT_EQ(rig.control->AniPicture(), rig.builtIn);
-    }
-    {
-        FlintorRig rig;
-        FakeBag bag;
-        bag.values["BorderStyle"] = std::int32_t{70000};
-        EXPECT_EQ(LoadError(rig, bag), 6);
-    }
-    {
-        FlintorRig rig;
-        FakeBag bag;
-        bag.values["BackStyle"] = std::int32_t{3};
-        EXPECT_EQ(LoadError(rig, bag), 380);
-    }
-    {
-        FlintorRig rig;
-        FakeBag bag;
-        bag.values["MousePointer"] = std::int32_t{50};
-        EXPECT_EQ(LoadError(rig, bag), 380);
-    }
-    {
-        FlintorRig rig(false);
-        FakeBag bag;
-        bag.values["DesignLock"] = std::int32_t{0};
-        EXPECT_EQ(LoadError(rig, bag), 13);
+        bag.values[row.name] = row.value;
+        EXPECT_EQ(ErrorOf([&] { designer.control->ReadProperties(bag); }), row.error) << row.name;
+        EXPECT_EQ(designer.control->AniPicture(), designer.builtIn);
     }
 }
 
-TEST(FlintorWriteProperties, DefaultsAreNotStoredOnlyThePicture) {
-    FlintorRig rig;
-    FakeBag bag;
-    rig.control->WriteProperties(bag);
-    EXPECT_EQ(bag.written, (std::vector<std::string>{"AniPicture"}));
-    EXPECT_EQ(std::get<PicturePtr>(bag.values["AniPicture"]), rig.builtIn);
-}
-
-TEST(FlintorWriteProperties, EveryValueOtherThanItsDefaultIsStoredAndReadsBack) {
+TEST(FlintorWriteProperties, OnlyValuesOtherThanTheirDefaultsAreStoredAndReadBack) {
     FlintorRig designer(false);
+    FakeBag defaults;
+    designer.control->WriteProperties(defaults);
+    EXPECT_EQ(defaults.written, Cells{"AniPicture"});
+    EXPECT_EQ(std::get<PicturePtr>(defaults.values["AniPicture"]), designer.builtIn);
+
     const PicturePtr strip = MakePicture(88, 22);
     const PicturePtr icon = MakePicture(32, 32);
     designer.control->SetInterval(30);
@@ -143,38 +126,85 @@ TEST(FlintorWriteProperties, EveryValueOtherThanItsDefaultIsStoredAndReadsBack) 
     designer.control->SetMouseIcon(icon);
     designer.control->SetMousePointer(99);
     designer.control->SetBackStyle(0);
-    designer.control->SetMaskColor(0x00123456u);
+    designer.control->SetMaskColor(0x80000005u);  // a system colour, not the default one
     designer.control->SetOLEDropMode(1);
     FakeBag bag;
     designer.control->WriteProperties(bag);
-    EXPECT_EQ(bag.written, (std::vector<std::string>{"Interval", "AniPicture", "DesignLock",
-                                                     "BorderStyle", "MouseIcon", "MousePointer",
-                                                     "BackStyle", "MaskColor", "OLEDropMode"}));
+    EXPECT_EQ(bag.written,
+              (Cells{"Interval", "AniPicture", "DesignLock", "BorderStyle", "MouseIcon",
+                     "MousePointer", "BackStyle", "MaskColor", "OLEDropMode"}));
 
     FlintorRig copy(false);
     copy.control->ReadProperties(bag);
-    const Flintor& c = *copy.control;
-    EXPECT_EQ(c.Interval(), 30);
-    EXPECT_EQ(c.AniPicture(), strip);
-    EXPECT_FALSE(c.DesignLock());
-    EXPECT_EQ(c.BorderStyle(), 1);
-    EXPECT_EQ(c.MouseIcon(), icon);
-    EXPECT_EQ(c.MousePointer(), 99);
-    EXPECT_EQ(c.BackStyle(), 0);
-    EXPECT_EQ(c.MaskColor(), 0x00123456u);
-    EXPECT_EQ(c.OLEDropMode(), 1);
-    EXPECT_EQ(copy.timer.interval, 30);
-    EXPECT_TRUE(copy.timer.enabled);
+    EXPECT_EQ(Properties(*copy.control), "30 1 0 80000005 99 1");
+    EXPECT_EQ(copy.control->AniPicture(), strip);
+    EXPECT_EQ(copy.control->MouseIcon(), icon);
+    EXPECT_FALSE(copy.control->DesignLock());
+    EXPECT_EQ(copy.interval, 30);
+    EXPECT_TRUE(copy.enabled);
 }
 
-TEST(FlintorWriteProperties, ASystemColourMaskOtherThanTheDefaultIsStored) {
-    FlintorRig rig;
-    rig.control->SetMaskColor(0x80000005u);
-    FakeBag bag;
-    rig.control->WriteProperties(bag);
-    ASSERT_EQ(bag.values.count("MaskColor"), 1u);
-    EXPECT_EQ(static_cast<std::uint32_t>(std::get<std::int32_t>(bag.values["MaskColor"])),
-              0x80000005u);
+TEST(FlintorDesignLock, InADesignerTheLockHoldsTheTimerAndUnlockedEachNewStripPlays) {
+    FlintorRig rig(/*userMode=*/false);
+    rig.control->SetDesignLock(false);
+    EXPECT_TRUE(rig.enabled);
+    EXPECT_FALSE(rig.control->DesignLock());
+    rig.control->Pause();
+    rig.control->SetAniPicture(MakePicture(44, 22));
+    EXPECT_TRUE(rig.enabled);
+    rig.control->SetDesignLock(true);
+    EXPECT_FALSE(rig.enabled);
+    EXPECT_TRUE(rig.control->DesignLock());
+    rig.control->SetAniPicture(MakePicture(44, 22));
+    EXPECT_FALSE(rig.enabled);
+    EXPECT_EQ(rig.changed, (Cells{"DesignLock", "AniPicture", "DesignLock", "AniPicture"}));
+}
+
+TEST(FlintorDesignLock, AtRunTimeReadingFailsWith393AndWritingWith382) {
+    FlintorRig rig(/*userMode=*/true);
+    rig.control->Play();
+    EXPECT_EQ(ErrorOf([&] { (void)rig.control->DesignLock(); }), 393);
+    EXPECT_EQ(ErrorOf([&] { rig.control->SetDesignLock(true); }), 382);
+    EXPECT_TRUE(rig.enabled);  // the failed write left the animation alone
+    EXPECT_TRUE(rig.changed.empty());
+}
+
+TEST(FlintorNewInstance, InADesignerShowsTheFirstBuiltInCellLockedStill) {
+    FlintorRig designer(false);
+    designer.control->SetInterval(5);
+    designer.control->SetDesignLock(false);
+    designer.changed.clear();
+    designer.control->InitProperties();
+    EXPECT_EQ(designer.log, (Cells{"background 0,0", "paint 0,0"}));
+    EXPECT_EQ(designer.lastStrip, designer.builtIn);
+    EXPECT_TRUE(designer.control->DesignLock());
+    EXPECT_FALSE(designer.enabled);
+    EXPECT_EQ(designer.control->Interval(), 100);
+    EXPECT_EQ(designer.changed, Cells{"DesignLock"});
+
+    FlintorRig running(true);
+    running.control->SetInterval(5);
+    running.control->InitProperties();
+    EXPECT_TRUE(running.log.empty());
+    EXPECT_EQ(running.control->Interval(), 100);
+    EXPECT_FALSE(running.enabled);
+}
+
+TEST(FlintorShow, OnlyADesignerPaintsTheFirstCellOnShowing) {
+    FlintorRig designer(false);
+    designer.control->SetAniPicture(MakePicture(66, 22));
+    designer.Tick(1);
+    designer.log.clear();
+    designer.control->Show();
+    EXPECT_EQ(designer.log, (Cells{"background 0,0", "paint 0,0"}));
+    designer.control->SetAniPicture(MakeEmptyPicture());
+    designer.log.clear();
+    designer.control->Show();
+    EXPECT_TRUE(designer.log.empty());
+
+    FlintorRig running(true);
+    running.control->Show();
+    EXPECT_TRUE(running.log.empty());
 }
 
 }  // namespace velmora::flintor::test

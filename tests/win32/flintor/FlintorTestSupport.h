@@ -1,6 +1,5 @@
-// Helpers of the Flintor.ocx tests under Wine: the library's path and registration, a
-// COM apartment, strip pictures, late-bound calls by dispatch id, an event sink, a
-// property bag, a designer's client site, message pumping and GDI object counting.
+// Helpers of the Flintor.ocx tests under Wine: the library and its registration, OLE,
+// strip pictures, late-bound calls by dispatch id, a test container and a property bag.
 #pragma once
 
 #include <windows.h>
@@ -14,18 +13,18 @@
 
 #include "Flintor_h.h"
 #include "flintor/FlintorDispatchIds.h"
-#include "flintor/win32/ComPtr.h"
+#include "platform/win32/ComPtr.h"
+#include "platform/win32/Variant.h"
 
 namespace velmora::flintor::test {
 
-using win32::ComPtr;
+using velmora::win32::ComPtr;
+using velmora::win32::Variant;
 
-// Flintor.ocx of this build.
+// Flintor.ocx of this build, and regsvr32's exit code for it with `switches` ("/u /s").
 std::string OcxPath();
-// Runs regsvr32 on the library with the given switches ("/s", "/u /s"); its exit code.
-DWORD RunRegsvr32(const std::string& switches);
+DWORD RunRegsvr32(const char* switches);
 
-// OLE for the calling thread, for one test.
 class OleApartment {
 public:
     OleApartment() { OleInitialize(nullptr); }
@@ -37,70 +36,76 @@ public:
 // A control created by ProgID, as the main program creates it, seen through IDispatch.
 ComPtr<IDispatch> CreateByProgId();
 
-// The colour of cell `index` of the test strips: distinct and easy to tell apart.
+// The colour of cell `index` of the test strips.
 COLORREF CellColour(int index);
-// A strip picture of `width` x `height` pixels whose cells (cut as the control cuts them
-// into `cells` squares along the longer side) are filled with CellColour(i).
+// A `width` x `height` strip whose `cells` cells along its longer side are CellColour(i).
 ComPtr<IPictureDisp> MakeStrip(int width, int height, int cells);
-// A picture object that carries no image.
-ComPtr<IPictureDisp> MakeEmptyPicture();
-// A picture loaded from a bitmap file.
-ComPtr<IPictureDisp> LoadPictureFile(const std::string& path);
-// The pixel size of an OLE picture's bitmap, and one of its pixels.
-SIZE PictureSize(IPictureDisp* picture);
+// A picture owning `bitmap`; with no bitmap, a picture object that carries no image.
+ComPtr<IPictureDisp> PictureOf(HBITMAP bitmap);
+std::string PictureSize(IPictureDisp* picture);  // "<width>x<height>"
+// "<width>x<height>" of a window or rectangle.
+std::string SizeOf(const RECT& rect);
 COLORREF PicturePixel(IPictureDisp* picture, int x, int y);
-// The reference count of an object, read without changing it.
-ULONG RefCount(IUnknown* object);
 
-// The outcome of one late-bound call.
-struct CallResult {
-    HRESULT hr = S_OK;
-    SCODE scode = S_OK;        // the run-time error's code when hr is DISP_E_EXCEPTION
-    std::wstring description;  // and its text
-    VARIANT value;             // the result of a property read (cleared by the owner)
-    CallResult() { VariantInit(&value); }
-    ~CallResult() { VariantClear(&value); }
-    CallResult(const CallResult&) = delete;
-    CallResult(CallResult&& other) noexcept;
-    CallResult& operator=(const CallResult&) = delete;
-};
-CallResult GetProperty(IDispatch* object, DISPID id);
-CallResult PutProperty(IDispatch* object, DISPID id, const VARIANT& value, bool byRef = false);
-CallResult PutLong(IDispatch* object, DISPID id, LONG value);
-CallResult PutPicture(IDispatch* object, DISPID id, IDispatch* picture, bool byRef = true);
-CallResult CallMethod(IDispatch* object, DISPID id);
+// A run-time error as a caller of IDispatch receives it.
+constexpr HRESULT RunTimeError(int number) {
+    return MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, number);
+}
+// A late-bound call: its HRESULT, or the run-time error's code when it raised one.
+HRESULT Invoke(IDispatch* object, DISPID id, WORD flags, VARIANT* argument = nullptr,
+               VARIANT* result = nullptr, std::wstring* description = nullptr);
+HRESULT PutLong(IDispatch* object, DISPID id, LONG value);
+HRESULT PutBool(IDispatch* object, DISPID id, bool value);
+HRESULT PutPicture(IDispatch* object, DISPID id, IDispatch* picture, bool byRef = true);
+HRESULT CallMethod(IDispatch* object, DISPID id);
 LONG GetLong(IDispatch* object, DISPID id);  // fails the test on error
+ComPtr<IPictureDisp> GetPicture(IDispatch* object, DISPID id);
 
-// Receives the control's events and counts them by dispatch id.
-class EventSink final : public IDispatch {
+// The container side of a control: a client site with the ambient UserMode chosen (false
+// is a designer), and a sink counting events and recording property changes. Lives on the
+// stack, so it must outlive the controls it serves.
+class TestContainer final : public IOleClientSite, public IDispatch, public IPropertyNotifySink {
 public:
+    explicit TestContainer(bool userMode = true) : userMode_(userMode) {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
+    ULONG STDMETHODCALLTYPE Release() override { return --references; }
+    HRESULT STDMETHODCALLTYPE SaveObject() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetContainer(IOleContainer**) override { return E_NOINTERFACE; }
+    HRESULT STDMETHODCALLTYPE ShowObject() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE OnShowWindow(BOOL) override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE RequestNewObjectLayout() override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return *count = 0, S_OK; }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
         return E_NOTIMPL;
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result,
                                      EXCEPINFO*, UINT*) override;
+    HRESULT STDMETHODCALLTYPE OnChanged(DISPID id) override {
+        changed.push_back(id);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE OnRequestEdit(DISPID) override { return S_OK; }
 
-    int Count(DISPID id) const;
-    ULONG References() const { return references_; }
+    int Count(DISPID event) const { return events_.count(event) ? events_.at(event) : 0; }
+    ULONG references = 0;
+    std::vector<DISPID> changed;
     std::function<void(DISPID)> onEvent;
 
 private:
-    ULONG references_ = 1;
-    std::map<DISPID, int> counts_;
+    bool userMode_;
+    std::map<DISPID, int> events_;
 };
 
-// Connects `sink` to the control's events; the connection ends with this object.
-class EventConnection {
+// Connects `sink` to the control's events (or property changes) until this object goes.
+class Connection {
 public:
-    EventConnection(IUnknown* control, IDispatch* sink);
-    ~EventConnection();
-    EventConnection(const EventConnection&) = delete;
-    EventConnection& operator=(const EventConnection&) = delete;
+    Connection(IUnknown* control, TestContainer& sink, REFIID iid = DIID___Flintor);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
     bool Connected() const { return cookie_ != 0; }
 
 private:
@@ -108,51 +113,17 @@ private:
     DWORD cookie_ = 0;
 };
 
-// A property bag in memory, as a container keeps one.
+// A property bag in memory, converting on reads as a container's bag does. Stack only.
 class MemoryPropertyBag final : public IPropertyBag {
 public:
-    ~MemoryPropertyBag();
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override;
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
     HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override;
     HRESULT STDMETHODCALLTYPE Write(LPCOLESTR name, VARIANT* value) override;
-
-    bool Has(const std::wstring& name) const { return values_.count(name) != 0; }
-    const VARIANT* Find(const std::wstring& name) const;
     std::vector<std::wstring> Names() const;
-    void Set(const std::wstring& name, const VARIANT& value);
 
-private:
-    ULONG references_ = 1;
-    std::map<std::wstring, VARIANT> values_;
-};
-
-// A client site whose ambient UserMode is chosen: false makes the control think it is
-// in a designer.
-class AmbientSite final : public IOleClientSite, public IDispatch {
-public:
-    explicit AmbientSite(bool userMode) : userMode_(userMode) {}
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-    ULONG STDMETHODCALLTYPE Release() override;
-    HRESULT STDMETHODCALLTYPE SaveObject() override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetContainer(IOleContainer**) override { return E_NOINTERFACE; }
-    HRESULT STDMETHODCALLTYPE ShowObject() override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE OnShowWindow(BOOL) override { return S_OK; }
-    HRESULT STDMETHODCALLTYPE RequestNewObjectLayout() override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
-        return E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result,
-                                     EXCEPINFO*, UINT*) override;
-
-private:
-    ULONG references_ = 1;
-    bool userMode_;
+    std::map<std::wstring, Variant> values;
 };
 
 // Dispatches messages for `milliseconds`, or until `done` says so.
