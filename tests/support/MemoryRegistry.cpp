@@ -30,19 +30,16 @@ char16_t LowerCodePoint(unsigned char c) {
 
 std::u16string Fold(const std::string& name) {
     std::u16string folded;
-    folded.reserve(name.size());
     for (char c : name) folded.push_back(LowerCodePoint(static_cast<unsigned char>(c)));
     return folded;
 }
 
-// Splits a key path at its backslashes; empty parts (doubled or trailing backslashes) are
-// skipped as the system does.
+// The parts of a key path; empty parts (doubled or trailing backslashes) are skipped as the
+// system does.
 std::vector<std::string> SplitPath(const std::string& path) {
     std::vector<std::string> parts;
-    std::size_t start = 0;
-    while (start <= path.size()) {
-        std::size_t end = path.find('\\', start);
-        if (end == std::string::npos) end = path.size();
+    for (std::size_t start = 0; start <= path.size();) {
+        const std::size_t end = std::min(path.find('\\', start), path.size());
         if (end > start) parts.push_back(path.substr(start, end - start));
         start = end + 1;
     }
@@ -57,6 +54,22 @@ struct MemoryRegistry::Key {
         std::u16string folded;
         std::uint32_t kind;
         std::vector<std::uint8_t> data;
+
+        // As QueryValueEx and EnumValue copy: the size is always given, the data only when
+        // it fits, and a text stored without its zero gets one when there is room.
+        long Copy(std::uint8_t* out, std::uint32_t* outSize) const {
+            const auto size = static_cast<std::uint32_t>(data.size());
+            if (!out) {
+                if (outSize) *outSize = size;
+                return kErrorSuccess;
+            }
+            const std::uint32_t room = *outSize;
+            *outSize = size;
+            if (room < size) return kErrorMoreData;
+            std::copy(data.begin(), data.end(), out);
+            if (IsText(kind) && size > 0 && data.back() != 0 && size < room) out[size] = 0;
+            return kErrorSuccess;
+        }
     };
     std::string name;
     std::u16string folded;
@@ -67,308 +80,251 @@ struct MemoryRegistry::Key {
 
     // Subkeys and values stay sorted by folded name: lookups are binary searches and
     // enumeration by index is constant time.
-    static bool Before(const std::shared_ptr<Key>& key, const std::u16string& folded) {
-        return key->folded < folded;
-    }
-    static bool ValueBefore(const Value& value, const std::u16string& folded) {
-        return value.folded < folded;
-    }
-
-    std::shared_ptr<Key> Child(const std::string& childName) {
-        const std::u16string folded = Fold(childName);
-        auto it = std::lower_bound(children.begin(), children.end(), folded, Before);
-        return (it != children.end() && (*it)->folded == folded) ? *it : nullptr;
+    static const std::u16string& FoldedOf(const std::shared_ptr<Key>& key) { return key->folded; }
+    static const std::u16string& FoldedOf(const Value& value) { return value.folded; }
+    template <class Item>
+    static auto Seek(std::vector<Item>& items, const std::u16string& folded) {
+        return std::lower_bound(
+            items.begin(), items.end(), folded,
+            [](const Item& item, const std::u16string& f) { return FoldedOf(item) < f; });
     }
 
-    std::shared_ptr<Key> AddChild(const std::string& childName) {
+    std::shared_ptr<Key> Child(const std::string& childName, bool create) {
+        const std::u16string f = Fold(childName);
+        auto it = Seek(children, f);
+        if (it != children.end() && (*it)->folded == f) return *it;
+        if (!create) return nullptr;
         auto key = std::make_shared<Key>();
         key->name = childName;
-        key->folded = Fold(childName);
+        key->folded = f;
         key->parent = this;
-        children.insert(std::lower_bound(children.begin(), children.end(), key->folded, Before),
-                        key);
-        return key;
+        return *children.insert(it, key);
     }
 
-    std::vector<Value>::iterator FindValue(const std::u16string& folded) {
-        auto it = std::lower_bound(values.begin(), values.end(), folded, ValueBefore);
-        return (it != values.end() && it->folded == folded) ? it : values.end();
-    }
-
-    void AddValue(Value value) {
-        auto at = std::lower_bound(values.begin(), values.end(), value.folded, ValueBefore);
-        values.insert(at, std::move(value));
-    }
-
-    // Detaches this key (which has no subkeys) from its parent.
-    void Remove() {
-        auto& siblings = parent->children;
-        siblings.erase(
-            std::find_if(siblings.begin(), siblings.end(),
-                         [this](const std::shared_ptr<Key>& k) { return k.get() == this; }));
-        parent = nullptr;
-        deleted = true;
+    Value* FindValue(const std::string& valueName) {
+        const std::u16string f = Fold(valueName);
+        auto it = Seek(values, f);
+        return it != values.end() && it->folded == f ? &*it : nullptr;
     }
 };
 
 MemoryRegistry::MemoryRegistry() {
     for (RegRoot root : {kHkeyCurrentUser, kHkeyLocalMachine}) {
-        roots_[root] = Handle{std::make_shared<Key>(), kKeyAllAccess};
+        handles_[root] = Handle{std::make_shared<Key>(), kKeyAllAccess};
     }
+}
+
+bool MemoryRegistry::IsRoot(RegHandle key) {
+    return key == kHkeyCurrentUser || key == kHkeyLocalMachine;
 }
 
 MemoryRegistry::~MemoryRegistry() = default;
 
 const MemoryRegistry::Handle* MemoryRegistry::Find(RegHandle key) const {
-    if (auto root = roots_.find(key); root != roots_.end()) return &root->second;
-    if (auto opened = handles_.find(key); opened != handles_.end()) return &opened->second;
-    return nullptr;
+    auto found = handles_.find(key);
+    return found == handles_.end() ? nullptr : &found->second;
 }
 
-bool MemoryRegistry::IsRoot(RegHandle key) const {
-    return roots_.count(key) != 0;
+long MemoryRegistry::Use(RegHandle key, std::uint32_t access, Key** node) const {
+    const Handle* handle = Find(key);
+    if (!handle) return kErrorInvalidHandle;
+    if (handle->key->deleted) return kErrorKeyDeleted;
+    if ((handle->access & access) != access) return kErrorAccessDenied;
+    *node = handle->key.get();
+    return kErrorSuccess;
 }
 
-RegHandle MemoryRegistry::NewHandle(std::shared_ptr<Key> key, std::uint32_t access) {
-    const RegHandle handle = nextHandle_;
-    nextHandle_ += 4;
-    handles_[handle] = Handle{std::move(key), access};
-    return handle;
-}
-
-long MemoryRegistry::Fault(RegCall call, bool* faulted) {
-    ++calls_[call];
-    auto it = faults_.find(call);
-    const std::optional<long> code = it != faults_.end() ? it->second() : std::nullopt;
-    *faulted = code.has_value();
-    return code.value_or(kErrorSuccess);
-}
-
-#define VELMORA_FAULT_POINT(call)                \
-    do {                                         \
-        bool faulted = false;                    \
-        const long code = Fault(call, &faulted); \
-        if (faulted) return code;                \
-    } while (false)
-
-long MemoryRegistry::Open(RegHandle key, const std::string& subKey, std::uint32_t access,
-                          bool newForEmpty, RegHandle* result) {
-    if (!result) return kErrorInvalidParameter;
+long MemoryRegistry::Walk(RegHandle key, const std::string& subKey, bool create,
+                          std::shared_ptr<Key>* node) const {
     const Handle* from = Find(key);
     if (!from) return kErrorInvalidHandle;
+    if (!subKey.empty() && subKey.front() == '\\') return kErrorBadPathname;
+    if (from->key->deleted) return kErrorKeyDeleted;
+    *node = from->key;
+    for (const std::string& part : SplitPath(subKey)) {
+        *node = (*node)->Child(part, create);
+        if (!*node) return kErrorFileNotFound;
+    }
+    return kErrorSuccess;
+}
+
+template <class Body>
+long MemoryRegistry::Run(RegCall call, Body body) {
+    ++calls_[call];
+    if (auto fault = faults_.find(call); fault != faults_.end()) {
+        if (const std::optional<long> code = fault->second()) return *code;
+    }
+    return body();
+}
+
+long MemoryRegistry::Open(RegHandle key, const std::string& subKey, std::uint32_t access,
+                          bool newForEmpty, RegHandle* result, bool create) {
+    if (!result) return kErrorInvalidParameter;
+    if (!Find(key)) return kErrorInvalidHandle;
     if (subKey.empty() && !newForEmpty) {
         *result = key;
         return kErrorSuccess;
     }
-    *result = 0;
-    if (!subKey.empty() && subKey.front() == '\\') return kErrorBadPathname;
-    if (from->key->deleted) return kErrorKeyDeleted;
-    std::shared_ptr<Key> node = from->key;
-    for (const std::string& part : SplitPath(subKey)) {
-        node = node->Child(part);
-        if (!node) return kErrorFileNotFound;
-    }
-    *result = NewHandle(std::move(node), access);
+    if (!create) *result = 0;
+    std::shared_ptr<Key> node;
+    if (const long rc = Walk(key, subKey, create, &node); rc != kErrorSuccess) return rc;
+    *result = nextHandle_;
+    nextHandle_ += 4;
+    handles_[*result] = Handle{std::move(node), access};
     return kErrorSuccess;
 }
 
 long MemoryRegistry::OpenKey(RegHandle key, const std::string& subKey, RegHandle* result) {
-    VELMORA_FAULT_POINT(RegCall::OpenKey);
-    return Open(key, subKey, kKeyAllAccess, false, result);
+    return Run(RegCall::OpenKey, [&] { return Open(key, subKey, kKeyAllAccess, false, result); });
 }
 
 long MemoryRegistry::OpenKeyEx(RegHandle key, const std::string& subKey, std::uint32_t access,
                                RegHandle* result) {
-    VELMORA_FAULT_POINT(RegCall::OpenKeyEx);
     // An empty path gives a root back as it is, but a new handle for an opened key.
-    return Open(key, subKey, access, !IsRoot(key), result);
+    return Run(RegCall::OpenKeyEx,
+               [&] { return Open(key, subKey, access, !IsRoot(key), result); });
 }
 
 long MemoryRegistry::CreateKey(RegHandle key, const std::string& subKey, RegHandle* result) {
-    VELMORA_FAULT_POINT(RegCall::CreateKey);
-    if (!result) return kErrorInvalidParameter;
-    const Handle* from = Find(key);
-    if (!from) return kErrorInvalidHandle;
-    if (!subKey.empty() && subKey.front() == '\\') return kErrorBadPathname;
-    if (from->key->deleted) return kErrorKeyDeleted;
-    std::shared_ptr<Key> node = from->key;
-    for (const std::string& part : SplitPath(subKey)) {
-        std::shared_ptr<Key> child = node->Child(part);
-        node = child ? child : node->AddChild(part);
-    }
-    *result = NewHandle(std::move(node), kKeyAllAccess);
-    return kErrorSuccess;
+    return Run(RegCall::CreateKey,
+               [&] { return Open(key, subKey, kKeyAllAccess, true, result, true); });
 }
 
 long MemoryRegistry::QueryValueEx(RegHandle key, const std::string& valueName, std::uint32_t* type,
                                   std::uint8_t* data, std::uint32_t* dataSize) {
-    VELMORA_FAULT_POINT(RegCall::QueryValueEx);
-    if (data && !dataSize) return kErrorInvalidParameter;
-    const Handle* handle = Find(key);
-    if (!handle) return kErrorInvalidHandle;
-    if (handle->key->deleted) return kErrorKeyDeleted;
-    if (!(handle->access & kKeyQueryValue)) return kErrorAccessDenied;
-    auto value = handle->key->FindValue(Fold(valueName));
-    if (value == handle->key->values.end()) return kErrorFileNotFound;
-    if (type) *type = value->kind;
-    const auto size = static_cast<std::uint32_t>(value->data.size());
-    if (!data) {
-        if (dataSize) *dataSize = size;
-        return kErrorSuccess;
-    }
-    const std::uint32_t room = *dataSize;
-    *dataSize = size;
-    if (room < size) return kErrorMoreData;
-    std::copy(value->data.begin(), value->data.end(), data);
-    if (IsText(value->kind) && size > 0 && value->data.back() != 0 && size < room) data[size] = 0;
-    return kErrorSuccess;
+    return Run(RegCall::QueryValueEx, [&] {
+        if (data && !dataSize) return kErrorInvalidParameter;
+        Key* node = nullptr;
+        if (const long rc = Use(key, kKeyQueryValue, &node); rc != kErrorSuccess) return rc;
+        const Key::Value* value = node->FindValue(valueName);
+        if (!value) return kErrorFileNotFound;
+        if (type) *type = value->kind;
+        return value->Copy(data, dataSize);
+    });
 }
 
 long MemoryRegistry::SetValueEx(RegHandle key, const std::string& valueName, std::uint32_t type,
                                 const std::uint8_t* data, std::uint32_t dataSize) {
-    VELMORA_FAULT_POINT(RegCall::SetValueEx);
-    const Handle* handle = Find(key);
-    if (!handle) return kErrorInvalidHandle;
-    if (handle->key->deleted) return kErrorKeyDeleted;
-    if (!(handle->access & kKeySetValue)) return kErrorAccessDenied;
-    if (valueName.size() > kMaxValueNameLength) return kErrorInvalidParameter;
-    if (!data && dataSize > 0) return kErrorNoAccess;
-    // The real call completes a text whose counted bytes miss their terminating zero when the
-    // byte after them is that zero.
-    if (IsText(type) && dataSize > 0 && data[dataSize - 1] != 0 && data[dataSize] == 0) {
-        ++dataSize;
-    }
-    std::vector<std::uint8_t> bytes(data, data + dataSize);
-    Key& node = *handle->key;
-    const std::u16string folded = Fold(valueName);
-    auto value = node.FindValue(folded);
-    if (value != node.values.end()) {
-        value->kind = type;
-        value->data = std::move(bytes);
+    return Run(RegCall::SetValueEx, [&] {
+        Key* node = nullptr;
+        if (const long rc = Use(key, kKeySetValue, &node); rc != kErrorSuccess) return rc;
+        if (valueName.size() > kMaxValueNameLength) return kErrorInvalidParameter;
+        if (!data && dataSize > 0) return kErrorNoAccess;
+        // The real call completes a text whose counted bytes miss their terminating zero when
+        // the byte after them is that zero.
+        if (IsText(type) && dataSize > 0 && data[dataSize - 1] != 0 && data[dataSize] == 0) {
+            ++dataSize;
+        }
+        std::vector<std::uint8_t> bytes(data, data + dataSize);
+        if (Key::Value* value = node->FindValue(valueName)) {
+            value->kind = type;
+            value->data = std::move(bytes);
+        } else {
+            const std::u16string folded = Fold(valueName);
+            node->values.insert(Key::Seek(node->values, folded),
+                                Key::Value{valueName, folded, type, std::move(bytes)});
+        }
         return kErrorSuccess;
-    }
-    node.AddValue(Key::Value{valueName, folded, type, std::move(bytes)});
-    return kErrorSuccess;
+    });
 }
 
 long MemoryRegistry::EnumKey(RegHandle key, std::uint32_t index, char* name,
                              std::uint32_t nameSize) {
-    VELMORA_FAULT_POINT(RegCall::EnumKey);
-    const Handle* handle = Find(key);
-    if (!handle) return kErrorInvalidHandle;
-    if (handle->key->deleted) return kErrorKeyDeleted;
-    if (!(handle->access & kKeyEnumerateSubKeys)) return kErrorAccessDenied;
-    if (!name) return kErrorInvalidParameter;
-    const auto& children = handle->key->children;
-    if (index >= children.size()) return kErrorNoMoreItems;
-    const std::string& found = children[index]->name;
-    if (found.size() >= nameSize) return kErrorMoreData;
-    std::memcpy(name, found.c_str(), found.size() + 1);
-    return kErrorSuccess;
+    return Run(RegCall::EnumKey, [&] {
+        Key* node = nullptr;
+        if (const long rc = Use(key, kKeyEnumerateSubKeys, &node); rc != kErrorSuccess) return rc;
+        if (!name) return kErrorInvalidParameter;
+        if (index >= node->children.size()) return kErrorNoMoreItems;
+        const std::string& found = node->children[index]->name;
+        if (found.size() >= nameSize) return kErrorMoreData;
+        std::memcpy(name, found.c_str(), found.size() + 1);
+        return kErrorSuccess;
+    });
 }
 
 long MemoryRegistry::EnumValue(RegHandle key, std::uint32_t index, char* name,
                                std::uint32_t* nameSize, std::uint32_t* type, std::uint8_t* data,
                                std::uint32_t* dataSize) {
-    VELMORA_FAULT_POINT(RegCall::EnumValue);
-    if (!name || !nameSize || (data && !dataSize)) return kErrorInvalidParameter;
-    const Handle* handle = Find(key);
-    if (!handle) return kErrorInvalidHandle;
-    if (handle->key->deleted) return kErrorKeyDeleted;
-    if (!(handle->access & kKeyQueryValue)) return kErrorAccessDenied;
-    const auto& values = handle->key->values;
-    if (index >= values.size()) return kErrorNoMoreItems;
-    const Key::Value& value = values[index];
-    const auto size = static_cast<std::uint32_t>(value.data.size());
-    if (type) *type = value.kind;
-    if (data) {
-        const std::uint32_t room = *dataSize;
-        *dataSize = size;
-        if (room < size) return kErrorMoreData;
-        std::copy(value.data.begin(), value.data.end(), data);
-        if (IsText(value.kind) && size > 0 && value.data.back() != 0 && size < room) {
-            data[size] = 0;
+    return Run(RegCall::EnumValue, [&] {
+        if (!name || !nameSize || (data && !dataSize)) return kErrorInvalidParameter;
+        Key* node = nullptr;
+        if (const long rc = Use(key, kKeyQueryValue, &node); rc != kErrorSuccess) return rc;
+        if (index >= node->values.size()) return kErrorNoMoreItems;
+        const Key::Value& value = node->values[index];
+        if (type) *type = value.kind;
+        if (value.Copy(data, dataSize) == kErrorMoreData) return kErrorMoreData;
+        if (value.name.size() >= *nameSize) {
+            if (*nameSize > 0) {
+                std::memcpy(name, value.name.data(), *nameSize - 1);
+                name[*nameSize - 1] = 0;
+            }
+            return kErrorMoreData;
         }
-    } else if (dataSize) {
-        *dataSize = size;
-    }
-    if (value.name.size() >= *nameSize) {
-        if (*nameSize > 0) {
-            const std::size_t cut = *nameSize - 1;
-            std::memcpy(name, value.name.data(), cut);
-            name[cut] = 0;
-        }
-        return kErrorMoreData;
-    }
-    std::memcpy(name, value.name.c_str(), value.name.size() + 1);
-    *nameSize = static_cast<std::uint32_t>(value.name.size());
-    return kErrorSuccess;
+        std::memcpy(name, value.name.c_str(), value.name.size() + 1);
+        *nameSize = static_cast<std::uint32_t>(value.name.size());
+        return kErrorSuccess;
+    });
 }
 
 long MemoryRegistry::QueryInfoKey(RegHandle key, RegKeyInfo* info) {
-    VELMORA_FAULT_POINT(RegCall::QueryInfoKey);
-    if (!info) return kErrorInvalidParameter;
-    const Handle* handle = Find(key);
-    if (!handle) return kErrorInvalidHandle;
-    const Key& node = *handle->key;
-    if (node.deleted) return kErrorKeyDeleted;
-    *info = RegKeyInfo{};
-    info->subKeys = static_cast<std::uint32_t>(node.children.size());
-    for (const auto& child : node.children) {
-        info->maxSubKeyLen = std::max(info->maxSubKeyLen, std::uint32_t(child->name.size()));
-    }
-    info->values = static_cast<std::uint32_t>(node.values.size());
-    for (const auto& value : node.values) {
-        info->maxValueNameLen = std::max(info->maxValueNameLen, std::uint32_t(value.name.size()));
-        const auto stored = std::uint32_t(value.data.size() * (IsText(value.kind) ? 2 : 1));
-        info->maxValueLen = std::max(info->maxValueLen, stored);
-    }
-    return kErrorSuccess;
+    return Run(RegCall::QueryInfoKey, [&] {
+        if (!info) return kErrorInvalidParameter;
+        Key* node = nullptr;
+        if (const long rc = Use(key, 0, &node); rc != kErrorSuccess) return rc;
+        *info = RegKeyInfo{};
+        info->subKeys = static_cast<std::uint32_t>(node->children.size());
+        for (const auto& child : node->children) {
+            info->maxSubKeyLen = std::max(info->maxSubKeyLen, std::uint32_t(child->name.size()));
+        }
+        info->values = static_cast<std::uint32_t>(node->values.size());
+        for (const auto& value : node->values) {
+            info->maxValueNameLen =
+                std::max(info->maxValueNameLen, std::uint32_t(value.name.size()));
+            const auto stored = std::uint32_t(value.data.size() * (IsText(value.kind) ? 2 : 1));
+            info->maxValueLen = std::max(info->maxValueLen, stored);
+        }
+        return kErrorSuccess;
+    });
 }
 
 long MemoryRegistry::FlushKey(RegHandle key) {
-    VELMORA_FAULT_POINT(RegCall::FlushKey);
-    const Handle* handle = Find(key);
-    if (!handle) return kErrorInvalidHandle;
-    return handle->key->deleted ? kErrorKeyDeleted : kErrorSuccess;
+    return Run(RegCall::FlushKey, [&] {
+        Key* node = nullptr;
+        return Use(key, 0, &node);
+    });
 }
 
 long MemoryRegistry::CloseKey(RegHandle key) {
-    VELMORA_FAULT_POINT(RegCall::CloseKey);
-    if (IsRoot(key)) return kErrorSuccess;
-    return handles_.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
+    return Run(RegCall::CloseKey, [&] {
+        if (IsRoot(key)) return kErrorSuccess;
+        return handles_.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
+    });
 }
 
 long MemoryRegistry::DeleteKey(RegHandle key, const std::string& subKey) {
-    VELMORA_FAULT_POINT(RegCall::DeleteKey);
-    const Handle* from = Find(key);
-    if (!from) return kErrorInvalidHandle;
-    if (!subKey.empty() && subKey.front() == '\\') return kErrorBadPathname;
-    if (from->key->deleted) return kErrorKeyDeleted;
-    std::shared_ptr<Key> node = from->key;
-    for (const std::string& part : SplitPath(subKey)) {
-        node = node->Child(part);
-        if (!node) return kErrorFileNotFound;
-    }
-    // A root cannot go, nor a key that still has subkeys.
-    if (!node->parent || !node->children.empty()) return kErrorAccessDenied;
-    node->Remove();
-    return kErrorSuccess;
+    return Run(RegCall::DeleteKey, [&] {
+        std::shared_ptr<Key> node;
+        if (const long rc = Walk(key, subKey, false, &node); rc != kErrorSuccess) return rc;
+        // A root cannot go, nor a key that still has subkeys.
+        if (!node->parent || !node->children.empty()) return kErrorAccessDenied;
+        auto& siblings = node->parent->children;
+        siblings.erase(std::find(siblings.begin(), siblings.end(), node));
+        node->parent = nullptr;
+        node->deleted = true;
+        return kErrorSuccess;
+    });
 }
 
 long MemoryRegistry::DeleteValue(RegHandle key, const std::string& valueName) {
-    VELMORA_FAULT_POINT(RegCall::DeleteValue);
-    const Handle* handle = Find(key);
-    if (!handle) return kErrorInvalidHandle;
-    if (handle->key->deleted) return kErrorKeyDeleted;
-    if (!(handle->access & kKeySetValue)) return kErrorAccessDenied;
-    auto value = handle->key->FindValue(Fold(valueName));
-    if (value == handle->key->values.end()) return kErrorFileNotFound;
-    handle->key->values.erase(value);
-    return kErrorSuccess;
+    return Run(RegCall::DeleteValue, [&] {
+        Key* node = nullptr;
+        if (const long rc = Use(key, kKeySetValue, &node); rc != kErrorSuccess) return rc;
+        const Key::Value* value = node->FindValue(valueName);
+        if (!value) return kErrorFileNotFound;
+        node->values.erase(node->values.begin() + (value - node->values.data()));
+        return kErrorSuccess;
+    });
 }
-
-#undef VELMORA_FAULT_POINT
 
 void MemoryRegistry::InjectFault(RegCall call, std::function<std::optional<long>()> fault) {
     faults_[call] = std::move(fault);

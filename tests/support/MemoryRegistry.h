@@ -29,7 +29,7 @@ enum class RegCall {
     FlushKey,
     CloseKey,
     DeleteKey,
-    DeleteValue,
+    DeleteValue
 };
 
 // Two predefined roots (kHkeyCurrentUser, kHkeyLocalMachine), keys and values as the real
@@ -69,7 +69,7 @@ public:
     // How many times a call was made (faulted calls included).
     std::size_t Calls(RegCall call) const;
     // Opened handles not closed yet.
-    std::size_t OpenHandles() const { return handles_.size(); }
+    std::size_t OpenHandles() const { return handles_.size() - 2; }
 
 private:
     struct Key;
@@ -78,16 +78,21 @@ private:
         std::uint32_t access;
     };
 
+    static bool IsRoot(RegHandle key);
     // Resolves a handle (a root or an opened key); null when the handle is not valid.
     const Handle* Find(RegHandle key) const;
-    RegHandle NewHandle(std::shared_ptr<Key> key, std::uint32_t access);
-    bool IsRoot(RegHandle key) const;
+    // The key of a valid, live handle that has access, or the code the system gives.
+    long Use(RegHandle key, std::uint32_t access, Key** node) const;
+    // Follows subKey from key, creating missing keys when asked.
+    long Walk(RegHandle key, const std::string& subKey, bool create,
+              std::shared_ptr<Key>* node) const;
     long Open(RegHandle key, const std::string& subKey, std::uint32_t access, bool newForEmpty,
-              RegHandle* result);
-    long Fault(RegCall call, bool* faulted);
+              RegHandle* result, bool create = false);
+    // Counts the call and runs its fault, then body unless the fault gave a code.
+    template <class Body>
+    long Run(RegCall call, Body body);
 
-    std::map<RegHandle, Handle> roots_;
-    std::unordered_map<RegHandle, Handle> handles_;
+    std::unordered_map<RegHandle, Handle> handles_;  // the two roots and the opened keys
     RegHandle nextHandle_ = 0x1000;
     std::map<RegCall, std::function<std::optional<long>()>> faults_;
     std::map<RegCall, std::size_t> calls_;

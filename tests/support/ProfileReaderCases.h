@@ -14,7 +14,7 @@ struct ProfileReaderCase {
     std::string key;
     std::string expected;
     std::string section = "Velmora";
-    std::string defaultValue;
+    std::string defaultValue = "";
     std::size_t bufferSize = 255;
 };
 

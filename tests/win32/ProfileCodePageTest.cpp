@@ -51,19 +51,18 @@ TEST(ProfileCodePage, EveryUtf16UnitBecomesTheSameByte) {
 TEST(ProfileCodePage, Utf8DecodesAsThePlatformDecodes) {
     // Every lead byte, followed by up to three bytes from each class a decoder tells apart,
     // both at the end of the text and followed by more text.
-    const unsigned char kClasses[] = {0x00, 0x41, 0x7F, 0x80, 0x8F, 0x90, 0x9F, 0xA0, 0xBF, 0xC0,
-                                      0xC1, 0xC2, 0xDF, 0xE0, 0xED, 0xEF, 0xF0, 0xF4, 0xF5, 0xFF};
+    const std::string classes(
+        "\x00\x41\x7F\x80\x8F\x90\x9F\xA0\xBF\xC0\xC1\xC2\xDF\xE0\xED\xEF"
+        "\xF0\xF4\xF5\xFF",
+        20);
+    std::vector<std::string> tails = {""};
+    for (std::size_t from = 0; tails.back().size() < 3;) {
+        for (const std::size_t to = tails.size(); from < to; ++from) {
+            for (char c : classes) tails.push_back(tails[from] + c);
+        }
+    }
     int differences = 0;
     int compared = 0;
-    std::vector<std::string> tails = {""};
-    for (int length = 1; length <= 3; ++length) {
-        std::vector<std::string> longer;
-        for (const std::string& tail : tails) {
-            if (static_cast<int>(tail.size()) != length - 1) continue;
-            for (unsigned char c : kClasses) longer.push_back(tail + static_cast<char>(c));
-        }
-        tails.insert(tails.end(), longer.begin(), longer.end());
-    }
     for (int lead = 0x80; lead < 0x100; ++lead) {
         for (const std::string& tail : tails) {
             for (const char* after : {"", "xy"}) {

@@ -1,5 +1,4 @@
-// The registry port's contract and cRegistry's suite on advapi32 under Wine, and the same on
-// the in-memory registry in the same process, so the model is checked against the real thing.
+// The registry suite on advapi32 under Wine (the unit tests run it on the in-memory registry).
 // The predefined roots are redirected onto scratch keys for each test and restored after it.
 #include <gtest/gtest.h>
 
@@ -9,8 +8,7 @@
 #include <string>
 
 #include "platform/win32/Win32RegistryApi.h"
-#include "tests/support/RegistryApiContract.h"
-#include "tests/support/cRegistrySuite.h"
+#include "tests/support/RegistrySuite.h"
 
 namespace velmora::test {
 
@@ -26,8 +24,8 @@ void DeleteTree(HKEY parent, const std::string& name) {
     RegDeleteKeyA(parent, name.c_str());
 }
 
-// HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE point at two fresh, empty scratch keys while the
-// backend lives. The scratch keys live in the build folder's own Wine prefix.
+// HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE point at two fresh, empty scratch keys (in the build
+// folder's own Wine prefix) while the backend lives.
 class Win32RegistryBackend : public RegistryBackend {
 public:
     Win32RegistryBackend() {
@@ -61,17 +59,12 @@ private:
     HKEY machine_ = nullptr;
 };
 
-RegistryBackendParam Advapi32Backend() {
-    return {"Advapi32", [] { return std::make_unique<Win32RegistryBackend>(); }};
-}
-
-const auto kBackendName = [](const auto& info) { return info.param.name; };
-
 }  // namespace
 
-INSTANTIATE_TEST_SUITE_P(Win, RegistryApiContract,
-                         ::testing::Values(Advapi32Backend(), MemoryBackend()), kBackendName);
-INSTANTIATE_TEST_SUITE_P(Win, cRegistrySuite, ::testing::Values(Advapi32Backend()), kBackendName);
+INSTANTIATE_TEST_SUITE_P(Win, RegistrySuite,
+                         ::testing::Values(RegistryBackendParam{
+                             "Advapi32", [] { return std::make_unique<Win32RegistryBackend>(); }}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST(Win32RegistryIsolation, TheRootsAreRestoredAndTheScratchKeysRemoved) {
     {

@@ -11,46 +11,39 @@
 namespace velmora::win32::test {
 namespace {
 
-class ThemeFileSystemTest : public ::testing::Test {
-protected:
-    ThemeTempFolder folder_;
-    Win32FileSystem files_;
-};
-
-TEST_F(ThemeFileSystemTest, NormalReadOnlyAndArchiveFilesCount) {
-    EXPECT_TRUE(files_.IsNormalFile(folder_.Write("plain.vlr", "x")));
-    EXPECT_TRUE(files_.IsNormalFile(folder_.Write("ro.vlr", "x", FILE_ATTRIBUTE_READONLY)));
-    EXPECT_TRUE(files_.IsNormalFile(folder_.Write("arch.vlr", "x", FILE_ATTRIBUTE_ARCHIVE)));
-    EXPECT_TRUE(files_.IsNormalFile(folder_.Write("empty.vlr", "")));
+TEST(ThemeFileSystem, OnlyFilesThatAreNeitherHiddenNorSystemAreNormal) {
+    ThemeTempFolder folder;
+    Win32FileSystem files;
+    const struct {
+        const char* name;
+        DWORD attributes;
+        bool normal;
+    } cases[] = {{"plain.vlr", FILE_ATTRIBUTE_NORMAL, true},
+                 {"ro.vlr", FILE_ATTRIBUTE_READONLY, true},
+                 {"arch.vlr", FILE_ATTRIBUTE_ARCHIVE, true},
+                 {"hidden.vlr", FILE_ATTRIBUTE_HIDDEN, false},
+                 {"system.vlr", FILE_ATTRIBUTE_SYSTEM, false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(files.IsNormalFile(folder.Write(c.name, "x", c.attributes)), c.normal) << c.name;
+    }
+    EXPECT_TRUE(files.IsNormalFile(folder.Path() + "\\PLAIN.VLR"));
+    EXPECT_FALSE(files.IsNormalFile(folder.MakeFolder("folder.vlr")));
+    for (const char* name : {"\\missing.vlr", "\\*.vlr", "\\plai?.vlr", "\\plain.vlr\\"}) {
+        EXPECT_FALSE(files.IsNormalFile(folder.Path() + name)) << name;
+    }
+    EXPECT_FALSE(files.IsNormalFile(""));
 }
 
-TEST_F(ThemeFileSystemTest, FoldersHiddenAndSystemFilesDoNot) {
-    EXPECT_FALSE(files_.IsNormalFile(folder_.MakeFolder("folder.vlr")));
-    EXPECT_FALSE(files_.IsNormalFile(folder_.Write("hidden.vlr", "x", FILE_ATTRIBUTE_HIDDEN)));
-    EXPECT_FALSE(files_.IsNormalFile(folder_.Write("system.vlr", "x", FILE_ATTRIBUTE_SYSTEM)));
-}
-
-TEST_F(ThemeFileSystemTest, MissingEmptyAndWildcardPathsNameNoFile) {
-    folder_.Write("blue.vlr", "x");
-    EXPECT_FALSE(files_.IsNormalFile(folder_.Path() + "\\missing.vlr"));
-    EXPECT_FALSE(files_.IsNormalFile(""));
-    EXPECT_FALSE(files_.IsNormalFile(folder_.Path() + "\\*.vlr"));
-    EXPECT_FALSE(files_.IsNormalFile(folder_.Path() + "\\blu?.vlr"));
-    EXPECT_FALSE(files_.IsNormalFile(folder_.Path() + "\\blue.vlr\\"));
-    EXPECT_TRUE(files_.IsNormalFile(folder_.Path() + "\\BLUE.VLR"));
-}
-
-TEST_F(ThemeFileSystemTest, ReadsEveryByte) {
+TEST(ThemeFileSystem, ReadsEveryByteOfAFileAndNothingFromAFolder) {
+    ThemeTempFolder folder;
+    Win32FileSystem files;
     std::string bytes(70000, '\0');
     for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7);
-    EXPECT_EQ(files_.ReadFile(folder_.Write("bytes.vlr", bytes)), bytes);
-    EXPECT_EQ(files_.ReadFile(folder_.Write("empty.vlr", "")), std::string());
-    EXPECT_EQ(files_.ReadFile(folder_.Write("hidden.vlr", "h", FILE_ATTRIBUTE_HIDDEN)), "h");
-}
-
-TEST_F(ThemeFileSystemTest, NothingToReadFromAMissingFileOrAFolder) {
-    EXPECT_EQ(files_.ReadFile(folder_.Path() + "\\missing.vlr"), std::nullopt);
-    EXPECT_EQ(files_.ReadFile(folder_.MakeFolder("folder")), std::nullopt);
+    EXPECT_EQ(files.ReadFile(folder.Write("bytes.vlr", bytes)), bytes);
+    EXPECT_EQ(files.ReadFile(folder.Write("empty.vlr", "")), std::string());
+    EXPECT_EQ(files.ReadFile(folder.Write("hidden.vlr", "h", FILE_ATTRIBUTE_HIDDEN)), "h");
+    EXPECT_EQ(files.ReadFile(folder.Path() + "\\missing.vlr"), std::nullopt);
+    EXPECT_EQ(files.ReadFile(folder.MakeFolder("folder")), std::nullopt);
 }
 
 }  // namespace

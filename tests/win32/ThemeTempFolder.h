@@ -39,24 +39,20 @@ public:
         const std::string file = path_ + "\\" + name;
         HANDLE handle = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+        DWORD written = 0;
         if (handle != INVALID_HANDLE_VALUE) {
-            DWORD written = 0;
-            if (!bytes.empty()) {
-                WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                          nullptr);
-            }
+            if (!bytes.empty()) WriteFile(handle, bytes.data(), DWORD(bytes.size()), &written, 0);
             CloseHandle(handle);
         }
-        if (attributes != FILE_ATTRIBUTE_NORMAL) SetFileAttributesA(file.c_str(), attributes);
+        SetFileAttributesA(file.c_str(), attributes);
         files_.push_back(file);
         return file;
     }
 
     std::string MakeFolder(const std::string& name) {
-        const std::string folder = path_ + "\\" + name;
-        CreateDirectoryA(folder.c_str(), nullptr);
-        folders_.push_back(folder);
-        return folder;
+        folders_.push_back(path_ + "\\" + name);
+        CreateDirectoryA(folders_.back().c_str(), nullptr);
+        return folders_.back();
     }
 
 private:

@@ -12,8 +12,9 @@ constexpr char kPath[] = "C:\\Themes\\Blue\\blue.vlr";
 
 class PortableProfileReaderTest : public ::testing::Test {
 protected:
-    std::string Read(const std::string& key, const std::string& path = kPath) {
-        return reader_.ReadString("Velmora", key, "", 255, path);
+    std::string Read(const std::string& path = kPath, const std::string& fallback = "",
+                     std::size_t size = 255) {
+        return reader_.ReadString("Velmora", "Title", fallback, size, path);
     }
 
     MemoryFileSystem files_;
@@ -31,56 +32,40 @@ TEST_F(PortableProfileReaderTest, ReadsEveryMeasuredCaseAsThePlatformDoes) {
     }
 }
 
-TEST_F(PortableProfileReaderTest, AFileThatCannotBeReadGivesTheDefault) {
-    EXPECT_EQ(reader_.ReadString("Velmora", "Title", "dflt", 255, kPath), "dflt");
-    files_.AddFolder("C:\\Themes\\Folder.vlr");
-    EXPECT_EQ(reader_.ReadString("Velmora", "Title", "dflt  ", 255, "C:\\Themes\\Folder.vlr"),
-              "dflt");
-}
-
-TEST_F(PortableProfileReaderTest, ABareFileNameIsLookedForElsewhere) {
-    // The platform looks for a file named without a folder in the Windows folder, not in the
-    // current one; such a file is never the theme file the caller listed.
-    files_.AddFile("blue.vlr", "[Velmora]\nTitle=Ocean\n");
-    EXPECT_EQ(Read("Title", "blue.vlr"), "");
-}
-
-TEST_F(PortableProfileReaderTest, HiddenFilesAreReadLikeAnyOther) {
+TEST_F(PortableProfileReaderTest, FindsFilesAsThePlatformDoes) {
     files_.AddFile(kPath, "[Velmora]\nTitle=Ocean\n", MemoryFileSystem::kHidden);
-    EXPECT_EQ(Read("Title"), "Ocean");
-}
-
-TEST_F(PortableProfileReaderTest, SeesTheFileAsItIsAtEachRead) {
-    files_.AddFile(kPath, "[Velmora]\nTitle=Ocean\n");
-    EXPECT_EQ(Read("Title"), "Ocean");
-    files_.AddFile(kPath, "[Velmora]\nTitle=Autumn\n");
-    EXPECT_EQ(Read("Title"), "Autumn");
-    files_.AddFile("C:\\Themes\\Aqua\\aqua.vlr", "[Velmora]\nTitle=Aqua\n");
-    EXPECT_EQ(Read("Title", "C:\\Themes\\Aqua\\aqua.vlr"), "Aqua");
-    EXPECT_EQ(Read("Title"), "Autumn");
-    files_.Remove(kPath);
-    EXPECT_EQ(Read("Title"), "");
-}
-
-TEST_F(PortableProfileReaderTest, AZeroBufferCopiesNothing) {
-    files_.AddFile(kPath, "[Velmora]\nTitle=Ocean\n");
-    EXPECT_EQ(reader_.ReadString("Velmora", "Title", "dflt", 0, kPath), "");
-}
-
-TEST_F(PortableProfileReaderTest, NamesEndAtANulAsThePlatformsTextsDo) {
-    files_.AddFile(kPath, "[Velmora]\nTitle=Ocean\n");
+    EXPECT_EQ(Read(), "Ocean");  // hidden files are read like any other
+    // A bare file name is looked for in the Windows folder: never the theme file listed.
+    files_.AddFile("blue.vlr", "[Velmora]\nTitle=Ocean\n");
+    EXPECT_EQ(Read("blue.vlr"), "");
+    files_.AddFolder("C:\\Themes\\Folder.vlr");
+    EXPECT_EQ(Read("C:\\Themes\\Folder.vlr", "dflt  "), "dflt");
+    EXPECT_EQ(Read("C:\\Themes\\missing.vlr", "dflt"), "dflt");
+    EXPECT_EQ(Read(kPath, "dflt", 0), "");  // a zero buffer copies nothing
+    // Names end at a NUL as the platform's texts do.
     EXPECT_EQ(reader_.ReadString(std::string("Velmora\0x", 9), std::string("Title\0x", 7), "", 255,
                                  kPath),
               "Ocean");
 }
 
+TEST_F(PortableProfileReaderTest, SeesTheFileAsItIsAtEachRead) {
+    files_.AddFile(kPath, "[Velmora]\nTitle=Ocean\n");
+    EXPECT_EQ(Read(), "Ocean");
+    files_.AddFile(kPath, "[Velmora]\nTitle=Autumn\n");
+    EXPECT_EQ(Read(), "Autumn");
+    files_.AddFile("C:\\Themes\\Aqua\\aqua.vlr", "[Velmora]\nTitle=Aqua\n");
+    EXPECT_EQ(Read("C:\\Themes\\Aqua\\aqua.vlr"), "Aqua");
+    EXPECT_EQ(Read(), "Autumn");
+    files_.Remove(kPath);
+    EXPECT_EQ(Read(), "");
+}
+
 TEST_F(PortableProfileReaderTest, HalfHeadersAndBareNamesAreKeysOfTheirOwnLines) {
-    // Each line is searched for "]" and "=" only within itself; searching on through the rest
-    // of the file would make this file take hours.
+    // Searching on for "]" or "=" through the rest of the file would make this take hours.
     std::string text;
     for (int i = 0; i < 200000; ++i) text += "[x\nx\n";
     files_.AddFile(kPath, text + "[Velmora]\nTitle=end\n");
-    EXPECT_EQ(Read("Title"), "end");
+    EXPECT_EQ(Read(), "end");
 }
 
 }  // namespace
