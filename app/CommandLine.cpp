@@ -2,23 +2,11 @@
 #include "app/CommandLine.h"
 
 #include <algorithm>
-#include <cctype>
 #include <iterator>
 
+#include "registry/SameText.h"
+
 namespace velmora {
-
-namespace {
-
-// The wildcard match "*" + suffix without regard to case; suffix is lower case.
-bool EndsWithNoCase(const std::string& text, const std::string& suffix) {
-    if (text.size() < suffix.size()) return false;
-    return std::equal(suffix.begin(), suffix.end(), text.end() - suffix.size(),
-                      [](char want, char have) {
-                          return want == std::tolower(static_cast<unsigned char>(have));
-                      });
-}
-
-}  // namespace
 
 CommandLine::CommandLine(const std::string& argumentText)
     : path_(Clean(argumentText)), action_(Classify(path_)) {}
@@ -33,8 +21,8 @@ std::string CommandLine::Clean(const std::string& argumentText) {
 }
 
 StartAction CommandLine::Classify(const std::string& cleanedText) {
-    if (EndsWithNoCase(cleanedText, ".vlr")) return StartAction::ApplyThemeFile;
-    if (EndsWithNoCase(cleanedText, ".bmp")) return StartAction::SetToolbarSkin;
+    if (EndsWithText(cleanedText, ".vlr")) return StartAction::ApplyThemeFile;
+    if (EndsWithText(cleanedText, ".bmp")) return StartAction::SetToolbarSkin;
     return StartAction::MainWindow;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/ProductInfo.h"
 #include "platform/Shell.h"
 #include "registry/cRegistry.h"
+#include "theme/BrowserSettings.h"
 #include "theme/clsVelmora.h"
 #include "ui/IsInternetExplorer.h"
 
@@ -15,9 +16,7 @@ namespace velmora {
 namespace {
 
 constexpr char kNewLine[] = "\r\n";
-constexpr char kToolbarKey[] = "Software\\Microsoft\\Internet Explorer\\Toolbar";
 constexpr char kBlankPage[] = "about:blank";
-constexpr long kRegSzKind = 1;
 
 }  // namespace
 
@@ -82,9 +81,10 @@ void FileActions::SetToolbarSkin(const std::string& path) {
 
     // The browser is pointed at the picture where it lies; it is not examined or copied.
     cRegistry registry(platform_);
-    registry.WriteRegistry(kHkeyCurrentUser, kToolbarKey, "BackBitmap", kRegSzKind, RegValue{path});
-    registry.WriteRegistry(kHkeyCurrentUser, kToolbarKey, "BackBitmapIE5", kRegSzKind,
-                           RegValue{path});
+    registry.WriteRegistry(kHkeyCurrentUser, browser::kToolbarKey, browser::kExplorerBackBitmap,
+                           kRegSz, RegValue{path});
+    registry.WriteRegistry(kHkeyCurrentUser, browser::kToolbarKey, browser::kBrowserBackBitmap,
+                           kRegSz, RegValue{path});
 
     if (Ask(std::string("Image sucessfully set as your toolbar skin.") + kNewLine +
             "Start Internet Explorer?") == MsgAnswer::Yes) {

@@ -9,7 +9,6 @@ namespace velmora {
 
 namespace {
 
-constexpr long kKindText = 1;
 // The key's default (unnamed) value.
 constexpr char kDefaultValue[] = "";
 constexpr char kUninstallFile[] = "UninstallFile";
@@ -33,8 +32,7 @@ std::string InstalledThemeStore::MarkKey() {
 bool InstalledThemeStore::AddEntry(const std::string& title, const std::string& themeFile) {
     const std::optional<std::string> key = EntryKey(title);
     if (!key) return false;
-    cRegistry(platform_).WriteRegistry(kHkeyLocalMachine, *key, kDefaultValue, kKindText,
-                                       themeFile);
+    cRegistry(platform_).WriteRegistry(kHkeyLocalMachine, *key, kDefaultValue, kRegSz, themeFile);
     return true;
 }
 
@@ -57,8 +55,7 @@ std::string InstalledThemeStore::ReadMark() {
 }
 
 void InstalledThemeStore::WriteMark(const std::string& title) {
-    cRegistry(platform_).WriteRegistry(kHkeyCurrentUser, MarkKey(), kDefaultValue, kKindText,
-                                       title);
+    cRegistry(platform_).WriteRegistry(kHkeyCurrentUser, MarkKey(), kDefaultValue, kRegSz, title);
 }
 
 std::vector<std::string> InstalledThemeStore::StoredTitles() {

@@ -3,7 +3,7 @@
 
 #include "mainwindow/InstalledThemeStore.h"
 #include "registry/cRegistry.h"
-#include "theme/SameText.h"
+#include "registry/SameText.h"
 
 namespace velmora {
 

@@ -9,6 +9,7 @@
 #include "platform/ProductInfo.h"
 #include "platform/RuntimeError.h"
 #include "platform/Shell.h"
+#include "registry/SameText.h"
 #include "registry/ScopedRegKey.h"
 
 namespace velmora {
@@ -19,10 +20,6 @@ namespace {
 constexpr std::uint32_t kBufferSize = 2048;
 // Longest value name the system allows, plus its terminating zero.
 constexpr std::size_t kMaxNameBuffer = 16384;
-
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // Decimal digits, zero-padded to at least `digits`.
 std::string PaddedNumber(std::uint32_t value, std::size_t digits) {
@@ -170,10 +167,7 @@ long EnumValueInto(RegistryApi& api, RegHandle key, std::uint32_t index, std::ve
 }  // namespace
 
 bool IsNotFound(const std::string& text) {
-    const std::string notFound = kNotFound;
-    return text.size() == notFound.size() &&
-           std::equal(text.begin(), text.end(), notFound.begin(),
-                      [](char a, char b) { return LowerAscii(a) == LowerAscii(b); });
+    return SameText(text, kNotFound);
 }
 
 cRegistry::cRegistry(const Platform& platform) : platform_(platform) {}

@@ -9,16 +9,13 @@
 #include "mainwindow/InstalledThemeStore.h"
 #include "registry/IsBitSet.h"
 #include "theme/BrowserSettings.h"
-#include "theme/SameText.h"
+#include "registry/SameText.h"
 #include "theme/clsVelmora.h"
 
 namespace velmora {
 
 namespace {
 
-constexpr long kKindText = 1;
-constexpr long kKindBinary = 3;
-constexpr long kKindDword = 4;
 constexpr char kDefaultValue[] = "";
 // IsBitSet counts bits from 1: bit 4 is the one of value 8, the throbber flag.
 constexpr std::int16_t kThrobberFlagBit = 4;
@@ -45,7 +42,7 @@ void ThemeApplier::Picture(const std::string& property, const char* valueName) {
     if (SameText(property, "None")) {
         registry_.DeleteValue(kHkeyCurrentUser, browser::kToolbarKey, valueName);
     } else if (!property.empty()) {
-        registry_.WriteRegistry(kHkeyCurrentUser, browser::kToolbarKey, valueName, kKindText,
+        registry_.WriteRegistry(kHkeyCurrentUser, browser::kToolbarKey, valueName, kRegSz,
                                 property);
     }
 }
@@ -53,7 +50,7 @@ void ThemeApplier::Picture(const std::string& property, const char* valueName) {
 void ThemeApplier::TextIfGiven(RegRoot root, const char* key, const char* valueName,
                                const std::string& text) {
     if (text.empty()) return;
-    registry_.WriteRegistry(root, key, valueName, kKindText, text);
+    registry_.WriteRegistry(root, key, valueName, kRegSz, text);
 }
 
 void ThemeApplier::ToolbarPictures(const clsVelmora& theme) {
@@ -97,7 +94,7 @@ void ThemeApplier::LayoutFlag(const std::string& thumper, const char* key, const
     if (hide != shown) return;  // already as the theme wants it: no write
     flags = static_cast<std::uint8_t>(hide ? (flags & ~browser::kThrobberFlag)
                                            : (flags | browser::kThrobberFlag));
-    registry_.WriteRegistry(kHkeyCurrentUser, key, valueName, kKindBinary, bytes);
+    registry_.WriteRegistry(kHkeyCurrentUser, key, valueName, kRegBinary, bytes);
 }
 
 void ThemeApplier::WindowTitleAndStartPages(const clsVelmora& theme) {
@@ -130,14 +127,14 @@ void ThemeApplier::Stylesheet(const clsVelmora& theme) {
     const std::string type = theme.StyleType();
     const bool useStylesheet = SameText(type, "0") || SameText(type, "1");
     // Both always written: a theme without a stylesheet switches the previous one off.
-    registry_.WriteRegistry(kHkeyCurrentUser, browser::kStylesKey, browser::kUserStyleSheet,
-                            kKindText, theme.StyleFile());
+    registry_.WriteRegistry(kHkeyCurrentUser, browser::kStylesKey, browser::kUserStyleSheet, kRegSz,
+                            theme.StyleFile());
     registry_.WriteRegistry(kHkeyCurrentUser, browser::kStylesKey, browser::kUseMyStylesheet,
-                            kKindDword, std::int64_t{useStylesheet ? 1 : 0});
+                            kRegDword, std::int64_t{useStylesheet ? 1 : 0});
     // The overrides are only ever switched on here, never off.
     const auto overrideIfOne = [this](const std::string& option, const char* valueName) {
         if (!SameText(option, "1")) return;
-        registry_.WriteRegistry(kHkeyCurrentUser, browser::kSettingsKey, valueName, kKindDword,
+        registry_.WriteRegistry(kHkeyCurrentUser, browser::kSettingsKey, valueName, kRegDword,
                                 std::int64_t{1});
     };
     overrideIfOne(theme.IgnoreColors(), browser::kAlwaysUseMyColors);
@@ -172,7 +169,7 @@ void ThemeApplier::HelpLinkAndUpdateCaption(const clsVelmora& theme) {
     const std::string caption = theme.WUCaption();
     if (SameText(caption, "None")) {
         registry_.WriteRegistry(kHkeyCurrentUser, browser::kPoliciesKey,
-                                browser::kWindowsUpdateMenuText, kKindText, std::string());
+                                browser::kWindowsUpdateMenuText, kRegSz, std::string());
     } else {
         TextIfGiven(kHkeyCurrentUser, browser::kPoliciesKey, browser::kWindowsUpdateMenuText,
                     caption);
@@ -180,8 +177,8 @@ void ThemeApplier::HelpLinkAndUpdateCaption(const clsVelmora& theme) {
 }
 
 void ThemeApplier::CurrentThemeMark(const clsVelmora& theme) {
-    registry_.WriteRegistry(kHkeyCurrentUser, InstalledThemeStore::MarkKey(), kDefaultValue,
-                            kKindText, theme.ThemeTitle());
+    registry_.WriteRegistry(kHkeyCurrentUser, InstalledThemeStore::MarkKey(), kDefaultValue, kRegSz,
+                            theme.ThemeTitle());
 }
 
 }  // namespace velmora

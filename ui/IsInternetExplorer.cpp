@@ -1,19 +1,13 @@
 // Tells the browser's own windows apart from the shell's folder windows.
 #include "ui/IsInternetExplorer.h"
 
-#include <cctype>
+#include "registry/SameText.h"
 
 namespace velmora {
 
+// The owning program's path matches "*iexplore.exe".
 bool IsInternetExplorerProgram(const std::string& fullName) {
-    static const std::string kSuffix = "iexplore.exe";
-    if (fullName.size() < kSuffix.size()) return false;
-    const std::size_t start = fullName.size() - kSuffix.size();
-    for (std::size_t i = 0; i < kSuffix.size(); ++i) {
-        const auto c = static_cast<unsigned char>(fullName[start + i]);
-        if (std::tolower(c) != kSuffix[i]) return false;
-    }
-    return true;
+    return EndsWithText(fullName, "iexplore.exe");
 }
 
 bool IsInternetExplorer(BrowserWindow& window) {
