@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "mainwindow/InstalledThemeStore.h"
+#include "store/InstalledThemeStore.h"
 #include "registry/IsBitSet.h"
 #include "theme/BrowserSettings.h"
 #include "registry/SameText.h"

@@ -1,7 +1,7 @@
 // The installed-theme store against the in-memory registry: entries, mark and list.
 #include <gtest/gtest.h>
 
-#include "mainwindow/InstalledThemeStore.h"
+#include "store/InstalledThemeStore.h"
 #include "registry/cRegistry.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeProductInfo.h"

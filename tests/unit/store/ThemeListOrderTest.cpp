@@ -1,7 +1,7 @@
 // The theme list's order and the entry a rebuild selects.
 #include <gtest/gtest.h>
 
-#include "mainwindow/ThemeListOrder.h"
+#include "store/ThemeListOrder.h"
 
 namespace velmora::test {
 

@@ -1,8 +1,8 @@
 // The installed-theme store: machine-wide entries per installed theme and the per-user mark
 // of the theme applied last, kept in the registry.
-#include "mainwindow/InstalledThemeStore.h"
+#include "store/InstalledThemeStore.h"
 
-#include "mainwindow/ThemeListOrder.h"
+#include "store/ThemeListOrder.h"
 #include "registry/cRegistry.h"
 
 namespace velmora {

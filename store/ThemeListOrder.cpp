@@ -1,7 +1,7 @@
 // The order of the main window's theme list and which entry a rebuild selects.
-#include "mainwindow/ThemeListOrder.h"
+#include "store/ThemeListOrder.h"
 
-#include "mainwindow/InstalledThemeStore.h"
+#include "store/InstalledThemeStore.h"
 #include "registry/cRegistry.h"
 #include "registry/SameText.h"
 
