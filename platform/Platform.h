@@ -11,6 +11,7 @@ class Shell;
 class Browsers;
 class Windowing;
 class ProductInfo;
+class Pictures;
 
 // The program fills this with the Windows implementations (platform/win32), tests with
 // doubles (tests/support). A port a piece of code does not use may stay null.
@@ -23,6 +24,7 @@ struct Platform {
     Browsers* browsers = nullptr;
     Windowing* windowing = nullptr;
     ProductInfo* product = nullptr;
+    Pictures* pictures = nullptr;
 };
 
 }  // namespace velmora

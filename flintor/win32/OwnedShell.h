@@ -17,6 +17,7 @@ public:
         ShellExecuteA(owner_, "Open", target.c_str(), nullptr, nullptr, 0);
     }
     void LogApplicationEvent(const std::string&) override {}
+    bool StartHidden(const std::string&) override { return false; }
 
 private:
     HWND owner_ = nullptr;

@@ -2,6 +2,9 @@
 #include "platform/win32/Win32Dialogs.h"
 
 #include <windows.h>
+#include <commdlg.h>
+
+#include <vector>
 
 namespace velmora::win32 {
 
@@ -43,6 +46,29 @@ MsgAnswer Win32Dialogs::ShowMessage(const MessageRequest& request) {
 
 void Win32Dialogs::SetBusyPointer(bool busy) {
     SetCursor(LoadCursorA(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+}
+
+std::optional<std::string> Win32Dialogs::OpenFile(const OpenFileRequest& request) {
+    // The filter's "|" separators become the NULs the dialog expects, ending in two.
+    std::string filter = request.filter;
+    for (char& c : filter) {
+        if (c == '|') c = '\0';
+    }
+    filter.append(2, '\0');
+    std::vector<char> file(MAX_PATH * 4, '\0');
+    request.fileName.copy(file.data(), file.size() - 1);
+
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = GetActiveWindow();
+    dialog.lpstrFilter = filter.c_str();
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
+    dialog.lpstrDefExt = request.defaultExt.empty() ? nullptr : request.defaultExt.c_str();
+    dialog.Flags = request.flags;
+    if (!GetOpenFileNameA(&dialog)) return std::nullopt;
+    return std::string(file.data());
 }
 
 }  // namespace velmora::win32

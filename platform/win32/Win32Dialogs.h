@@ -9,6 +9,7 @@ class Win32Dialogs : public Dialogs {
 public:
     MsgAnswer ShowMessage(const MessageRequest& request) override;
     void SetBusyPointer(bool busy) override;
+    std::optional<std::string> OpenFile(const OpenFileRequest& request) override;
 };
 
 }  // namespace velmora::win32

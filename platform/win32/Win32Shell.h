@@ -9,6 +9,7 @@ class Win32Shell : public Shell {
 public:
     void OpenDocument(const std::string& target) override;
     void LogApplicationEvent(const std::string& text) override;
+    bool StartHidden(const std::string& commandLine) override;
 };
 
 }  // namespace velmora::win32

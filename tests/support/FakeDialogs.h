@@ -16,6 +16,13 @@ public:
 
     MsgAnswer ShowMessage(const MessageRequest& request) override;
     void SetBusyPointer(bool busy) override { busy_ = busy; }
+    // The next open-file dialog returns this choice (nothing: cancelled); every request kept.
+    std::optional<std::string> OpenFile(const OpenFileRequest& request) override {
+        fileRequests.push_back(request);
+        return fileChoice;
+    }
+    std::optional<std::string> fileChoice;
+    std::vector<OpenFileRequest> fileRequests;
 
     const std::vector<MessageRequest>& Shown() const { return shown_; }
     bool Busy() const { return busy_; }

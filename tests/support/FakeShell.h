@@ -12,9 +12,15 @@ class FakeShell : public Shell {
 public:
     void OpenDocument(const std::string& target) override { opened.push_back(target); }
     void LogApplicationEvent(const std::string& text) override { eventLog.push_back(text); }
+    bool StartHidden(const std::string& commandLine) override {
+        started.push_back(commandLine);
+        return startSucceeds;
+    }
 
     std::vector<std::string> opened;
     std::vector<std::string> eventLog;
+    std::vector<std::string> started;
+    bool startSucceeds = true;
 };
 
 }  // namespace velmora::test

@@ -1,0 +1,134 @@
+// The main window "Installed Themes": the theme list and its preview, apply and remove, the
+// menus and the companion browser, as a portable class over models of its controls.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "platform/ClipControl.h"
+#include "platform/FormHost.h"
+#include "platform/Platform.h"
+#include "theme/clsVelmora.h"
+#include "ui/Controls.h"
+
+namespace velmora {
+
+class BrowserWindow;
+
+// Mouse buttons as the window's mouse handlers receive them.
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+
+class InstalledThemes {
+public:
+    // host: the real window showing this one; clip: the hosted `Flintor1`. Both, and every
+    // port of platform the window uses, must outlive it.
+    InstalledThemes(const Platform& platform, FormHost& host, ClipControl& clip);
+    ~InstalledThemes();
+    InstalledThemes(const InstalledThemes&) = delete;
+    InstalledThemes& operator=(const InstalledThemes&) = delete;
+
+    // Controls, under their design names.
+    ui::ListBox List1;
+    ui::TextBox txtSearch;
+    ui::TextBox txtThemeTitle, txtAuthor, txtWebSite, txtThemeDescription, txtThemeFile;
+    ui::ComboBox Combo1;
+    ui::PictureBox picBackBitmap;
+    ClipControl& Flintor1;
+    std::array<ui::CheckBox, 7> chkLink;
+    ui::Button cmdApply, cmdUnInstall, cmdCancel;
+    ui::PictureBox Image1, imgExplorer;
+    std::array<ui::TextBox, 4> Label1;
+
+    // Menus: a top menu's model is its caption; entries are indexed as the menus show them
+    // (separators count).
+    ui::MenuItem mnuFile, mnuEdit, mnuRepair, mnuTools, mnuHelp, mnuToolbar;
+    std::array<ui::MenuItem, 4> pmuFile;     // Open, Edit, -, Exit
+    std::array<ui::MenuItem, 5> pmuEdit;     // Skin, Throbbers On, Off, Stylesheet, Sound
+    std::array<ui::MenuItem, 4> pmuRepair;   // Home Page >, Lock, Placement, Layout >
+    std::array<ui::MenuItem, 5> pmuHome;     // Blank, Mozilla, Current, Default, Browse
+    std::array<ui::MenuItem, 2> pmuLayout;   // Thick, Thin
+    std::array<ui::MenuItem, 2> pmuTools;    // Delete, Properties
+    std::array<ui::MenuItem, 5> pmuHelp;     // About, Gallery, Updates, -, On-line Info
+    std::array<ui::MenuItem, 1> pmuToolbar;  // Copy Image to Clipboard
+
+    // The window's own events.
+    void Form_Load();
+    void Form_Activate();
+    void Form_KeyPress(int keyAscii);
+    void Form_Unload();
+
+    // Control events. The binding updates the models from the real controls first.
+    void List1_Click();
+    void List1_MouseDown(int button);
+    void imgExplorer_MouseDown(int button);
+    void chkLink_Click(int index);
+    void chkLink_MouseMove(int index);
+    void Combo1_Click();
+    void cmdApply_Click();
+    void cmdUnInstall_Click();
+    void cmdCancel_Click();
+    void Image1_Click();
+    void txtSearch_KeyUp(int keyCode);
+    void txtSearch_GotFocus();
+    void txtWebSite_Click();
+    void txtThemeTitle_Change();
+
+    // Menus: a top menu's click runs when it drops down (refreshes its entries' states); an
+    // entry's click runs its action.
+    void mnuFile_Click();
+    void mnuEdit_Click();
+    void mnuHelp_Click();
+    void pmuRepair_Click(int index);  // index 0 opening refreshes the start-page captions
+    void pmuFile_Click(int index);
+    void pmuEdit_Click(int index);
+    void pmuHome_Click(int index);
+    void pmuLayout_Click(int index);
+    void pmuTools_Click(int index);
+    void pmuHelp_Click(int index);
+    void pmuToolbar_Click(int index);
+
+    // The companion browser's events.
+    void myWB_OnQuit();
+    void myWB_WindowSetTop(long top);
+
+    // Operations other windows and tests reach.
+    bool WindowOnTop() const { return windowOnTop_; }
+    void SetWindowOnTop(bool onTop);
+    void SetMenuTexts();
+    void LoadThemeList(const std::string& nameToSelect);
+    void RemoveTheme(int index, bool silent);
+    void OpenThemeFile(std::string& path);
+    void EnableAreaBoxes(bool enable);
+    void PaintToolbarPreview(const PicturePtr& picture);
+    void ResetToolbarLayout(int kind);
+    void ResetWindowPlacement();
+    void ReopenBrowsers();
+    void BindCompanionBrowser(WindowHandle window);
+
+    // Window fields, readable for the binding and the tests.
+    bool Applying() const { return applying_; }
+    bool IsXP() const { return isXP_; }
+    const std::string& CurrentStartPage() const { return currentStartPage_; }
+    const std::string& DefaultStartPage() const { return defaultStartPage_; }
+    const std::string& ToolbarPicturePath() const { return toolbarPicturePath_; }
+    const std::shared_ptr<BrowserWindow>& Companion() const { return myWB_; }
+
+private:
+    class CompanionEvents;
+
+    Platform platform_;
+    FormHost& host_;
+    std::unique_ptr<clsVelmora> theme_;  // the window's theme record, made on first use
+    std::shared_ptr<BrowserWindow> myWB_;
+    std::unique_ptr<CompanionEvents> events_;
+    bool applying_ = false;
+    bool windowOnTop_ = false;
+    bool isXP_ = false;
+    std::string currentStartPage_;
+    std::string defaultStartPage_;
+    std::string toolbarPicturePath_;
+};
+
+}  // namespace velmora
