@@ -247,8 +247,9 @@ TEST_F(ThemeLoadTest, NoNormalFileMeansFalseAndAnUnchangedRecord) {
     }
     EXPECT_TRUE(theme_.LoadVelmora("C:\\Themes\\ro.vlr"));  // read-only is normal
     EXPECT_EQ(theme_.ThemeTitle(), "R");
-    clsVelmora orphan{Platform{}};  // without its ports the record loads nothing
+    clsVelmora orphan{Platform{}};  // without its ports the record loads and applies nothing
     EXPECT_FALSE(orphan.LoadVelmora(kFile));
+    EXPECT_FALSE(orphan.ApplyTheme(kFile));
 }
 
 // Records the profile reads and can fail at a chosen one.
