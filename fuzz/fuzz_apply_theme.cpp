@@ -1,6 +1,7 @@
-// Fuzzes the apply with arbitrary theme file content and arbitrary toolbar layouts: whatever
-// the file and the registry hold, the apply must run to its end, keep every layout's length
-// and leave no key open.
+// Fuzzes the apply with arbitrary theme values and arbitrary toolbar layouts: whatever the
+// theme gives and the registry holds, the apply must run to its end, keep every layout's
+// length and leave no key open. The values come through the in-memory profile: reading the
+// file itself is Windows' work, not ours.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -12,8 +13,9 @@
 #include "tests/support/FakeProductInfo.h"
 #include "tests/support/FakeShell.h"
 #include "tests/support/MemoryFileSystem.h"
+#include "tests/support/MemoryProfile.h"
 #include "tests/support/MemoryRegistry.h"
-#include "theme/PortableProfileReader.h"
+#include "theme/ThemeFileKeys.h"
 #include "theme/clsVelmora.h"
 
 namespace {
@@ -32,18 +34,28 @@ void Check(bool condition) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace velmora;
     // The first three bytes choose the lengths of three layouts (0 = missing) and the
-    // fourth their flag byte; the rest is the theme file.
+    // fourth their flag byte; the rest, split at line feeds, gives the theme's keys their
+    // values in reading order (keys beyond the last line are missing).
     std::size_t layoutLength[3] = {0, 0, 0};
     std::uint8_t flags = 0;
     std::size_t at = 0;
     for (std::size_t& length : layoutLength) length = at < size ? data[at++] % 40 : 0;
     if (at < size) flags = data[at++];
-    const std::string file(reinterpret_cast<const char*>(data) + at, size - at);
+    const std::string rest(reinterpret_cast<const char*>(data) + at, size - at);
+    test::MemoryProfile::Keys keys;
+    std::size_t begin = 0;
+    for (const ThemeFileKey& key : ThemeFileKeys()) {
+        if (begin > rest.size()) break;
+        std::size_t end = rest.find('\n', begin);
+        if (end == std::string::npos) end = rest.size();
+        keys.emplace_back(key.name, rest.substr(begin, end - begin));
+        begin = end + 1;
+    }
 
     test::MemoryRegistry registry;
     test::MemoryFileSystem files;
-    files.AddFile(kThemeFile, file);
-    PortableProfileReader profile(files);
+    test::MemoryProfile profile;
+    test::AddThemeFile(files, profile, kThemeFile, keys);
     test::FakeDialogs dialogs;
     test::FakeShell shell;
     test::FakeProductInfo product;

@@ -6,24 +6,13 @@
 
 #include "platform/FileSystem.h"
 #include "platform/ProfileReader.h"
+#include "registry/SameText.h"
 #include "theme/ThemeApplier.h"
 #include "theme/ThemeFileKeys.h"
 
 namespace velmora {
 
 namespace {
-
-char AsciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool MatchesAt(const std::string& text, std::size_t at, const char* word, std::size_t length) {
-    if (text.size() - at < length) return false;
-    for (std::size_t i = 0; i < length; ++i) {
-        if (AsciiLower(text[at + i]) != AsciiLower(word[i])) return false;
-    }
-    return true;
-}
 
 // Every occurrence of the placeholder, in any letter case, becomes folder. The replacement
 // is not scanned again, so a folder whose name holds the placeholder is kept as it is.
@@ -32,7 +21,7 @@ std::string ReplaceInstallDir(const std::string& value, const std::string& folde
     std::string result;
     std::size_t i = 0;
     while (i < value.size()) {
-        if (value[i] == '%' && MatchesAt(value, i, kInstallDirPlaceholder, length)) {
+        if (value[i] == '%' && SameText(value.substr(i, length), kInstallDirPlaceholder)) {
             result += folder;
             i += length;
         } else {

@@ -11,7 +11,8 @@
 #include "tests/support/FakeProductInfo.h"
 #include "tests/support/FakeShell.h"
 #include "tests/support/MemoryRegistry.h"
-#include "tests/support/MemoryThemeFiles.h"
+#include "tests/support/MemoryFileSystem.h"
+#include "tests/support/MemoryProfile.h"
 #include "tests/support/SimulatedBrowsers.h"
 
 namespace velmora::test {
@@ -29,13 +30,17 @@ public:
 struct AppTestBed {
     AppTestBed() {
         platform.registry = &registry;
-        platform.profile = &themes.profile;
-        platform.files = &themes.files;
+        platform.profile = &profile;
+        platform.files = &files;
         platform.dialogs = &dialogs;
         platform.shell = &shell;
         platform.browsers = &browsers;
         platform.windowing = &desktop;
         platform.product = &product;
+    }
+    // Adds or replaces a theme file whose theme section holds keys.
+    void AddTheme(const std::string& path, const MemoryProfile::Keys& keys) {
+        AddThemeFile(files, profile, path, keys);
     }
     std::string User(const std::string& key, const std::string& value) {
         return cRegistry(platform).ReadRegistry(kHkeyCurrentUser, key, value);
@@ -48,7 +53,8 @@ struct AppTestBed {
     }
 
     MemoryRegistry registry;
-    MemoryThemeFiles themes;
+    MemoryFileSystem files;
+    MemoryProfile profile;
     HookedDialogs dialogs;
     FakeShell shell;
     FakeProductInfo product;

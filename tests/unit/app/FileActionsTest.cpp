@@ -27,11 +27,11 @@ const std::string kSkinOffer =
 class FileActionsTest : public ::testing::Test, protected test::AppTestBed {
 protected:
     void AddBlueTheme() {
-        themes.AddTheme(kTheme, {{"ThemeTitle", "Blue"},
-                                 {"Author", "Tolvane Art"},
-                                 {"Description", "Deep blue toolbars."},
-                                 {"BackBitmap", "%InstallDir%\\toolbar.bmp"},
-                                 {"HomePage", "%InstallDir%\\start.htm"}});
+        AddTheme(kTheme, {{"ThemeTitle", "Blue"},
+                          {"Author", "Tolvane Art"},
+                          {"Description", "Deep blue toolbars."},
+                          {"BackBitmap", "%InstallDir%\\toolbar.bmp"},
+                          {"HomePage", "%InstallDir%\\start.htm"}});
     }
     // The texts shown, after checking that every box is system-modal, titled with the
     // product name, and a question (or, for the failure, a critical OK box).
@@ -72,7 +72,7 @@ TEST_F(FileActionsTest, YesAppliesTheThemeThenOffersItsHomePage) {
 }
 
 TEST_F(FileActionsTest, AnEmptyThemeShowsTheFourLabelledLinesAndStartsABlankPage) {
-    themes.AddTheme(kTheme, {});
+    AddTheme(kTheme, {});
     dialogs.Script({MsgAnswer::Yes, MsgAnswer::Yes});
     actions.ApplyThemeFile(kTheme);
     EXPECT_EQ(Shown()[0], "Apply the Theme - [Untitled]\r\nAuthor - \r\nDescription - \r\n");
@@ -84,7 +84,7 @@ TEST_F(FileActionsTest, TheStartPageIsTakenBeforeTheApplyReloadsTheFile) {
     AddBlueTheme();
     dialogs.beforeEach = [this](const MessageRequest& request) {
         if (request.text == kBlueQuestion)
-            themes.AddTheme(kTheme, {{"ThemeTitle", "Blue 2"}, {"HomePage", "http://new/"}});
+            AddTheme(kTheme, {{"ThemeTitle", "Blue 2"}, {"HomePage", "http://new/"}});
     };
     dialogs.Script({MsgAnswer::Yes, MsgAnswer::Yes});
     actions.ApplyThemeFile(kTheme);
@@ -100,7 +100,7 @@ TEST_F(FileActionsTest, AThemeFileMissingOrGoneWhileAskingGivesTheFailureMessage
 
     AddBlueTheme();
     dialogs.beforeEach = [this](const MessageRequest& request) {
-        if (request.text == kBlueQuestion) themes.files.Remove(kTheme);
+        if (request.text == kBlueQuestion) files.Remove(kTheme);
     };
     dialogs.Script({MsgAnswer::Yes});
     actions.ApplyThemeFile(kTheme);
@@ -119,7 +119,7 @@ TEST_F(FileActionsTest, TheTitleIsTheProductNameOfTheVersionInformation) {
 
 TEST_F(FileActionsTest, ABitmapBecomesBothToolbarBackgroundsExactlyAsNamed) {
     const std::string bitmap = "C:\\My Pictures\\Sky Line.bmp";
-    themes.files.AddFile(bitmap, "BM");
+    files.AddFile(bitmap, "BM");
     for (const MsgAnswer offer : {MsgAnswer::No, MsgAnswer::Yes}) {
         dialogs = {};
         Seed(kToolbar, "BackBitmap", "C:\\old.bmp");
@@ -134,7 +134,7 @@ TEST_F(FileActionsTest, ABitmapBecomesBothToolbarBackgroundsExactlyAsNamed) {
 
 TEST_F(FileActionsTest, NoAtEitherQuestionOrAMissingBitmapWritesNothing) {
     AddBlueTheme();
-    themes.files.AddFile("C:\\a.bmp", "BM");
+    files.AddFile("C:\\a.bmp", "BM");
     dialogs.Script({MsgAnswer::No, MsgAnswer::No});
     actions.ApplyThemeFile(kTheme);
     actions.SetToolbarSkin("C:\\a.bmp");

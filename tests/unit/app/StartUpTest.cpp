@@ -16,8 +16,8 @@ const std::string kFailure = "Failed to load and apply the Internet Explorer The
 class StartUpTest : public ::testing::Test, protected test::AppTestBed {
 protected:
     void SetUp() override {
-        themes.AddTheme("C:\\My Themes\\Blue Sky\\blue.vlr", {{"ThemeTitle", "Blue Sky"}});
-        themes.files.AddFile("C:\\My Pictures\\sky.bmp", "BM");
+        AddTheme("C:\\My Themes\\Blue Sky\\blue.vlr", {{"ThemeTitle", "Blue Sky"}});
+        files.AddFile("C:\\My Pictures\\sky.bmp", "BM");
         browser = browsers.OpenBrowser("http://open/");
         dialogs.beforeEach = [this](const MessageRequest&) {
             if (!browser->Closed()) boxWithBrowserOpen = true;
@@ -73,12 +73,12 @@ TEST_F(StartUpTest, AFileClosesTheBrowsersThenRunsItsAction) {
 }
 
 TEST_F(StartUpTest, ARelativePathIsTakenFromTheCurrentFolderAndAFullOneAsGiven) {
-    themes.files.SetCurrentFolder("C:\\My Themes\\Blue Sky");
+    files.SetCurrentFolder("C:\\My Themes\\Blue Sky");
     dialogs.Script({MsgAnswer::Yes, MsgAnswer::No});
     Run("blue.vlr");  // the profile reading would look for this in the Windows folder
     EXPECT_EQ(User(kMark, ""), "Blue Sky");
 
-    themes.files.AddFile("C:\\My Themes\\Blue Sky\\sky.bmp", "BM");
+    files.AddFile("C:\\My Themes\\Blue Sky\\sky.bmp", "BM");
     dialogs.Script({MsgAnswer::Yes, MsgAnswer::No, MsgAnswer::Yes, MsgAnswer::No});
     Run("sky.bmp");
     EXPECT_EQ(User(kToolbar, "BackBitmap"), "C:\\My Themes\\Blue Sky\\sky.bmp");

@@ -13,7 +13,8 @@
 #include "tests/support/FakeProductInfo.h"
 #include "tests/support/FakeShell.h"
 #include "tests/support/MemoryRegistry.h"
-#include "tests/support/MemoryThemeFiles.h"
+#include "tests/support/MemoryFileSystem.h"
+#include "tests/support/MemoryProfile.h"
 #include "theme/clsVelmora.h"
 
 namespace velmora::test {
@@ -37,8 +38,8 @@ protected:
         EXPECT_TRUE(dialogs_.Shown().empty());
     }
 
-    void WriteTheme(const MemoryThemeFiles::Keys& keys, const std::string& path = kThemeFile) {
-        themes_.AddTheme(path, keys);
+    void WriteTheme(const MemoryProfile::Keys& keys, const std::string& path = kThemeFile) {
+        AddThemeFile(files_, profile_, path, keys);
     }
     bool Apply(const std::string& path = kThemeFile) { return theme_.ApplyTheme(path); }
 
@@ -83,15 +84,16 @@ protected:
     std::size_t Writes() const { return registry_.Calls(RegCall::SetValueEx); }
 
     MemoryRegistry registry_;
-    MemoryThemeFiles themes_;
+    MemoryFileSystem files_;
+    MemoryProfile profile_;
     FakeDialogs dialogs_;
     FakeShell shell_;
     FakeProductInfo product_;
     Platform platform_ = [this] {
         Platform platform;
         platform.registry = &registry_;
-        platform.files = &themes_.files;
-        platform.profile = &themes_.profile;
+        platform.files = &files_;
+        platform.profile = &profile_;
         platform.dialogs = &dialogs_;
         platform.shell = &shell_;
         platform.product = &product_;

@@ -16,19 +16,23 @@ constexpr Switch kStyle = &clsVelmora::SetApply_StyleExtension;
 constexpr Switch kSounds = &clsVelmora::SetApply_Sounds;
 constexpr Switch kInfo = &clsVelmora::SetApply_InfoPage;
 
-// The section of a theme that gives every area something to write.
-constexpr char kFullTheme[] =
-    "[Velmora]\nThemeTitle=Ocean\nWESkin=%InstallDir%\\we.bmp\nBackBitmap=C:\\ie.bmp\n"
-    "BrandLarge=C:\\still-large.bmp\nAniLarge=C:\\strip.bmp\nBrandSmall=None\n"
-    "AniSmall=C:\\strip-s.bmp\nTitle=Ocean Explorer\nHomePage=%InstallDir%\\start.htm\n"
-    "LocalPage=C:\\local.htm\nSearchPage=http://s/page\nSearchBar=http://s/bar\n"
-    "SearchAssistant=http://s/a\nCustomizeSearch=http://s/c\nSearchURL=http://s/q=\n"
-    "DiscussionPage=http://d/\nTipsPage=http://tips/\nStyleType=1\nStyleFile=C:\\ocean.css\n"
-    "IgnoreColors=1\nIgnoreFontStyles=0\nIgnoreFontSizes=1\nOpenIExplore=C:\\s\\1.wav\n"
-    "OpenExplorer=C:\\s\\2.wav\nNavigate=C:\\s\\3.wav\nActivate=C:\\s\\4.wav\n"
-    "New_Mail=C:\\s\\5.wav\nContactOnline=C:\\s\\6.wav\nNewAlert=C:\\s\\7.wav\n"
-    "MSMessenger=C:\\s\\8.wav\nNewMessage=C:\\s\\9.wav\nOnlineHelpURL=http://h/\n"
-    "WUCaption=None\n";
+// The keys of a theme that gives every area something to write.
+// clang-format off
+const MemoryProfile::Keys kFullTheme = {
+    {"ThemeTitle", "Ocean"}, {"WESkin", "%InstallDir%\\we.bmp"}, {"BackBitmap", "C:\\ie.bmp"},
+    {"BrandLarge", "C:\\still-large.bmp"}, {"AniLarge", "C:\\strip.bmp"}, {"BrandSmall", "None"},
+    {"AniSmall", "C:\\strip-s.bmp"}, {"Title", "Ocean Explorer"},
+    {"HomePage", "%InstallDir%\\start.htm"}, {"LocalPage", "C:\\local.htm"},
+    {"SearchPage", "http://s/page"}, {"SearchBar", "http://s/bar"},
+    {"SearchAssistant", "http://s/a"}, {"CustomizeSearch", "http://s/c"},
+    {"SearchURL", "http://s/q="}, {"DiscussionPage", "http://d/"}, {"TipsPage", "http://tips/"},
+    {"StyleType", "1"}, {"StyleFile", "C:\\ocean.css"}, {"IgnoreColors", "1"},
+    {"IgnoreFontStyles", "0"}, {"IgnoreFontSizes", "1"}, {"OpenIExplore", "C:\\s\\1.wav"},
+    {"OpenExplorer", "C:\\s\\2.wav"}, {"Navigate", "C:\\s\\3.wav"}, {"Activate", "C:\\s\\4.wav"},
+    {"New_Mail", "C:\\s\\5.wav"}, {"ContactOnline", "C:\\s\\6.wav"}, {"NewAlert", "C:\\s\\7.wav"},
+    {"MSMessenger", "C:\\s\\8.wav"}, {"NewMessage", "C:\\s\\9.wav"}, {"OnlineHelpURL", "http://h/"},
+    {"WUCaption", "None"}};
+// clang-format on
 
 constexpr RegRoot kUser = kHkeyCurrentUser;
 constexpr RegRoot kMachine = kHkeyLocalMachine;
@@ -127,7 +131,7 @@ protected:
 };
 
 TEST_F(ApplyThemeTest, EveryValueLandsInItsPlaceAndEachSwitchGatesExactlyItsOwn) {
-    themes_.files.AddFile(kThemeFile, kFullTheme);
+    WriteTheme(kFullTheme);
     const Switch switches[] = {nullptr, kSkin,  kThrob,  kHome, kTips,
                                kSearch, kStyle, kSounds, kInfo};  // gates nothing
     for (std::size_t i = 0; i < std::size(switches); ++i) {
@@ -144,7 +148,7 @@ TEST_F(ApplyThemeTest, EveryValueLandsInItsPlaceAndEachSwitchGatesExactlyItsOwn)
 }
 
 TEST_F(ApplyThemeTest, RefusedMachineWritesDoNotStopTheSequence) {
-    themes_.files.AddFile(kThemeFile, kFullTheme);
+    WriteTheme(kFullTheme);
     LockableRegistry locked;
     ApplyFullTheme(locked, nullptr, true);
     locked.machineLocked = false;
@@ -156,7 +160,7 @@ TEST_F(ApplyThemeTest, RefusedMachineWritesDoNotStopTheSequence) {
 }
 
 TEST_F(ApplyThemeTest, KeysAreCreatedWithTheLetterCaseTheyAreWrittenIn) {
-    themes_.files.AddFile(kThemeFile, kFullTheme);
+    WriteTheme(kFullTheme);
     ASSERT_TRUE(Apply());
     EXPECT_EQ(Subkeys(kMachine, "Software\\Classes\\Clsid"),
               (std::vector<std::string>{"{4D5C8C25-D075-11d0-B416-00C04FB90376}",
@@ -169,7 +173,7 @@ TEST_F(ApplyThemeTest, KeysAreCreatedWithTheLetterCaseTheyAreWrittenIn) {
 }
 
 TEST_F(ApplyThemeTest, AMissingFileOrAFolderReturnsFalseAndWritesNothing) {
-    themes_.files.AddFolder("C:\\Themes\\Blue");
+    files_.AddFolder("C:\\Themes\\Blue");
     EXPECT_FALSE(Apply("C:\\Themes\\Blue\\gone.vlr"));
     EXPECT_FALSE(Apply(""));
     EXPECT_FALSE(Apply("C:\\Themes\\Blue"));
@@ -180,7 +184,7 @@ TEST_F(ApplyThemeTest, AMissingFileOrAFolderReturnsFalseAndWritesNothing) {
 }
 
 TEST_F(ApplyThemeTest, TheApplyReloadsTheFileOverWhatTheCallerStored) {
-    themes_.files.AddFile(kThemeFile, kFullTheme);
+    WriteTheme(kFullTheme);
     theme_.SetHomePage("C:\\caller.htm");
     theme_.SetThemeTitle("Caller");
     ASSERT_TRUE(Apply());
@@ -191,7 +195,7 @@ TEST_F(ApplyThemeTest, TheApplyReloadsTheFileOverWhatTheCallerStored) {
 TEST_F(ApplyThemeTest, AFileWithoutTitleOrSectionIsAnUntitledEmptyTheme) {
     Seed(kUser, kMark, "", "Ocean");
     Seed(kUser, kToolbar, "BackBitmapIE5", "C:\\mine.bmp");
-    themes_.files.AddFile("C:\\odd.vlr", "no section at all");
+    files_.AddFile("C:\\odd.vlr", "");  // no theme section
     ASSERT_TRUE(Apply("C:\\odd.vlr"));
     EXPECT_EQ(User(kMark, ""), "[Untitled]");
     EXPECT_EQ(User(kToolbar, "BackBitmapIE5"), "C:\\mine.bmp");

@@ -2,8 +2,6 @@
 // and the load from a theme file (keys, folder placeholder, kept keys, bad input).
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <cstdint>
 #include <functional>
 #include <iterator>
 #include <stdexcept>
@@ -12,7 +10,7 @@
 
 #include "platform/Platform.h"
 #include "tests/support/MemoryFileSystem.h"
-#include "theme/PortableProfileReader.h"
+#include "tests/support/MemoryProfile.h"
 #include "theme/clsVelmora.h"
 
 namespace velmora::test {
@@ -138,31 +136,19 @@ Platform Ports(FileSystem* files, ProfileReader* profile) {
     return platform;
 }
 
-// A theme file giving every key its own name as value, the key written in capitals.
-std::string FullTheme() {
-    std::string text = "[Velmora]\r\n";
+// A theme file giving every key its own name as value.
+MemoryProfile::Keys FullTheme() {
+    MemoryProfile::Keys keys;
     for (const Text& k : kTexts) {
-        if (!k.key) continue;
-        std::string upper = k.key;
-        for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        text += upper + "=" + k.key + "\r\n";
+        if (k.key) keys.emplace_back(k.key, k.key);
     }
-    return text;
-}
-
-std::string Junk(std::size_t size, std::uint32_t seed) {
-    std::string junk(size, '\0');
-    for (char& c : junk) {
-        seed = seed * 1664525u + 1013904223u;
-        c = static_cast<char>(seed >> 24);
-    }
-    return junk;
+    return keys;
 }
 
 class ThemeLoadTest : public ::testing::Test {
 protected:
-    bool Load(const std::string& text, const std::string& path = kFile) {
-        files_.AddFile(path, text);
+    bool Load(const MemoryProfile::Keys& keys, const std::string& path = kFile) {
+        AddThemeFile(files_, profile_, path, keys);
         return theme_.LoadVelmora(path);
     }
     // Every file-fed property holds what `expected` says for its key.
@@ -174,22 +160,22 @@ protected:
     }
 
     MemoryFileSystem files_;
-    PortableProfileReader reader_{files_};
-    clsVelmora theme_{Ports(&files_, &reader_)};
+    MemoryProfile profile_;
+    clsVelmora theme_{Ports(&files_, &profile_)};
 };
 
-TEST_F(ThemeLoadTest, EachKeyInAnyLetterCaseFillsItsOwnProperty) {
+TEST_F(ThemeLoadTest, EachKeyFillsItsOwnProperty) {
     ASSERT_TRUE(Load(FullTheme()));
     ExpectEveryKey([](const Text& k) { return std::string(k.key); });
     EXPECT_EQ(theme_.InstallDir(), kFolder);
 }
 
 TEST_F(ThemeLoadTest, ThePlaceholderBecomesTheFolderInAnyCaseOnlyInTheKeysThatTakeIt) {
-    std::string text = "[Velmora]\n";
+    MemoryProfile::Keys keys;
     for (const Text& k : kTexts) {
-        if (k.key) text += std::string(k.key) + "=%installDIR%\\x\n";
+        if (k.key) keys.emplace_back(k.key, "%installDIR%\\x");
     }
-    ASSERT_TRUE(Load(text));
+    ASSERT_TRUE(Load(keys));
     ExpectEveryKey([](const Text& k) {
         return k.placeholder ? std::string(kFolder) + "\\x" : std::string("%installDIR%\\x");
     });
@@ -207,7 +193,7 @@ TEST_F(ThemeLoadTest, ThePlaceholderBecomesTheFolderInAnyCaseOnlyInTheKeysThatTa
         {"C:\\blue.vlr", "%InstallDir%\\i.htm", "C:\\i.htm"},  // a drive's root is the folder
     };
     for (const auto& c : cases) {
-        ASSERT_TRUE(Load("[Velmora]\nHomePage="s + c.value + "\n", c.path));
+        ASSERT_TRUE(Load({{"HomePage", c.value}}, c.path));
         EXPECT_EQ(theme_.HomePage(), c.loaded) << c.value;
     }
 }
@@ -215,21 +201,18 @@ TEST_F(ThemeLoadTest, ThePlaceholderBecomesTheFolderInAnyCaseOnlyInTheKeysThatTa
 TEST_F(ThemeLoadTest, ValuesAreCutTo254CharactersBeforeThePlaceholderIsReplaced) {
     const std::string fits = std::string(242, 'a') + "%InstallDir%";       // 254 characters
     const std::string straddles = std::string(248, 'a') + "%InstallDir%";  // cut inside it
-    ASSERT_TRUE(Load("[Velmora]\nHomePage=" + fits + "\nLocalPage=" + straddles +
-                     "\nTitle=" + std::string(300, 't') +
-                     "\nDescription=" + std::string(100000, 'd') + "\nThemeTitle=Long\n"));
+    ASSERT_TRUE(
+        Load({{"HomePage", fits}, {"LocalPage", straddles}, {"Title", std::string(300, 't')}}));
     EXPECT_EQ(theme_.HomePage(), std::string(242, 'a') + kFolder);
     EXPECT_EQ(theme_.Localpage(), std::string(248, 'a') + "%Insta");
     EXPECT_EQ(theme_.Title(), std::string(254, 't'));
-    EXPECT_EQ(theme_.Description(), std::string(254, 'd'));
-    EXPECT_EQ(theme_.ThemeTitle(), "Long");  // the line after the long one is read
 }
 
 TEST_F(ThemeLoadTest, AMissingKeyEmptiesItsPropertyButHelpLinkAndCaptionAreKept) {
     ASSERT_TRUE(Load(FullTheme()));
     theme_.SetApply_Sounds(false);
-    ASSERT_TRUE(Load("[Velmora]\nThemeTitle=Ocean\nOnlineHelpURL=\nWUCaption=\"\"\n",
-                     "C:\\Themes\\Ocean\\ocean.vlr"));
+    ASSERT_TRUE(
+        Load({{"ThemeTitle", "Ocean"}, {"OnlineHelpURL", ""}}, "C:\\Themes\\Ocean\\ocean.vlr"));
     ExpectEveryKey([](const Text& k) {
         const std::string key = k.key;
         if (key == "ThemeTitle") return std::string("Ocean");
@@ -238,27 +221,23 @@ TEST_F(ThemeLoadTest, AMissingKeyEmptiesItsPropertyButHelpLinkAndCaptionAreKept)
     EXPECT_FALSE(theme_.Apply_Sounds());  // switches are not in the file
     EXPECT_EQ(theme_.InstallDir(), "C:\\Themes\\Ocean");
 
-    ASSERT_TRUE(Load("[Velmora]\nOnlineHelpURL=%InstallDir%\\help.htm\nWUCaption=None\n",
+    ASSERT_TRUE(Load({{"OnlineHelpURL", "%InstallDir%\\help.htm"}, {"WUCaption", "None"}},
                      "C:\\Themes\\C\\c.vlr"));
     EXPECT_EQ(theme_.OnlineHelpURL(), "C:\\Themes\\C\\help.htm");
     EXPECT_EQ(theme_.WUCaption(), "None");
 }
 
-TEST_F(ThemeLoadTest, AFileWithoutTheSectionLoadsAsAnUntitledEmptyTheme) {
-    ASSERT_TRUE(Load(FullTheme()));
-    ASSERT_TRUE(Load("[Other]\nThemeTitle=Ocean\nAuthor=Me\n", "C:\\Themes\\x.ini"));
-    EXPECT_EQ(theme_.ThemeTitle(), "[Untitled]");
-    EXPECT_EQ(theme_.Author(), "");
-}
-
 TEST_F(ThemeLoadTest, NoNormalFileMeansFalseAndAnUnchangedRecord) {
     ASSERT_TRUE(Load(FullTheme()));
     files_.AddFolder("C:\\Themes\\Folder.vlr");
-    files_.AddFile("C:\\Themes\\hidden.vlr", "[Velmora]\nThemeTitle=H\n",
-                   MemoryFileSystem::kHidden);
-    files_.AddFile("C:\\Themes\\system.vlr", "[Velmora]\nThemeTitle=S\n",
-                   MemoryFileSystem::kSystem);
-    files_.AddFile("C:\\Themes\\ro.vlr", "[Velmora]\n", MemoryFileSystem::kReadOnly);
+    profile_.SetSection("C:\\Themes\\Folder.vlr", "Velmora", {{"ThemeTitle", "F"}});
+    profile_.SetSection("C:\\Themes\\missing.vlr", "Velmora", {{"ThemeTitle", "M"}});
+    AddThemeFile(files_, profile_, "C:\\Themes\\hidden.vlr", {{"ThemeTitle", "H"}},
+                 MemoryFileSystem::kHidden);
+    AddThemeFile(files_, profile_, "C:\\Themes\\system.vlr", {{"ThemeTitle", "S"}},
+                 MemoryFileSystem::kSystem);
+    AddThemeFile(files_, profile_, "C:\\Themes\\ro.vlr", {{"ThemeTitle", "R"}},
+                 MemoryFileSystem::kReadOnly);
     for (const char* path :
          {"C:\\Themes\\missing.vlr", "C:\\Themes\\Folder.vlr", "C:\\Themes\\hidden.vlr",
           "C:\\Themes\\system.vlr", "", "C:\\Themes\\Blue\\*.vlr", "C:\\Themes\\Blue\\blue.vl?"}) {
@@ -267,32 +246,10 @@ TEST_F(ThemeLoadTest, NoNormalFileMeansFalseAndAnUnchangedRecord) {
         ExpectEveryKey([](const Text& k) { return std::string(k.key); });
     }
     EXPECT_TRUE(theme_.LoadVelmora("C:\\Themes\\ro.vlr"));  // read-only is normal
-    clsVelmora orphan{Platform{}};  // without its ports the record loads nothing
+    EXPECT_EQ(theme_.ThemeTitle(), "R");
+    clsVelmora orphan{Platform{}};  // without its ports the record loads and applies nothing
     EXPECT_FALSE(orphan.LoadVelmora(kFile));
-}
-
-TEST_F(ThemeLoadTest, BadFilesLoadWithoutHarmByTheSameRules) {
-    std::string big = "[Velmora]\r\nAuthor=First\r\n";
-    while (big.size() < 10 * 1024 * 1024) big += "Filler=" + std::string(90, 'f') + "\r\n";
-    const struct {
-        std::string bytes;
-        const char* title;
-        const char* author;
-    } files[] = {
-        {"", "[Untitled]", ""},
-        // Each junk part ends with a line end so that the section header starts a line.
-        {Junk(65536, 1) + "\r\n[Velmora]\r\nThemeTitle=Junk\r\nAuthor='A'\r\n" + Junk(65536, 2),
-         "Junk", "A"},
-        {big + "ThemeTitle=Big\r\nAuthor=Second\r\n", "Big", "First"},
-        {"[Velmora]\nAuthor=\0hidden\nThemeTitle=Nul\0x\n"s, "Nul", ""},  // NUL cuts values
-    };
-    for (const auto& f : files) {
-        theme_.SetWUCaption("earlier caption");
-        ASSERT_TRUE(Load(f.bytes)) << f.title;
-        EXPECT_EQ(theme_.ThemeTitle(), f.title);
-        EXPECT_EQ(theme_.Author(), f.author) << f.title;
-        EXPECT_EQ(theme_.WUCaption(), "earlier caption") << f.title;
-    }
+    EXPECT_FALSE(orphan.ApplyTheme(kFile));
 }
 
 // Records the profile reads and can fail at a chosen one.

@@ -1,0 +1,44 @@
+// Profile double: values of initialisation files in memory, read back as the profile port
+// promises (names without regard to letter case, the caller's buffer size honoured).
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/ProfileReader.h"
+#include "tests/support/MemoryFileSystem.h"
+
+namespace velmora::test {
+
+// Holds values, not files: how a file's bytes become values is Windows' to decide, and the
+// Wine tests load real files through the real function.
+class MemoryProfile : public ProfileReader {
+public:
+    using Keys = std::vector<std::pair<std::string, std::string>>;
+
+    // Gives section of the file at path these keys, replacing what it held.
+    void SetSection(const std::string& path, const std::string& section, Keys keys);
+
+    std::string ReadString(const std::string& section, const std::string& key,
+                           const std::string& defaultValue, std::size_t bufferSize,
+                           const std::string& path) override;
+
+private:
+    struct Section {
+        std::string path;
+        std::string name;
+        Keys keys;
+    };
+    std::vector<Section> sections_;
+};
+
+// A theme file for both ports: a normal file at path, whose [Velmora] section holds keys.
+inline void AddThemeFile(MemoryFileSystem& files, MemoryProfile& profile, const std::string& path,
+                         MemoryProfile::Keys keys,
+                         unsigned attributes = MemoryFileSystem::kArchive) {
+    files.AddFile(path, std::string(), attributes);
+    profile.SetSection(path, "Velmora", std::move(keys));
+}
+
+}  // namespace velmora::test
