@@ -40,71 +40,53 @@ std::vector<std::string> SplitPath(const std::string& path) {
     return parts;
 }
 
-// Items kept sorted by folded name: the position of name, or where it would go.
-template <class Item>
-auto Seek(std::vector<Item>& items, const std::u16string& folded) {
-    return std::lower_bound(
-        items.begin(), items.end(), folded,
-        [](const Item& item, const std::u16string& f) { return item.folded < f; });
+// As QueryValueEx and EnumValue copy: the size is always given, the data only when it fits.
+long CopyData(const std::vector<std::uint8_t>& data, std::uint8_t* out, std::uint32_t* outSize) {
+    const auto size = static_cast<std::uint32_t>(data.size());
+    const std::uint32_t room = out ? *outSize : size;
+    if (outSize) *outSize = size;
+    if (room < size) return kErrorMoreData;
+    if (out) std::copy(data.begin(), data.end(), out);
+    return kErrorSuccess;
 }
 
 }  // namespace
 
+// Subkeys and values alike are entries kept sorted by folded name, so that lookups are binary
+// searches and enumeration by index is constant time.
 struct MemoryRegistry::Key {
-    struct Named {
+    struct Entry {
         std::string name;
         std::u16string folded;
-    };
-    struct Value : Named {
-        std::uint32_t kind;
+        std::shared_ptr<Key> key;  // a subkey's
+        std::uint32_t kind = 0;    // a value's
         std::vector<std::uint8_t> data;
     };
-    struct Child : Named {
-        std::shared_ptr<Key> key;
-    };
-    std::vector<Child> children;
-    std::vector<Value> values;
+    std::vector<Entry> children, values;
 
-    template <class Item>
-    static Item* Lookup(std::vector<Item>& items, const std::string& name) {
+    static Entry* Lookup(std::vector<Entry>& list, const std::string& name, bool create = false) {
         const std::u16string folded = Fold(name);
-        auto it = Seek(items, folded);
-        return it != items.end() && it->folded == folded ? &*it : nullptr;
+        auto it = std::lower_bound(
+            list.begin(), list.end(), folded,
+            [](const Entry& entry, const std::u16string& f) { return entry.folded < f; });
+        if (it != list.end() && it->folded == folded) return &*it;
+        return create ? &*list.insert(it, Entry{name, folded, nullptr, 0, {}}) : nullptr;
     }
-    // Follows path from node, creating missing keys when asked.
-    static std::shared_ptr<Key> Walk(std::shared_ptr<Key> node, const std::string& path,
-                                     bool create) {
-        for (const std::string& part : SplitPath(path)) {
-            Child* child = Lookup(node->children, part);
-            if (!child && !create) return nullptr;
-            if (!child) {
-                const std::u16string folded = Fold(part);
-                child = &*node->children.insert(Seek(node->children, folded),
-                                                Child{{part, folded}, std::make_shared<Key>()});
-            }
+    static void Erase(std::vector<Entry>& list, const Entry* entry) {
+        list.erase(list.begin() + (entry - list.data()));
+    }
+    // Follows the parts of a path from node, creating missing keys when asked.
+    static std::shared_ptr<Key> Walk(std::shared_ptr<Key> node,
+                                     const std::vector<std::string>& parts, bool create) {
+        for (const std::string& part : parts) {
+            Entry* child = Lookup(node->children, part, create);
+            if (!child) return nullptr;
+            if (!child->key) child->key = std::make_shared<Key>();
             node = child->key;
         }
         return node;
     }
 };
-
-namespace {
-
-// As QueryValueEx and EnumValue copy: the size is always given, the data only when it fits.
-long CopyData(const std::vector<std::uint8_t>& data, std::uint8_t* out, std::uint32_t* outSize) {
-    const auto size = static_cast<std::uint32_t>(data.size());
-    if (!out) {
-        if (outSize) *outSize = size;
-        return kErrorSuccess;
-    }
-    const std::uint32_t room = *outSize;
-    *outSize = size;
-    if (room < size) return kErrorMoreData;
-    std::copy(data.begin(), data.end(), out);
-    return kErrorSuccess;
-}
-
-}  // namespace
 
 MemoryRegistry::MemoryRegistry() {
     for (RegRoot root : {kHkeyCurrentUser, kHkeyLocalMachine}) {
@@ -138,7 +120,7 @@ long MemoryRegistry::Open(RegHandle key, const std::string& subKey, bool create,
         return kErrorSuccess;
     }
     *result = 0;
-    std::shared_ptr<Key> node = Key::Walk(from->second, subKey, create);
+    std::shared_ptr<Key> node = Key::Walk(from->second, SplitPath(subKey), create);
     if (!node) return kErrorFileNotFound;
     *result = nextHandle_;
     nextHandle_ += 4;
@@ -164,7 +146,7 @@ long MemoryRegistry::QueryValueEx(RegHandle key, const std::string& valueName, s
     return Run(RegCall::QueryValueEx, [&] {
         Key* node = Find(key);
         if (!node) return kErrorInvalidHandle;
-        const Key::Value* value = Key::Lookup(node->values, valueName);
+        const Key::Entry* value = Key::Lookup(node->values, valueName);
         if (!value) return kErrorFileNotFound;
         if (type) *type = value->kind;
         return CopyData(value->data, data, dataSize);
@@ -181,15 +163,9 @@ long MemoryRegistry::SetValueEx(RegHandle key, const std::string& valueName, std
         if (type == kRegSz && dataSize > 0 && data[dataSize - 1] != 0 && data[dataSize] == 0) {
             ++dataSize;
         }
-        std::vector<std::uint8_t> bytes(data, data + dataSize);
-        if (Key::Value* value = Key::Lookup(node->values, valueName)) {
-            value->kind = type;
-            value->data = std::move(bytes);
-        } else {
-            const std::u16string folded = Fold(valueName);
-            node->values.insert(Seek(node->values, folded),
-                                Key::Value{{valueName, folded}, type, std::move(bytes)});
-        }
+        Key::Entry* value = Key::Lookup(node->values, valueName, true);
+        value->kind = type;
+        value->data.assign(data, data + dataSize);
         return kErrorSuccess;
     });
 }
@@ -214,7 +190,7 @@ long MemoryRegistry::EnumValue(RegHandle key, std::uint32_t index, char* name,
         Key* node = Find(key);
         if (!node) return kErrorInvalidHandle;
         if (index >= node->values.size()) return kErrorNoMoreItems;
-        const Key::Value& value = node->values[index];
+        const Key::Entry& value = node->values[index];
         if (type) *type = value.kind;
         // Data that does not fit is reported first, then a name that does not fit.
         if (CopyData(value.data, data, dataSize) == kErrorMoreData) return kErrorMoreData;
@@ -257,17 +233,13 @@ long MemoryRegistry::DeleteKey(RegHandle key, const std::string& subKey) {
         std::vector<std::string> parts = SplitPath(subKey);
         // A root cannot go, nor a key that still has subkeys.
         if (parts.empty()) return kErrorAccessDenied;
-        const std::string last = parts.back();
+        const std::string name = parts.back();
         parts.pop_back();
-        std::shared_ptr<Key> parent = from->second;
-        for (const std::string& part : parts) {
-            parent = Key::Walk(parent, part, false);
-            if (!parent) return kErrorFileNotFound;
-        }
-        const Key::Child* child = Key::Lookup(parent->children, last);
+        const std::shared_ptr<Key> parent = Key::Walk(from->second, parts, false);
+        const Key::Entry* child = parent ? Key::Lookup(parent->children, name) : nullptr;
         if (!child) return kErrorFileNotFound;
         if (!child->key->children.empty()) return kErrorAccessDenied;
-        parent->children.erase(parent->children.begin() + (child - parent->children.data()));
+        Key::Erase(parent->children, child);
         return kErrorSuccess;
     });
 }
@@ -276,9 +248,9 @@ long MemoryRegistry::DeleteValue(RegHandle key, const std::string& valueName) {
     return Run(RegCall::DeleteValue, [&] {
         Key* node = Find(key);
         if (!node) return kErrorInvalidHandle;
-        const Key::Value* value = Key::Lookup(node->values, valueName);
+        const Key::Entry* value = Key::Lookup(node->values, valueName);
         if (!value) return kErrorFileNotFound;
-        node->values.erase(node->values.begin() + (value - node->values.data()));
+        Key::Erase(node->values, value);
         return kErrorSuccess;
     });
 }
