@@ -172,6 +172,7 @@ TEST_P(RegistrySuite, ReadRegistryByteGivesBinaryDataAndASpareElementElseNothing
     Set(main, "Number", kRegDword, {1, 0, 0, 0});
     Set(main, "NoBytes", kRegBinary, {});
     Set(main, "Big", kRegBinary, ByteList(5000, 0x5A));
+    Set(main, "One", kRegBinary, {7});
     ByteList bytes = Reg().ReadRegistryByte(kUser, kMain, "layout");
     EXPECT_EQ(bytes, (ByteList{1, 2, 3, 4, 0}));
     // Changed in place and written back, the value keeps its length.
@@ -180,6 +181,7 @@ TEST_P(RegistrySuite, ReadRegistryByteGivesBinaryDataAndASpareElementElseNothing
     EXPECT_EQ(Read(main, "Layout").data, (ByteList{1, 2, 11, 4}));
 
     EXPECT_EQ(Reg().ReadRegistryByte(kUser, kMain, "Big").size(), 5001u);
+    EXPECT_EQ(Reg().ReadRegistryByte(kUser, kMain, "One"), (ByteList{7, 0}));
     for (const char* name : {"Text", "Number", "NoBytes", "Missing"}) {
         EXPECT_TRUE(Reg().ReadRegistryByte(kUser, kMain, name).empty()) << name;
     }
