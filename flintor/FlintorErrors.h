@@ -1,38 +1,18 @@
-// The run-time errors the control raises to its caller, with their numbers and texts.
+// The run-time errors the control raises to its caller; their numbers and texts are the
+// program's own (platform/RuntimeErrors.h).
 #pragma once
 
-#include "platform/RuntimeError.h"
+#include "platform/RuntimeErrors.h"
 
 namespace velmora::flintor {
 
-inline constexpr long kErrOverflow = 6;
-inline constexpr long kErrTypeMismatch = 13;
-inline constexpr long kErrInvalidFileFormat = 321;
-inline constexpr long kErrInvalidPropertyValue = 380;
-inline constexpr long kErrSetNotAtRunTime = 382;
-inline constexpr long kErrGetNotAtRunTime = 393;
-inline constexpr long kErrInvalidPicture = 481;
-
-inline RuntimeError Overflow() {
-    return RuntimeError(kErrOverflow, "Overflow");
-}
-inline RuntimeError TypeMismatch() {
-    return RuntimeError(kErrTypeMismatch, "Type mismatch");
-}
-inline RuntimeError InvalidFileFormat() {
-    return RuntimeError(kErrInvalidFileFormat, "Invalid file format");
-}
-inline RuntimeError InvalidPropertyValue() {
-    return RuntimeError(kErrInvalidPropertyValue, "Invalid property value");
-}
-inline RuntimeError SetNotAtRunTime() {
-    return RuntimeError(kErrSetNotAtRunTime, "Property cannot be set at run time");
-}
-inline RuntimeError GetNotAtRunTime() {
-    return RuntimeError(kErrGetNotAtRunTime, "Property cannot be read at run time");
-}
-inline RuntimeError InvalidPicture() {
-    return RuntimeError(kErrInvalidPicture, "Invalid picture");
-}
+using velmora::GetNotAtRunTime;
+using velmora::InvalidFileFormat;
+using velmora::InvalidPicture;
+using velmora::InvalidPropertyValue;
+using velmora::OutOfMemory;
+using velmora::Overflow;
+using velmora::SetNotAtRunTime;
+using velmora::TypeMismatch;
 
 }  // namespace velmora::flintor

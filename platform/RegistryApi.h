@@ -14,17 +14,13 @@ using RegHandle = std::uintptr_t;
 constexpr RegRoot kHkeyCurrentUser = 0x80000001u;
 constexpr RegRoot kHkeyLocalMachine = 0x80000002u;
 
-// Value kinds.
-constexpr std::uint32_t kRegNone = 0;
+// Value kinds: the names the code uses for REG_SZ, REG_EXPAND_SZ, REG_BINARY and REG_DWORD.
 constexpr std::uint32_t kRegSz = 1;
 constexpr std::uint32_t kRegExpandSz = 2;
 constexpr std::uint32_t kRegBinary = 3;
 constexpr std::uint32_t kRegDword = 4;
 
 // Access masks. Keys opened with OpenKey or CreateKey get every right.
-constexpr std::uint32_t kKeyQueryValue = 0x0001u;
-constexpr std::uint32_t kKeySetValue = 0x0002u;
-constexpr std::uint32_t kKeyEnumerateSubKeys = 0x0008u;
 constexpr std::uint32_t kKeyRead = 0x20019u;
 constexpr std::uint32_t kKeyAllAccess = 0xF003Fu;
 
@@ -34,18 +30,12 @@ constexpr long kErrorFileNotFound = 2;
 constexpr long kErrorAccessDenied = 5;
 constexpr long kErrorInvalidHandle = 6;
 constexpr long kErrorInvalidParameter = 87;
-constexpr long kErrorBadPathname = 161;
 constexpr long kErrorMoreData = 234;
 constexpr long kErrorNoMoreItems = 259;
-constexpr long kErrorNoAccess = 998;
-constexpr long kErrorKeyDeleted = 1018;
 
-// What QueryInfoKey reports. Lengths of names are in characters without the terminating
-// zero; value data lengths in bytes.
+// What QueryInfoKey reports of a key's values: the longest name in characters without its
+// terminating zero, the longest data in bytes.
 struct RegKeyInfo {
-    std::uint32_t subKeys = 0;
-    std::uint32_t maxSubKeyLen = 0;
-    std::uint32_t values = 0;
     std::uint32_t maxValueNameLen = 0;
     std::uint32_t maxValueLen = 0;
 };
@@ -53,9 +43,9 @@ struct RegKeyInfo {
 // Each call behaves as its advapi32 namesake (RegOpenKeyA, RegOpenKeyExA, ...): same
 // arguments, same buffer rules, same return codes. Opened keys must be closed with CloseKey.
 // Sizes are in/out exactly as in the Windows calls; a null pointer stands where Windows
-// accepts NULL. Key paths are relative, parts separated by backslashes; a leading backslash
-// is refused (kErrorBadPathname). Names are compared without regard to case and keep the
-// case they were created with. Text kinds (1, 2 and 7) hold ANSI bytes.
+// accepts NULL. Key paths are relative, parts separated by backslashes. Names are compared
+// without regard to case and keep the case they were created with. Text kinds (1, 2 and 7)
+// hold ANSI bytes.
 //
 // Quirks of the real calls that callers must allow for:
 // - OpenKey with an empty path gives back the same handle, not a new one (closing a

@@ -2,15 +2,15 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
-#include <variant>
 #include <vector>
 
 #include "platform/Platform.h"
 #include "platform/RegistryApi.h"
+#include "registry/ErrorTrap.h"
+#include "registry/RegistryText.h"
 
 namespace velmora {
 
@@ -19,9 +19,6 @@ inline constexpr char kNotFound[] = "Not Found";
 
 // True when text is the not-found text, compared without regard to case.
 bool IsNotFound(const std::string& text);
-
-// A value to write: text, a number, or a byte array (kind 3).
-using RegValue = std::variant<std::string, std::int64_t, std::vector<std::uint8_t>>;
 
 // One value of a key as ReadRegistryGetAll reports it.
 struct RegEnumEntry {
@@ -53,14 +50,11 @@ public:
 
 private:
     RegistryApi& Api() const;
-    // Runs body under the error trap: a run-time error ends it and is reported to the user
-    // and the event log.
-    void Trap(const std::function<void()>& body) const;
-    void Report(long number, const std::string& description) const;
     // Opens Section, names its subkey at idx, closes it; returns the enumeration's code.
     long EnumSubkey(RegRoot Group, const std::string& Section, long idx, std::string* name);
 
-    Platform platform_;
+    RegistryApi* registry_;
+    ErrorTrap trap_;
 };
 
 }  // namespace velmora

@@ -292,7 +292,7 @@ HRESULT FlintorControl::get_CurrentFrame(IPictureDisp** frame) {
         const OlePicture* strip = OlePicture::Of(current.strip);
         if (!strip) return;
         ComPtr<IPictureDisp> copy = strip->CopyCell(current.cell);
-        if (!copy) throw RuntimeError(7, "Out of memory");
+        if (!copy) throw OutOfMemory();
         *frame = copy.Detach();
     });
 }

@@ -92,15 +92,13 @@ long Win32RegistryApi::EnumValue(RegHandle key, std::uint32_t index, char* name,
 
 long Win32RegistryApi::QueryInfoKey(RegHandle key, RegKeyInfo* info) {
     if (!info) return kErrorInvalidParameter;
-    DWORD subKeys = 0, maxSubKeyLen = 0, values = 0, maxValueNameLen = 0, maxValueLen = 0;
+    DWORD maxValueNameLen = 0, maxValueLen = 0;
     const LONG rc =
-        RegQueryInfoKeyA(ToHkey(key), nullptr, nullptr, nullptr, &subKeys, &maxSubKeyLen, nullptr,
-                         &values, &maxValueNameLen, &maxValueLen, nullptr, nullptr);
+        RegQueryInfoKeyA(ToHkey(key), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                         &maxValueNameLen, &maxValueLen, nullptr, nullptr);
     if (rc == ERROR_SUCCESS) {
-        *info = RegKeyInfo{
-            static_cast<std::uint32_t>(subKeys), static_cast<std::uint32_t>(maxSubKeyLen),
-            static_cast<std::uint32_t>(values), static_cast<std::uint32_t>(maxValueNameLen),
-            static_cast<std::uint32_t>(maxValueLen)};
+        *info = RegKeyInfo{static_cast<std::uint32_t>(maxValueNameLen),
+                           static_cast<std::uint32_t>(maxValueLen)};
     }
     return rc;
 }

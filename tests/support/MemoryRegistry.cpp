@@ -1,19 +1,13 @@
-// Registry double: an in-memory registry that answers like advapi32 does under Wine.
+// Registry double: an in-memory registry that answers the calls cRegistry makes as advapi32 does.
 #include "tests/support/MemoryRegistry.h"
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace velmora::test {
 
 namespace {
-
-constexpr std::uint32_t kRegMultiSz = 7;
-constexpr std::size_t kMaxValueNameLength = 16383;
-
-bool IsText(std::uint32_t kind) {
-    return kind == kRegSz || kind == kRegExpandSz || kind == kRegMultiSz;
-}
 
 // The system keeps names in UTF-16 and orders them by their lower-case code points; ANSI names
 // are code page 1252. Only the letters of that code page have case.
@@ -46,106 +40,65 @@ std::vector<std::string> SplitPath(const std::string& path) {
     return parts;
 }
 
+// As QueryValueEx and EnumValue copy: the size is always given, the data only when it fits.
+long CopyData(const std::vector<std::uint8_t>& data, std::uint8_t* out, std::uint32_t* outSize) {
+    const auto size = static_cast<std::uint32_t>(data.size());
+    const std::uint32_t room = out ? *outSize : size;
+    if (outSize) *outSize = size;
+    if (room < size) return kErrorMoreData;
+    if (out) std::copy(data.begin(), data.end(), out);
+    return kErrorSuccess;
+}
+
 }  // namespace
 
+// Subkeys and values alike are entries kept sorted by folded name, so that lookups are binary
+// searches and enumeration by index is constant time.
 struct MemoryRegistry::Key {
-    struct Value {
+    struct Entry {
         std::string name;
         std::u16string folded;
-        std::uint32_t kind;
+        std::shared_ptr<Key> key;  // a subkey's
+        std::uint32_t kind = 0;    // a value's
         std::vector<std::uint8_t> data;
-
-        // As QueryValueEx and EnumValue copy: the size is always given, the data only when
-        // it fits, and a text stored without its zero gets one when there is room.
-        long Copy(std::uint8_t* out, std::uint32_t* outSize) const {
-            const auto size = static_cast<std::uint32_t>(data.size());
-            if (!out) {
-                if (outSize) *outSize = size;
-                return kErrorSuccess;
-            }
-            const std::uint32_t room = *outSize;
-            *outSize = size;
-            if (room < size) return kErrorMoreData;
-            std::copy(data.begin(), data.end(), out);
-            if (IsText(kind) && size > 0 && data.back() != 0 && size < room) out[size] = 0;
-            return kErrorSuccess;
-        }
     };
-    std::string name;
-    std::u16string folded;
-    Key* parent = nullptr;
-    bool deleted = false;
-    std::vector<std::shared_ptr<Key>> children;
-    std::vector<Value> values;
+    std::vector<Entry> children, values;
 
-    // Subkeys and values stay sorted by folded name: lookups are binary searches and
-    // enumeration by index is constant time.
-    static const std::u16string& FoldedOf(const std::shared_ptr<Key>& key) { return key->folded; }
-    static const std::u16string& FoldedOf(const Value& value) { return value.folded; }
-    template <class Item>
-    static auto Seek(std::vector<Item>& items, const std::u16string& folded) {
-        return std::lower_bound(
-            items.begin(), items.end(), folded,
-            [](const Item& item, const std::u16string& f) { return FoldedOf(item) < f; });
+    static Entry* Lookup(std::vector<Entry>& list, const std::string& name, bool create = false) {
+        const std::u16string folded = Fold(name);
+        auto it = std::lower_bound(
+            list.begin(), list.end(), folded,
+            [](const Entry& entry, const std::u16string& f) { return entry.folded < f; });
+        if (it != list.end() && it->folded == folded) return &*it;
+        return create ? &*list.insert(it, Entry{name, folded, nullptr, 0, {}}) : nullptr;
     }
-
-    std::shared_ptr<Key> Child(const std::string& childName, bool create) {
-        const std::u16string f = Fold(childName);
-        auto it = Seek(children, f);
-        if (it != children.end() && (*it)->folded == f) return *it;
-        if (!create) return nullptr;
-        auto key = std::make_shared<Key>();
-        key->name = childName;
-        key->folded = f;
-        key->parent = this;
-        return *children.insert(it, key);
+    static void Erase(std::vector<Entry>& list, const Entry* entry) {
+        list.erase(list.begin() + (entry - list.data()));
     }
-
-    Value* FindValue(const std::string& valueName) {
-        const std::u16string f = Fold(valueName);
-        auto it = Seek(values, f);
-        return it != values.end() && it->folded == f ? &*it : nullptr;
+    // Follows the parts of a path from node, creating missing keys when asked.
+    static std::shared_ptr<Key> Walk(std::shared_ptr<Key> node,
+                                     const std::vector<std::string>& parts, bool create) {
+        for (const std::string& part : parts) {
+            Entry* child = Lookup(node->children, part, create);
+            if (!child) return nullptr;
+            if (!child->key) child->key = std::make_shared<Key>();
+            node = child->key;
+        }
+        return node;
     }
 };
 
 MemoryRegistry::MemoryRegistry() {
     for (RegRoot root : {kHkeyCurrentUser, kHkeyLocalMachine}) {
-        handles_[root] = Handle{std::make_shared<Key>(), kKeyAllAccess};
+        handles_[root] = std::make_shared<Key>();
     }
-}
-
-bool MemoryRegistry::IsRoot(RegHandle key) {
-    return key == kHkeyCurrentUser || key == kHkeyLocalMachine;
 }
 
 MemoryRegistry::~MemoryRegistry() = default;
 
-const MemoryRegistry::Handle* MemoryRegistry::Find(RegHandle key) const {
+MemoryRegistry::Key* MemoryRegistry::Find(RegHandle key) const {
     auto found = handles_.find(key);
-    return found == handles_.end() ? nullptr : &found->second;
-}
-
-long MemoryRegistry::Use(RegHandle key, std::uint32_t access, Key** node) const {
-    const Handle* handle = Find(key);
-    if (!handle) return kErrorInvalidHandle;
-    if (handle->key->deleted) return kErrorKeyDeleted;
-    if ((handle->access & access) != access) return kErrorAccessDenied;
-    *node = handle->key.get();
-    return kErrorSuccess;
-}
-
-long MemoryRegistry::Walk(RegHandle key, const std::string& subKey, bool create,
-                          std::shared_ptr<Key>* node) const {
-    const Handle* from = Find(key);
-    if (!from) return kErrorInvalidHandle;
-    if (!subKey.empty() && subKey.front() == '\\') return kErrorBadPathname;
-    if (from->key->deleted) return kErrorKeyDeleted;
-    *node = from->key;
-    for (const std::string& part : SplitPath(subKey)) {
-        *node = (*node)->Child(part, create);
-        if (!*node) return kErrorFileNotFound;
-    }
-    return kErrorSuccess;
+    return found == handles_.end() ? nullptr : found->second.get();
 }
 
 template <class Body>
@@ -157,73 +110,62 @@ long MemoryRegistry::Run(RegCall call, Body body) {
     return body();
 }
 
-long MemoryRegistry::Open(RegHandle key, const std::string& subKey, std::uint32_t access,
-                          bool newForEmpty, RegHandle* result, bool create) {
-    if (!result) return kErrorInvalidParameter;
-    if (!Find(key)) return kErrorInvalidHandle;
-    if (subKey.empty() && !newForEmpty) {
+long MemoryRegistry::Open(RegHandle key, const std::string& subKey, bool create,
+                          RegHandle* result) {
+    auto from = handles_.find(key);
+    if (from == handles_.end()) return kErrorInvalidHandle;
+    // An empty path gives the same handle back.
+    if (subKey.empty()) {
         *result = key;
         return kErrorSuccess;
     }
-    if (!create) *result = 0;
-    std::shared_ptr<Key> node;
-    if (const long rc = Walk(key, subKey, create, &node); rc != kErrorSuccess) return rc;
+    *result = 0;
+    std::shared_ptr<Key> node = Key::Walk(from->second, SplitPath(subKey), create);
+    if (!node) return kErrorFileNotFound;
     *result = nextHandle_;
     nextHandle_ += 4;
-    handles_[*result] = Handle{std::move(node), access};
+    handles_[*result] = std::move(node);
     return kErrorSuccess;
 }
 
 long MemoryRegistry::OpenKey(RegHandle key, const std::string& subKey, RegHandle* result) {
-    return Run(RegCall::OpenKey, [&] { return Open(key, subKey, kKeyAllAccess, false, result); });
+    return Run(RegCall::OpenKey, [&] { return Open(key, subKey, false, result); });
 }
 
-long MemoryRegistry::OpenKeyEx(RegHandle key, const std::string& subKey, std::uint32_t access,
+long MemoryRegistry::OpenKeyEx(RegHandle key, const std::string& subKey, std::uint32_t,
                                RegHandle* result) {
-    // An empty path gives a root back as it is, but a new handle for an opened key.
-    return Run(RegCall::OpenKeyEx,
-               [&] { return Open(key, subKey, access, !IsRoot(key), result); });
+    return Run(RegCall::OpenKeyEx, [&] { return Open(key, subKey, false, result); });
 }
 
 long MemoryRegistry::CreateKey(RegHandle key, const std::string& subKey, RegHandle* result) {
-    return Run(RegCall::CreateKey,
-               [&] { return Open(key, subKey, kKeyAllAccess, true, result, true); });
+    return Run(RegCall::CreateKey, [&] { return Open(key, subKey, true, result); });
 }
 
 long MemoryRegistry::QueryValueEx(RegHandle key, const std::string& valueName, std::uint32_t* type,
                                   std::uint8_t* data, std::uint32_t* dataSize) {
     return Run(RegCall::QueryValueEx, [&] {
-        if (data && !dataSize) return kErrorInvalidParameter;
-        Key* node = nullptr;
-        if (const long rc = Use(key, kKeyQueryValue, &node); rc != kErrorSuccess) return rc;
-        const Key::Value* value = node->FindValue(valueName);
+        Key* node = Find(key);
+        if (!node) return kErrorInvalidHandle;
+        const Key::Entry* value = Key::Lookup(node->values, valueName);
         if (!value) return kErrorFileNotFound;
         if (type) *type = value->kind;
-        return value->Copy(data, dataSize);
+        return CopyData(value->data, data, dataSize);
     });
 }
 
 long MemoryRegistry::SetValueEx(RegHandle key, const std::string& valueName, std::uint32_t type,
                                 const std::uint8_t* data, std::uint32_t dataSize) {
     return Run(RegCall::SetValueEx, [&] {
-        Key* node = nullptr;
-        if (const long rc = Use(key, kKeySetValue, &node); rc != kErrorSuccess) return rc;
-        if (valueName.size() > kMaxValueNameLength) return kErrorInvalidParameter;
-        if (!data && dataSize > 0) return kErrorNoAccess;
+        Key* node = Find(key);
+        if (!node) return kErrorInvalidHandle;
         // The real call completes a text whose counted bytes miss their terminating zero when
         // the byte after them is that zero.
-        if (IsText(type) && dataSize > 0 && data[dataSize - 1] != 0 && data[dataSize] == 0) {
+        if (type == kRegSz && dataSize > 0 && data[dataSize - 1] != 0 && data[dataSize] == 0) {
             ++dataSize;
         }
-        std::vector<std::uint8_t> bytes(data, data + dataSize);
-        if (Key::Value* value = node->FindValue(valueName)) {
-            value->kind = type;
-            value->data = std::move(bytes);
-        } else {
-            const std::u16string folded = Fold(valueName);
-            node->values.insert(Key::Seek(node->values, folded),
-                                Key::Value{valueName, folded, type, std::move(bytes)});
-        }
+        Key::Entry* value = Key::Lookup(node->values, valueName, true);
+        value->kind = type;
+        value->data.assign(data, data + dataSize);
         return kErrorSuccess;
     });
 }
@@ -231,11 +173,10 @@ long MemoryRegistry::SetValueEx(RegHandle key, const std::string& valueName, std
 long MemoryRegistry::EnumKey(RegHandle key, std::uint32_t index, char* name,
                              std::uint32_t nameSize) {
     return Run(RegCall::EnumKey, [&] {
-        Key* node = nullptr;
-        if (const long rc = Use(key, kKeyEnumerateSubKeys, &node); rc != kErrorSuccess) return rc;
-        if (!name) return kErrorInvalidParameter;
+        Key* node = Find(key);
+        if (!node) return kErrorInvalidHandle;
         if (index >= node->children.size()) return kErrorNoMoreItems;
-        const std::string& found = node->children[index]->name;
+        const std::string& found = node->children[index].name;
         if (found.size() >= nameSize) return kErrorMoreData;
         std::memcpy(name, found.c_str(), found.size() + 1);
         return kErrorSuccess;
@@ -246,20 +187,14 @@ long MemoryRegistry::EnumValue(RegHandle key, std::uint32_t index, char* name,
                                std::uint32_t* nameSize, std::uint32_t* type, std::uint8_t* data,
                                std::uint32_t* dataSize) {
     return Run(RegCall::EnumValue, [&] {
-        if (!name || !nameSize || (data && !dataSize)) return kErrorInvalidParameter;
-        Key* node = nullptr;
-        if (const long rc = Use(key, kKeyQueryValue, &node); rc != kErrorSuccess) return rc;
+        Key* node = Find(key);
+        if (!node) return kErrorInvalidHandle;
         if (index >= node->values.size()) return kErrorNoMoreItems;
-        const Key::Value& value = node->values[index];
+        const Key::Entry& value = node->values[index];
         if (type) *type = value.kind;
-        if (value.Copy(data, dataSize) == kErrorMoreData) return kErrorMoreData;
-        if (value.name.size() >= *nameSize) {
-            if (*nameSize > 0) {
-                std::memcpy(name, value.name.data(), *nameSize - 1);
-                name[*nameSize - 1] = 0;
-            }
-            return kErrorMoreData;
-        }
+        // Data that does not fit is reported first, then a name that does not fit.
+        if (CopyData(value.data, data, dataSize) == kErrorMoreData) return kErrorMoreData;
+        if (value.name.size() >= *nameSize) return kErrorMoreData;
         std::memcpy(name, value.name.c_str(), value.name.size() + 1);
         *nameSize = static_cast<std::uint32_t>(value.name.size());
         return kErrorSuccess;
@@ -268,60 +203,54 @@ long MemoryRegistry::EnumValue(RegHandle key, std::uint32_t index, char* name,
 
 long MemoryRegistry::QueryInfoKey(RegHandle key, RegKeyInfo* info) {
     return Run(RegCall::QueryInfoKey, [&] {
-        if (!info) return kErrorInvalidParameter;
-        Key* node = nullptr;
-        if (const long rc = Use(key, 0, &node); rc != kErrorSuccess) return rc;
+        const Key* node = Find(key);
+        if (!node) return kErrorInvalidHandle;
         *info = RegKeyInfo{};
-        info->subKeys = static_cast<std::uint32_t>(node->children.size());
-        for (const auto& child : node->children) {
-            info->maxSubKeyLen = std::max(info->maxSubKeyLen, std::uint32_t(child->name.size()));
-        }
-        info->values = static_cast<std::uint32_t>(node->values.size());
         for (const auto& value : node->values) {
             info->maxValueNameLen =
                 std::max(info->maxValueNameLen, std::uint32_t(value.name.size()));
-            const auto stored = std::uint32_t(value.data.size() * (IsText(value.kind) ? 2 : 1));
-            info->maxValueLen = std::max(info->maxValueLen, stored);
+            info->maxValueLen = std::max(info->maxValueLen, std::uint32_t(value.data.size()));
         }
         return kErrorSuccess;
     });
 }
 
 long MemoryRegistry::FlushKey(RegHandle key) {
-    return Run(RegCall::FlushKey, [&] {
-        Key* node = nullptr;
-        return Use(key, 0, &node);
-    });
+    return Run(RegCall::FlushKey, [&] { return Find(key) ? kErrorSuccess : kErrorInvalidHandle; });
 }
 
 long MemoryRegistry::CloseKey(RegHandle key) {
     return Run(RegCall::CloseKey, [&] {
-        if (IsRoot(key)) return kErrorSuccess;
+        if (key == kHkeyCurrentUser || key == kHkeyLocalMachine) return kErrorSuccess;
         return handles_.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
     });
 }
 
 long MemoryRegistry::DeleteKey(RegHandle key, const std::string& subKey) {
     return Run(RegCall::DeleteKey, [&] {
-        std::shared_ptr<Key> node;
-        if (const long rc = Walk(key, subKey, false, &node); rc != kErrorSuccess) return rc;
+        auto from = handles_.find(key);
+        if (from == handles_.end()) return kErrorInvalidHandle;
+        std::vector<std::string> parts = SplitPath(subKey);
         // A root cannot go, nor a key that still has subkeys.
-        if (!node->parent || !node->children.empty()) return kErrorAccessDenied;
-        auto& siblings = node->parent->children;
-        siblings.erase(std::find(siblings.begin(), siblings.end(), node));
-        node->parent = nullptr;
-        node->deleted = true;
+        if (parts.empty()) return kErrorAccessDenied;
+        const std::string name = parts.back();
+        parts.pop_back();
+        const std::shared_ptr<Key> parent = Key::Walk(from->second, parts, false);
+        const Key::Entry* child = parent ? Key::Lookup(parent->children, name) : nullptr;
+        if (!child) return kErrorFileNotFound;
+        if (!child->key->children.empty()) return kErrorAccessDenied;
+        Key::Erase(parent->children, child);
         return kErrorSuccess;
     });
 }
 
 long MemoryRegistry::DeleteValue(RegHandle key, const std::string& valueName) {
     return Run(RegCall::DeleteValue, [&] {
-        Key* node = nullptr;
-        if (const long rc = Use(key, kKeySetValue, &node); rc != kErrorSuccess) return rc;
-        const Key::Value* value = node->FindValue(valueName);
+        Key* node = Find(key);
+        if (!node) return kErrorInvalidHandle;
+        const Key::Entry* value = Key::Lookup(node->values, valueName);
         if (!value) return kErrorFileNotFound;
-        node->values.erase(node->values.begin() + (value - node->values.data()));
+        Key::Erase(node->values, value);
         return kErrorSuccess;
     });
 }
@@ -336,10 +265,6 @@ void MemoryRegistry::FailWith(RegCall call, long code) {
 
 void MemoryRegistry::ThrowOn(RegCall call, const RuntimeError& error) {
     InjectFault(call, [error]() -> std::optional<long> { throw error; });
-}
-
-void MemoryRegistry::ClearFaults() {
-    faults_.clear();
 }
 
 std::size_t MemoryRegistry::Calls(RegCall call) const {

@@ -1,4 +1,4 @@
-// Registry double: an in-memory registry that answers like advapi32 does under Wine.
+// Registry double: an in-memory registry that answers the calls cRegistry makes as advapi32 does.
 #pragma once
 
 #include <cstddef>
@@ -9,7 +9,6 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
-#include <vector>
 
 #include "platform/RegistryApi.h"
 #include "platform/RuntimeError.h"
@@ -32,10 +31,11 @@ enum class RegCall {
     DeleteValue
 };
 
-// Two predefined roots (kHkeyCurrentUser, kHkeyLocalMachine), keys and values as the real
-// registry keeps them: names compared without regard to case, subkeys and values enumerated
-// in the order Wine gives, handles that must be closed, keys that vanish under their handles.
-// Faults can be injected per call so that callers' error handling can be tested.
+// Two predefined roots (kHkeyCurrentUser, kHkeyLocalMachine) with keys and values: names
+// compared without regard to case, enumerated in the order Wine gives, data that does not fit
+// a buffer answered with kErrorMoreData, keys with subkeys that cannot be deleted, handles that
+// must be closed. Access rights are not modelled: the registry class only reads through a key
+// it opened for reading. Faults can be injected per call to test callers' error handling.
 class MemoryRegistry : public RegistryApi {
 public:
     MemoryRegistry();
@@ -64,7 +64,7 @@ public:
     // Shorthands: every later call returns code / throws error.
     void FailWith(RegCall call, long code);
     void ThrowOn(RegCall call, const RuntimeError& error);
-    void ClearFaults();
+    void ClearFaults() { faults_.clear(); }
 
     // How many times a call was made (faulted calls included).
     std::size_t Calls(RegCall call) const;
@@ -73,26 +73,15 @@ public:
 
 private:
     struct Key;
-    struct Handle {
-        std::shared_ptr<Key> key;
-        std::uint32_t access;
-    };
 
-    static bool IsRoot(RegHandle key);
-    // Resolves a handle (a root or an opened key); null when the handle is not valid.
-    const Handle* Find(RegHandle key) const;
-    // The key of a valid, live handle that has access, or the code the system gives.
-    long Use(RegHandle key, std::uint32_t access, Key** node) const;
-    // Follows subKey from key, creating missing keys when asked.
-    long Walk(RegHandle key, const std::string& subKey, bool create,
-              std::shared_ptr<Key>* node) const;
-    long Open(RegHandle key, const std::string& subKey, std::uint32_t access, bool newForEmpty,
-              RegHandle* result, bool create = false);
+    // The key of a root or an opened handle; null when the handle is not valid.
+    Key* Find(RegHandle key) const;
+    long Open(RegHandle key, const std::string& subKey, bool create, RegHandle* result);
     // Counts the call and runs its fault, then body unless the fault gave a code.
     template <class Body>
     long Run(RegCall call, Body body);
 
-    std::unordered_map<RegHandle, Handle> handles_;  // the two roots and the opened keys
+    std::unordered_map<RegHandle, std::shared_ptr<Key>> handles_;  // the roots and opened keys
     RegHandle nextHandle_ = 0x1000;
     std::map<RegCall, std::function<std::optional<long>()>> faults_;
     std::map<RegCall, std::size_t> calls_;
