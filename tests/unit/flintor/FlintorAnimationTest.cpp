@@ -37,7 +37,7 @@ TEST(FlintorAnimation, ShowsCellsInOrderAndRaisesFrameChangeOncePerTickWithTheNe
 TEST(FlintorAnimation, PlayAndPauseOnlySwitchTheTimerAndKeepThePlace) {
     FlintorRig rig;
     EXPECT_FALSE(rig.enabled);
-    EXPECT_EQ(rig.interval, 100);
+    EXPECT_EQ(rig.interval, kDefaultInterval);
     rig.control->SetAniPicture(MakePicture(88, 22));
     EXPECT_FALSE(rig.enabled);  // at run time a new strip waits for Play
     rig.changed.clear();
@@ -61,7 +61,7 @@ TEST(FlintorAnimation, AssigningNothingKeepsTheStripRestartsItAndHandsOverInterv
     rig.Tick(3);
     rig.control->SetInterval(40);
     EXPECT_EQ(rig.control->Interval(), 40);
-    EXPECT_EQ(rig.interval, 100);  // the timer gets it only with the next picture
+    EXPECT_EQ(rig.interval, kDefaultInterval);  // the timer gets it only with the next picture
     rig.log.clear();
     rig.control->SetAniPicture(nullptr);
     EXPECT_EQ(rig.interval, 40);
