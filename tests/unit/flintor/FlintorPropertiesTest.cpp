@@ -146,6 +146,12 @@ TEST(FlintorWriteProperties, OnlyValuesOtherThanTheirDefaultsAreStoredAndReadBac
     EXPECT_FALSE(copy.control->DesignLock());
     EXPECT_EQ(copy.interval, 30);
     EXPECT_TRUE(copy.enabled);
+    // ... and the surface shows what was read.
+    EXPECT_EQ(copy.borderStyle, 1);
+    EXPECT_EQ(copy.backStyle, 0);
+    EXPECT_EQ(copy.maskColor, 0x80000005u);
+    EXPECT_EQ(copy.mousePointer, 99);
+    EXPECT_EQ(copy.mouseIcon, icon);
 }
 
 TEST(FlintorDesignLock, InADesignerTheLockHoldsTheTimerAndUnlockedEachNewStripPlays) {
