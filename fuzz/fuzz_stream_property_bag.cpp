@@ -50,8 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
 
-    // Accepted: written out again it is a well-formed block that reads back the same.
+    // Accepted: every byte was a value (written out again, only a flag's byte may differ),
+    // and that block reads back the same.
     const std::vector<std::uint8_t> once = bag.Encode();
+    Check(once.size() == size);
     Check(StreamPropertyBag::PayloadSize(once.data(), StreamPropertyBag::kHeaderSize) ==
           once.size() - StreamPropertyBag::kHeaderSize);
     StreamPropertyBag again(codec);

@@ -1,5 +1,5 @@
 // Frame stepping: the order cells are shown in, FrameChange, and what Play, Pause,
-// Interval and each kind of picture assignment do to the animation; the About box.
+// Interval and each kind of picture assignment do to the animation; Click and the About box.
 #include <gtest/gtest.h>
 
 #include "flintor/AboutAFlintor.h"
@@ -126,8 +126,10 @@ TEST(FlintorAnimation, TransparentBackStyleMakesEachCellTheBackgroundFirst) {
     EXPECT_EQ(rig.log, (Cells{"clear", "background 0,0", "paint 0,0"}));
 }
 
-TEST(FlintorAnimation, ShowAboutIgnoresEveryError) {
+TEST(FlintorAnimation, AClickIsRaisedAndShowAboutIgnoresEveryError) {
     FlintorRig rig;
+    rig.control->Click();
+    EXPECT_EQ(rig.clicks, 1);
     EXPECT_NO_THROW(rig.control->ShowAbout());
     EXPECT_EQ(rig.aboutShown, 1);
 }

@@ -147,7 +147,7 @@ struct FlintorRig : ClipTimer, ClipSurface, ClipContainer, AboutBox {
         ++frameChanges;
         if (onFrameChange) onFrameChange();
     }
-    void RaiseClick() override {}
+    void RaiseClick() override { ++clicks; }
     void ShowModal() override {
         ++aboutShown;
         throw std::runtime_error("no window");
@@ -172,9 +172,9 @@ struct FlintorRig : ClipTimer, ClipSurface, ClipContainer, AboutBox {
     }
 
     int interval = -1, width = 0, height = 0, borderStyle = -1, backStyle = -1, mousePointer = -1;
-    int frameChanges = 0, aboutShown = 0;
+    int frameChanges = 0, clicks = 0, aboutShown = 0;
     std::uint32_t maskColor = 0;
-    bool enabled = false, userMode;
+    bool enabled = true, userMode;  // the control must say how its timer starts
     std::vector<std::string> log, changed;
     PicturePtr lastStrip, mouseIcon, builtIn = MakePicture(38, 1558);
     std::function<void()> onFrameChange;

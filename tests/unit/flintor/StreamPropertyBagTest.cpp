@@ -65,14 +65,17 @@ TEST(StreamPropertyBag, DamagedBlocksAreRefusedAndLeaveTheBagAsItWas) {
     const std::vector<std::uint8_t> good = SavedControlBlock(codec);
     StreamPropertyBag bag(codec);
     bag.Write("Interval", std::int32_t{77});
-    // Every truncation, one byte too many, a foreign header, an unknown value tag.
+    // Every truncation, one byte more than the header says, a payload longer than its
+    // values, a foreign header, an unknown value tag.
     for (std::size_t size = 0; size < good.size(); ++size)
         ASSERT_EQ(ErrorOf([&] { bag.Decode(good.data(), size); }), 321) << size;
-    std::vector<std::uint8_t> longer = good, foreign = good, badTag = good;
+    std::vector<std::uint8_t> longer = good, padded = good, foreign = good, badTag = good;
     longer.push_back(0);
+    padded.push_back(0);
+    ++padded[8];  // the payload size, low byte first
     foreign[0] = 'X';
     badTag[StreamPropertyBag::kHeaderSize + 1 + 8] = 9;  // the tag after the name "Interval"
-    for (const auto& block : {longer, foreign, badTag})
+    for (const auto& block : {longer, padded, foreign, badTag})
         EXPECT_EQ(ErrorOf([&] { bag.Decode(block.data(), block.size()); }), 321);
     EXPECT_EQ(std::get<std::int32_t>(bag.Read("Interval", ValueKind::Long)), 77);
 
