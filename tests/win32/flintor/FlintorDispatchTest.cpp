@@ -75,7 +75,6 @@ TEST_F(FlintorDispatch, DesignLockFailsAtRunTimeWithTheRunTimeErrors) {
               RunTimeError(393));
     EXPECT_EQ(description, L"Property cannot be read at run time");
     EXPECT_EQ(PutBool(Control(), FLINTOR_DISPID_DESIGNLOCK, false), RunTimeError(382));
-    EXPECT_EQ(PutLong(Control(), FLINTOR_DISPID_BORDERSTYLE, 5), RunTimeError(380));
 }
 
 TEST_F(FlintorDispatch, WhatIsNotABitmapStripIsRefusedAndTheStripKept) {
@@ -91,9 +90,6 @@ TEST_F(FlintorDispatch, WhatIsNotABitmapStripIsRefusedAndTheStripKept) {
     ASSERT_EQ(OleCreatePictureIndirect(&desc, IID_IPictureDisp, FALSE, icon.PutVoid()), S_OK);
     EXPECT_EQ(PutPicture(Control(), FLINTOR_DISPID_ANIPICTURE, icon.Get()), RunTimeError(481));
     EXPECT_EQ(GetPicture(Control(), FLINTOR_DISPID_ANIPICTURE).Get(), strip.Get());
-    // As a mouse icon it is fine.
-    EXPECT_EQ(PutPicture(Control(), FLINTOR_DISPID_MOUSEICON, icon.Get()), S_OK);
-    EXPECT_EQ(PutLong(Control(), FLINTOR_DISPID_MOUSEPOINTER, 99), S_OK);
 }
 
 TEST_F(FlintorDispatch, HugeAndThinStripsDoNotBreakIt) {
