@@ -1,5 +1,7 @@
 // Dispatch identifiers of the Flintor control's members and events. Containers bind by
-// these numbers, so they never change. Plain #defines: the interface definition reads them.
+// these numbers, so they never change. Plain #defines: the interface definition reads them
+// and gives each its name there, and the control looks names up in its type library, so
+// Flintor.idl is the one map from names to ids.
 #ifndef VELMORA_FLINTOR_DISPATCH_IDS_H
 #define VELMORA_FLINTOR_DISPATCH_IDS_H
 

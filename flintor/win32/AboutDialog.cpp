@@ -7,8 +7,8 @@
 
 #include "flintor/AboutAFlintor.h"
 #include "flintor/win32/ModuleState.h"
-#include "flintor/win32/OwnedShell.h"
 #include "flintor/win32/resource.h"
+#include "platform/win32/Win32Shell.h"
 
 namespace velmora::flintor::win32 {
 
@@ -17,7 +17,7 @@ namespace {
 // What one open About box keeps: its model and the shell acting for its window.
 struct AboutState {
     AboutState() : about(shell) {}
-    OwnedShell shell;
+    velmora::win32::Win32Shell shell;
     AboutAFlintor about;
 };
 

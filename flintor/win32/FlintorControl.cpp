@@ -1,7 +1,6 @@
 // The Flintor control as a COM object.
 #include "flintor/win32/FlintorControl.h"
 
-#include <map>
 #include <new>
 #include <vector>
 
@@ -25,22 +24,38 @@ namespace {
 constexpr wchar_t kErrorSource[] = L"AFlintor.Flintor";
 constexpr long kHimetricPerInch = 2540;
 
-// What containers should know before they load the control: it is drawn inside out, wants
-// its client site first, and is activated as soon as it is visible.
-constexpr DWORD kMiscStatus = OLEMISC_RECOMPOSEONRESIZE | OLEMISC_CANTLINKINSIDE |
-                              OLEMISC_INSIDEOUT | OLEMISC_ACTIVATEWHENVISIBLE |
-                              OLEMISC_SETCLIENTSITEFIRST;
+// The interfaces the control answers to, each with the base it is reached through. Several
+// ids share a base: the older interface is a prefix of the newer one.
+struct InterfaceEntry {
+    const IID* iid;
+    void* (*cast)(FlintorControl* control);
+};
 
-DISPID DispidOf(const std::string& property) {
-    static const std::map<std::string, DISPID> ids = {
-        {"AniPicture", FLINTOR_DISPID_ANIPICTURE},     {"DesignLock", FLINTOR_DISPID_DESIGNLOCK},
-        {"BorderStyle", FLINTOR_DISPID_BORDERSTYLE},   {"MouseIcon", FLINTOR_DISPID_MOUSEICON},
-        {"MousePointer", FLINTOR_DISPID_MOUSEPOINTER}, {"Interval", FLINTOR_DISPID_INTERVAL},
-        {"BackStyle", FLINTOR_DISPID_BACKSTYLE},       {"MaskColor", FLINTOR_DISPID_MASKCOLOR},
-        {"OLEDropMode", FLINTOR_DISPID_OLEDROPMODE}};
-    const auto it = ids.find(property);
-    return it == ids.end() ? DISPID_UNKNOWN : it->second;
+template <class Interface>
+void* As(FlintorControl* control) {
+    return static_cast<Interface*>(control);
 }
+
+const InterfaceEntry kInterfaces[] = {
+    {&IID_IUnknown, As<_Flintor>},
+    {&IID_IDispatch, As<_Flintor>},
+    {&IID__Flintor, As<_Flintor>},
+    {&IID_IOleObject, As<IOleObject>},
+    {&IID_IOleWindow, As<IOleInPlaceObject>},
+    {&IID_IOleInPlaceObject, As<IOleInPlaceObject>},
+    {&IID_IOleInPlaceActiveObject, As<IOleInPlaceActiveObject>},
+    {&IID_IOleControl, As<IOleControl>},
+    {&IID_IViewObject, As<IViewObject2>},
+    {&IID_IViewObject2, As<IViewObject2>},
+    {&IID_IPersistPropertyBag, As<IPersistPropertyBag>},
+    {&IID_IPersist, As<IPersistStreamInit>},
+    {&IID_IPersistStream, As<IPersistStreamInit>},
+    {&IID_IPersistStreamInit, As<IPersistStreamInit>},
+    {&IID_IConnectionPointContainer, As<IConnectionPointContainer>},
+    {&IID_IProvideClassInfo, As<IProvideClassInfo2>},
+    {&IID_IProvideClassInfo2, As<IProvideClassInfo2>},
+    {&IID_ISupportErrorInfo, As<ISupportErrorInfo>},
+};
 
 int PixelsPerInch(bool horizontal) {
     HDC screen = GetDC(nullptr);
@@ -128,33 +143,14 @@ FlintorControl::~FlintorControl() {
 HRESULT FlintorControl::QueryInterface(REFIID iid, void** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
-        IsEqualIID(iid, IID__Flintor))
-        *out = static_cast<_Flintor*>(this);
-    else if (IsEqualIID(iid, IID_IOleObject))
-        *out = static_cast<IOleObject*>(this);
-    else if (IsEqualIID(iid, IID_IOleWindow) || IsEqualIID(iid, IID_IOleInPlaceObject))
-        *out = static_cast<IOleInPlaceObject*>(this);
-    else if (IsEqualIID(iid, IID_IOleInPlaceActiveObject))
-        *out = static_cast<IOleInPlaceActiveObject*>(this);
-    else if (IsEqualIID(iid, IID_IOleControl))
-        *out = static_cast<IOleControl*>(this);
-    else if (IsEqualIID(iid, IID_IViewObject) || IsEqualIID(iid, IID_IViewObject2))
-        *out = static_cast<IViewObject2*>(this);
-    else if (IsEqualIID(iid, IID_IPersistPropertyBag))
-        *out = static_cast<IPersistPropertyBag*>(this);
-    else if (IsEqualIID(iid, IID_IPersist) || IsEqualIID(iid, IID_IPersistStreamInit) ||
-             IsEqualIID(iid, IID_IPersistStream))
-        *out = static_cast<IPersistStreamInit*>(this);  // IPersistStream is its prefix
-    else if (IsEqualIID(iid, IID_IConnectionPointContainer))
-        *out = static_cast<IConnectionPointContainer*>(this);
-    else if (IsEqualIID(iid, IID_IProvideClassInfo) || IsEqualIID(iid, IID_IProvideClassInfo2))
-        *out = static_cast<IProvideClassInfo2*>(this);
-    else if (IsEqualIID(iid, IID_ISupportErrorInfo))
-        *out = static_cast<ISupportErrorInfo*>(this);
-    if (!*out) return E_NOINTERFACE;
-    AddRef();
-    return S_OK;
+    for (const InterfaceEntry& entry : kInterfaces) {
+        if (IsEqualIID(iid, *entry.iid)) {
+            *out = entry.cast(this);
+            AddRef();
+            return S_OK;
+        }
+    }
+    return E_NOINTERFACE;
 }
 
 ULONG FlintorControl::AddRef() {
@@ -410,7 +406,11 @@ bool FlintorControl::UserMode() const {
 
 void FlintorControl::PropertyChanged(const std::string& name) {
     dirty_ = true;
-    const DISPID id = DispidOf(name);
+    // The type library is the one map from member names to dispatch ids.
+    std::wstring wide(name.begin(), name.end());
+    LPOLESTR names[] = {&wide[0]};
+    DISPID id = DISPID_UNKNOWN;
+    if (FAILED(DispGetIDsOfNames(typeInfo_.Get(), names, 1, &id))) id = DISPID_UNKNOWN;
     for (const auto& sink : propertyNotify_.Sinks<IPropertyNotifySink>()) sink->OnChanged(id);
 }
 

@@ -40,6 +40,13 @@ class FlintorControl : public _Flintor,
                        public ISupportErrorInfo,
                        private ClipContainer {
 public:
+    // What containers should know before they load the control (GetMiscStatus, and the
+    // registry's MiscStatus for the content aspect): it is drawn inside out, wants its client
+    // site first, and is activated as soon as it is visible.
+    static constexpr DWORD kMiscStatus = OLEMISC_RECOMPOSEONRESIZE | OLEMISC_CANTLINKINSIDE |
+                                         OLEMISC_INSIDEOUT | OLEMISC_ACTIVATEWHENVISIBLE |
+                                         OLEMISC_SETCLIENTSITEFIRST;
+
     // The class factory's CreateInstance.
     static HRESULT Create(IUnknown* outer, REFIID iid, void** out);
 

@@ -5,6 +5,7 @@
 #include <olectl.h>
 
 #include "Flintor_h.h"
+#include "flintor/win32/FlintorControl.h"
 #include "flintor/win32/resource.h"
 #include "platform/win32/ComPtr.h"
 
@@ -15,9 +16,6 @@ using velmora::win32::ComPtr;
 namespace {
 
 constexpr char kClassName[] = "Flintor";
-// OLEMISC_RECOMPOSEONRESIZE | CANTLINKINSIDE | INSIDEOUT | ACTIVATEWHENVISIBLE |
-// SETCLIENTSITEFIRST, as the control itself answers GetMiscStatus.
-constexpr char kMiscStatus[] = "131473";
 
 std::string GuidText(const GUID& guid) {
     wchar_t wide[40] = {};
@@ -90,7 +88,9 @@ HRESULT ServerRegistration::Register(const std::string& modulePath) {
         SetValue(clsid + "\\ToolboxBitmap32", nullptr,
                  modulePath + ", " + std::to_string(IDB_TOOLBOX)) &&
         SetValue(clsid + "\\MiscStatus", nullptr, "0") &&
-        SetValue(clsid + "\\MiscStatus\\1", nullptr, kMiscStatus) &&
+        // What the control itself answers GetMiscStatus, as decimal text.
+        SetValue(clsid + "\\MiscStatus\\1", nullptr,
+                 std::to_string(FlintorControl::kMiscStatus)) &&
         SetValue(kProgId, nullptr, kClassName) &&
         SetValue(std::string(kProgId) + "\\CLSID", nullptr, GuidText(CLSID_Flintor));
     if (!written) return SELFREG_E_CLASS;

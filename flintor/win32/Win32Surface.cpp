@@ -12,7 +12,7 @@ namespace velmora::flintor::win32 {
 namespace {
 
 constexpr char kClassName[] = "FlintorSurface";
-constexpr int kBorderWidth = 2;  // the sunken edge of "Fixed Single", each side
+constexpr int kBorderWidth = kBorderExtra / 2;  // the sunken edge of "Fixed Single", each side
 
 ATOM RegisterSurfaceClass() {
     WNDCLASSA windowClass = {};

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "flintor/ClipSurface.h"
+#include "flintor/Flintor.h"
 #include "flintor/StripCell.h"
 
 namespace velmora::flintor::win32 {
@@ -67,10 +68,10 @@ private:
     int height_ = 0;
     StripCell background_;
     StripCell painted_;
-    int borderStyle_ = 0;
-    int backStyle_ = 1;
-    std::uint32_t maskColor_ = 0x8000000F;
-    int mousePointer_ = 0;
+    int borderStyle_ = kDefaultBorderStyle;
+    int backStyle_ = kDefaultBackStyle;
+    std::uint32_t maskColor_ = kDefaultMaskColor;
+    int mousePointer_ = kDefaultMousePointer;
     PicturePtr mouseIcon_;
     bool pressed_ = false;
 };

@@ -1,7 +1,6 @@
 // The shell's "Open" verb and the application event log.
 #include "platform/win32/Win32Shell.h"
 
-#include <windows.h>
 #include <shellapi.h>
 
 #include <vector>
@@ -9,7 +8,7 @@
 namespace velmora::win32 {
 
 void Win32Shell::OpenDocument(const std::string& target) {
-    ShellExecuteA(nullptr, "Open", target.c_str(), nullptr, nullptr, 0);
+    ShellExecuteA(owner_, "Open", target.c_str(), nullptr, nullptr, 0);
 }
 
 void Win32Shell::LogApplicationEvent(const std::string& text) {

@@ -1,5 +1,5 @@
 // Frame stepping: the order cells are shown in, FrameChange, and what Play, Pause,
-// Interval and each kind of picture assignment do to the animation; the About box.
+// Interval and each kind of picture assignment do to the animation; Click and the About box.
 #include <gtest/gtest.h>
 
 #include "flintor/AboutAFlintor.h"
@@ -17,7 +17,7 @@ TEST(FlintorAnimation, ShowsCellsInOrderAndRaisesFrameChangeOncePerTickWithTheNe
     const Row rows[] = {
         {66, 22, {"0,0", "22,0", "44,0", "0,0", "22,0", "44,0", "0,0", "22,0"}},
         {22, 66, {"0,0", "0,22", "0,44", "0,0", "0,22"}},
-        {38, 1558, {"0,0", "0,38", "0,76"}},  // the built-in strip
+        {44, 22, {"0,0", "22,0", "0,0"}},  // two frames are a strip too
     };
     for (const Row& row : rows) {
         FlintorRig rig;
@@ -37,7 +37,7 @@ TEST(FlintorAnimation, ShowsCellsInOrderAndRaisesFrameChangeOncePerTickWithTheNe
 TEST(FlintorAnimation, PlayAndPauseOnlySwitchTheTimerAndKeepThePlace) {
     FlintorRig rig;
     EXPECT_FALSE(rig.enabled);
-    EXPECT_EQ(rig.interval, 100);
+    EXPECT_EQ(rig.interval, kDefaultInterval);
     rig.control->SetAniPicture(MakePicture(88, 22));
     EXPECT_FALSE(rig.enabled);  // at run time a new strip waits for Play
     rig.changed.clear();
@@ -61,7 +61,7 @@ TEST(FlintorAnimation, AssigningNothingKeepsTheStripRestartsItAndHandsOverInterv
     rig.Tick(3);
     rig.control->SetInterval(40);
     EXPECT_EQ(rig.control->Interval(), 40);
-    EXPECT_EQ(rig.interval, 100);  // the timer gets it only with the next picture
+    EXPECT_EQ(rig.interval, kDefaultInterval);  // the timer gets it only with the next picture
     rig.log.clear();
     rig.control->SetAniPicture(nullptr);
     EXPECT_EQ(rig.interval, 40);
@@ -126,8 +126,10 @@ TEST(FlintorAnimation, TransparentBackStyleMakesEachCellTheBackgroundFirst) {
     EXPECT_EQ(rig.log, (Cells{"clear", "background 0,0", "paint 0,0"}));
 }
 
-TEST(FlintorAnimation, ShowAboutIgnoresEveryError) {
+TEST(FlintorAnimation, AClickIsRaisedAndShowAboutIgnoresEveryError) {
     FlintorRig rig;
+    rig.control->Click();
+    EXPECT_EQ(rig.clicks, 1);
     EXPECT_NO_THROW(rig.control->ShowAbout());
     EXPECT_EQ(rig.aboutShown, 1);
 }

@@ -1,5 +1,5 @@
-// Doubles of the control's ports: pictures of a given size, an in-memory property bag, and
-// a control wired to a recording timer, surface, container and About box.
+// Doubles of the control's ports: pictures of a given size and their codec, an in-memory
+// property bag, and a control wired to a recording timer, surface, container and About box.
 #pragma once
 
 #include <cstdio>
@@ -16,7 +16,9 @@
 #include "flintor/ClipSurface.h"
 #include "flintor/ClipTimer.h"
 #include "flintor/Flintor.h"
+#include "flintor/FlintorErrors.h"
 #include "flintor/Picture.h"
+#include "flintor/PictureCodec.h"
 #include "platform/RuntimeError.h"
 
 namespace velmora::flintor::test {
@@ -39,6 +41,35 @@ inline PicturePtr MakePicture(int width, int height) {
 inline PicturePtr MakeEmptyPicture() {
     return std::make_shared<FakePicture>(0, 0, false);
 }
+
+// Pictures as "<width>x<height>" text. Anything else, or anything once broken, is not a
+// picture (error 481, as the real codec raises it).
+class TextPictureCodec : public PictureCodec {
+public:
+    std::vector<std::uint8_t> Encode(const Picture& picture) override {
+        const std::string text =
+            std::to_string(picture.PixelWidth()) + "x" + std::to_string(picture.PixelHeight());
+        return {text.begin(), text.end()};
+    }
+    PicturePtr Decode(const std::vector<std::uint8_t>& bytes) override {
+        int sides[2] = {0, 0};
+        std::size_t side = 0, digits = 0;
+        for (const std::uint8_t byte : bytes) {
+            if (byte == 'x' && side == 0 && digits > 0) {
+                side = 1;
+                digits = 0;
+            } else if (byte >= '0' && byte <= '9' && digits < 9) {
+                sides[side] = sides[side] * 10 + (byte - '0');
+                ++digits;
+            } else {
+                throw InvalidPicture();
+            }
+        }
+        if (broken || side != 1 || digits == 0) throw InvalidPicture();
+        return MakePicture(sides[0], sides[1]);
+    }
+    bool broken = false;
+};
 
 // The run-time error number `action` throws; 0 when it throws none.
 inline long ErrorOf(const std::function<void()>& action) {
@@ -116,7 +147,7 @@ struct FlintorRig : ClipTimer, ClipSurface, ClipContainer, AboutBox {
         ++frameChanges;
         if (onFrameChange) onFrameChange();
     }
-    void RaiseClick() override {}
+    void RaiseClick() override { ++clicks; }
     void ShowModal() override {
         ++aboutShown;
         throw std::runtime_error("no window");
@@ -140,10 +171,10 @@ struct FlintorRig : ClipTimer, ClipSurface, ClipContainer, AboutBox {
         return Painted();
     }
 
-    int interval = -1, width = 0, height = 0, borderStyle = 0, backStyle = 1, mousePointer = 0;
-    int frameChanges = 0, aboutShown = 0;
+    int interval = -1, width = 0, height = 0, borderStyle = -1, backStyle = -1, mousePointer = -1;
+    int frameChanges = 0, clicks = 0, aboutShown = 0;
     std::uint32_t maskColor = 0;
-    bool enabled = false, userMode;
+    bool enabled = true, userMode;  // the control must say how its timer starts
     std::vector<std::string> log, changed;
     PicturePtr lastStrip, mouseIcon, builtIn = MakePicture(38, 1558);
     std::function<void()> onFrameChange;

@@ -28,27 +28,31 @@ TEST(FlintorSize, TheControlIsOneCellPlusFourPixelsOfBorder) {
 
 TEST(FlintorAppearance, StylesOutsideTheirEnumerationsAreRefusedAndChangeNothing) {
     FlintorRig rig;
+    const std::string before = Properties(*rig.control);
     EXPECT_EQ(ErrorOf([&] { rig.control->SetBorderStyle(2); }), 380);
     EXPECT_EQ(ErrorOf([&] { rig.control->SetBackStyle(-1); }), 380);
     EXPECT_EQ(ErrorOf([&] { rig.control->SetMousePointer(16); }), 380);
     EXPECT_EQ(ErrorOf([&] { rig.control->SetMaskColor(0x80000100u); }), 380);
     EXPECT_EQ(ErrorOf([&] { rig.control->SetMaskColor(0x7F000000u); }), 380);
     EXPECT_EQ(ErrorOf([&] { rig.control->SetOLEDropMode(40000); }), 6);
-    EXPECT_EQ(Properties(*rig.control), "100 0 1 8000000F 0 0");
+    EXPECT_EQ(Properties(*rig.control), before);
     EXPECT_TRUE(rig.changed.empty());
 
     const PicturePtr icon = MakePicture(32, 32);
+    rig.control->SetBorderStyle(1);
     rig.control->SetBackStyle(0);
     rig.control->SetMaskColor(0x00FF00FFu);
     rig.control->SetMousePointer(99);
     rig.control->SetMouseIcon(icon);
     rig.control->SetInterval(-5);  // kept as given; the timer never ticks on it
+    rig.control->SetOLEDropMode(-1);
+    EXPECT_EQ(rig.borderStyle, 1);
     EXPECT_EQ(rig.backStyle, 0);
     EXPECT_EQ(rig.maskColor, 0x00FF00FFu);
     EXPECT_EQ(rig.mousePointer, 99);
     EXPECT_EQ(rig.mouseIcon, icon);
-    EXPECT_EQ(rig.changed,
-              (Cells{"BackStyle", "MaskColor", "MousePointer", "MouseIcon", "Interval"}));
+    EXPECT_EQ(rig.changed, (Cells{"BorderStyle", "BackStyle", "MaskColor", "MousePointer",
+                                  "MouseIcon", "Interval", "OLEDropMode"}));
 }
 
 TEST(FlintorReadProperties, AnEmptyBagIsReadInItsFixedOrderAndGivesTheDefaults) {
@@ -142,6 +146,12 @@ TEST(FlintorWriteProperties, OnlyValuesOtherThanTheirDefaultsAreStoredAndReadBac
     EXPECT_FALSE(copy.control->DesignLock());
     EXPECT_EQ(copy.interval, 30);
     EXPECT_TRUE(copy.enabled);
+    // ... and the surface shows what was read.
+    EXPECT_EQ(copy.borderStyle, 1);
+    EXPECT_EQ(copy.backStyle, 0);
+    EXPECT_EQ(copy.maskColor, 0x80000005u);
+    EXPECT_EQ(copy.mousePointer, 99);
+    EXPECT_EQ(copy.mouseIcon, icon);
 }
 
 TEST(FlintorDesignLock, InADesignerTheLockHoldsTheTimerAndUnlockedEachNewStripPlays) {
@@ -179,14 +189,14 @@ TEST(FlintorNewInstance, InADesignerShowsTheFirstBuiltInCellLockedStill) {
     EXPECT_EQ(designer.lastStrip, designer.builtIn);
     EXPECT_TRUE(designer.control->DesignLock());
     EXPECT_FALSE(designer.enabled);
-    EXPECT_EQ(designer.control->Interval(), 100);
+    EXPECT_EQ(designer.control->Interval(), kDefaultInterval);
     EXPECT_EQ(designer.changed, Cells{"DesignLock"});
 
     FlintorRig running(true);
     running.control->SetInterval(5);
     running.control->InitProperties();
     EXPECT_TRUE(running.log.empty());
-    EXPECT_EQ(running.control->Interval(), 100);
+    EXPECT_EQ(running.control->Interval(), kDefaultInterval);
     EXPECT_FALSE(running.enabled);
 }
 

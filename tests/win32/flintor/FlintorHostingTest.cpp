@@ -4,7 +4,6 @@
 // objects it no longer needs.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <vector>
 
 #include "flintor/win32/GdiHandles.h"
@@ -14,9 +13,6 @@ namespace velmora::flintor::test {
 
 namespace {
 
-using flintor::win32::GdiObject;
-using flintor::win32::MemoryDC;
-using flintor::win32::Selection;
 using flintor::win32::WindowDC;
 
 // AtlAxWin windows, each creating a control by ProgID, in one top-level frame shared by the
@@ -44,7 +40,6 @@ public:
     }
     AtlHost(const AtlHost&) = delete;
     AtlHost& operator=(const AtlHost&) = delete;
-    HWND Frame() const { return frame_; }
 
     // A control created by ProgID in a host window at (x, y); its IDispatch.
     ComPtr<IDispatch> AddControl(int x, int y, int width, int height) {
@@ -78,33 +73,6 @@ std::string WindowSize(HWND window) {
     return SizeOf(rect);
 }
 
-// Copies a window's area of the screen into a 24-bit bitmap file.
-bool SaveScreenshot(HWND window, const std::string& path) {
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    BITMAPINFOHEADER header = {sizeof header, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    WindowDC screen;
-    MemoryDC memory(screen.Get());
-    GdiObject<HBITMAP> shot(CreateDIBSection(screen.Get(), reinterpret_cast<BITMAPINFO*>(&header),
-                                             DIB_RGB_COLORS, &bits, nullptr, 0));
-    Selection selected(memory.Get(), shot.Get());
-    BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY);
-    GdiFlush();
-    const DWORD imageSize = ((width * 3 + 3) & ~3) * height;
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof header;
-    file.bfSize = file.bfOffBits + imageSize;
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(static_cast<const char*>(bits), imageSize);
-    return bits && out.good();
-}
-
 class FlintorHosting : public ::testing::Test {
 protected:
     OleApartment ole_;
@@ -114,8 +82,7 @@ protected:
 }  // namespace
 
 // Two hosted controls, one playing the built-in strip and one the sample strip behind a
-// border: events, the frames shown, and the screen's picture of them saved to
-// flintor-screenshot.bmp in the build folder.
+// border: their events and the frames they show.
 TEST_F(FlintorHosting, HostedControlsAnimateOnPlayRaiseTheirEventsAndDrawTheirFrames) {
     AtlHost host(150, 70);
     ComPtr<IDispatch> builtIn = host.AddControl(16, 16, 60, 60);
@@ -164,7 +131,6 @@ TEST_F(FlintorHosting, HostedControlsAnimateOnPlayRaiseTheirEventsAndDrawTheirFr
     WindowDC dc(window);
     EXPECT_EQ(GetPixel(dc.Get(), 4, 4), PicturePixel(strip.Get(), shown * 22 + 4, 4)) << shown;
     EXPECT_EQ(GetPixel(dc.Get(), 0, 0), PicturePixel(strip.Get(), shown * 22, 0));
-    EXPECT_TRUE(SaveScreenshot(host.Frame(), VELMORA_BUILD_DIR "\\flintor-screenshot.bmp"));
 }
 
 TEST_F(FlintorHosting, TheControlsWindowIsOneCellWhateverTheContainerOffers) {
