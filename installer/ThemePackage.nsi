@@ -67,7 +67,7 @@ FunctionEnd
 Section "Uninstall"
   ; The entry that names this uninstaller, whatever its title; a newer package of the same
   ; title has its own uninstaller and keeps its entry.
-  !insertmacro STORE_REMOVE_ENTRIES "UninstallFile" "$INSTDIR\uninstall.exe" any
+  !insertmacro STORE_REMOVE_ENTRIES "UninstallFile" "$INSTDIR\uninstall.exe"
   !insertmacro STORE_REMOVE_EMPTY_KEYS HKLM
   Delete "$INSTDIR\uninstall.exe"
   !include "${FILES}/uninstall.nsh"

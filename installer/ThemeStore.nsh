@@ -23,11 +23,10 @@
   ${EndIf}
 !macroend
 
-; Deletes every store entry whose value NAME equals TEXT (letter case aside, as Windows paths
-; are). With WHICH "plain", only entries without "UninstallFile": the entries a setup wrote for
-; its own sample themes, never one that a theme package has taken over since.
-; Uses $R0 to $R4.
-!macro STORE_REMOVE_ENTRIES NAME TEXT WHICH
+; Deletes every store entry whose value NAME equals TEXT, letter case aside as in Windows paths
+; (the default value "" names the theme file, "UninstallFile" a package's uninstaller).
+; Uses $R0 to $R2.
+!macro STORE_REMOVE_ENTRIES NAME TEXT
   StrCpy $R0 0
   ${Do}
     ClearErrors
@@ -37,15 +36,7 @@
       ${ExitDo}
     ${EndIf}
     ReadRegStr $R2 HKLM "${STORE_ROOT}\$R1" "${NAME}"
-    ReadRegStr $R3 HKLM "${STORE_ROOT}\$R1" "UninstallFile"
-    StrCpy $R4 0
     ${If} $R2 == "${TEXT}"
-      StrCpy $R4 1
-      !if "${WHICH}" == "plain"
-        ${IfThen} $R3 != "" ${|} StrCpy $R4 0 ${|}
-      !endif
-    ${EndIf}
-    ${If} $R4 == 1
       DeleteRegKey HKLM "${STORE_ROOT}\$R1"
     ${Else}
       IntOp $R0 $R0 + 1

@@ -91,8 +91,10 @@ FunctionEnd
     WriteRegStr HKLM "${STORE_ROOT}\$R0" "" "${FILE}"
   ${EndIf}
 !macroend
+; The entries that still name a sample's file; one that a theme package or the user has
+; pointed at another file since is theirs.
 !macro REMOVE_SAMPLE_ENTRY FILE
-  !insertmacro STORE_REMOVE_ENTRIES "" "${FILE}" plain
+  !insertmacro STORE_REMOVE_ENTRIES "" "${FILE}"
 !macroend
 
 Section "${PRODUCT}" SectionProgram

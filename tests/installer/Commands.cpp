@@ -13,7 +13,7 @@ namespace velmora::setup {
 
 namespace {
 
-// Starts a process; its handle (empty when it could not start).
+// Starts a process into `process`; false when it could not start.
 bool Start(const std::string& commandLine, STARTUPINFOA& startup, bool inheritHandles,
            OwnedHandle& process) {
     std::vector<char> line(commandLine.begin(), commandLine.end());
@@ -33,15 +33,21 @@ bool IsUninstaller(const char* exeName) {
            lstrcmpiA(exeName, "Au_.exe") == 0;
 }
 
-bool AnUninstallerRuns() {
+// Whether an uninstaller runs; with end, ends every one that does.
+bool Uninstallers(bool end) {
     OwnedHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof entry;
+    bool found = false;
     for (BOOL more = Process32First(snapshot.get(), &entry); more;
          more = Process32Next(snapshot.get(), &entry)) {
-        if (IsUninstaller(entry.szExeFile)) return true;
+        if (!IsUninstaller(entry.szExeFile)) continue;
+        found = true;
+        if (!end) break;
+        OwnedHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID));
+        if (process.valid()) TerminateProcess(process.get(), 1);
     }
-    return false;
+    return found;
 }
 
 }  // namespace
@@ -81,7 +87,9 @@ std::string OutputOf(const std::string& commandLine) {
 }
 
 bool WaitForUninstallers(DWORD timeoutMs) {
-    return WaitUntil([] { return !AnUninstallerRuns(); }, timeoutMs);
+    if (WaitUntil([] { return !Uninstallers(false); }, timeoutMs)) return true;
+    Uninstallers(true);
+    return false;
 }
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {

@@ -17,8 +17,10 @@ int RunAndWait(const std::string& commandLine, DWORD timeoutMs = 120000);
 std::string OutputOf(const std::string& commandLine);
 
 // An NSIS uninstaller copies itself to the temp folder, starts the copy and ends at once;
-// this waits until no uninstaller process runs any more. False when one still runs.
-bool WaitForUninstallers(DWORD timeoutMs = 60000);
+// this waits until no uninstaller process runs any more. One still running after the time
+// (waiting for a click that never comes) is ended, so that it cannot hold up later tests,
+// and the answer is false.
+bool WaitForUninstallers(DWORD timeoutMs = 30000);
 
 // Polls the condition until it holds or the time is up; its last answer.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 30000);
