@@ -19,8 +19,8 @@ bool Start(const std::string& commandLine, STARTUPINFOA& startup, bool inheritHa
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
     PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, inheritHandles,
-                        CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info))
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, inheritHandles, CREATE_NO_WINDOW,
+                        nullptr, nullptr, &startup, &info))
         return false;
     CloseHandle(info.hThread);
     *process.receive() = info.hProcess;
@@ -104,7 +104,8 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 std::string ProcessImage(DWORD processId) {
     OwnedHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId));
     char path[MAX_PATH] = {};
-    if (!process.valid() || !GetModuleFileNameExA(process.get(), nullptr, path, MAX_PATH)) return "";
+    if (!process.valid() || !GetModuleFileNameExA(process.get(), nullptr, path, MAX_PATH))
+        return "";
     return path;
 }
 

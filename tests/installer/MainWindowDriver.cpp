@@ -75,8 +75,7 @@ struct ChildSearch {
 BOOL CALLBACK FindChild(HWND child, LPARAM param) {
     auto* search = reinterpret_cast<ChildSearch*>(param);
     if (lstrcmpiA(ClassOf(child).c_str(), search->className.c_str()) != 0) return TRUE;
-    if (!search->caption.empty() && WithoutAccessKey(TextOf(child)) != search->caption)
-        return TRUE;
+    if (!search->caption.empty() && WithoutAccessKey(TextOf(child)) != search->caption) return TRUE;
     search->found = child;
     return FALSE;
 }
@@ -111,9 +110,9 @@ std::vector<std::string> MainWindowDriver::ListEntries() const {
         SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&wide[0]));
         wide.resize(static_cast<size_t>(length));
         std::string text(wide.size() * 2 + 1, '\0');
-        const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()),
-                                              &text[0], static_cast<int>(text.size()), nullptr,
-                                              nullptr);
+        const int bytes =
+            WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), &text[0],
+                                static_cast<int>(text.size()), nullptr, nullptr);
         text.resize(bytes > 0 ? static_cast<size_t>(bytes) : 0);
         entries.push_back(text);
     }
@@ -129,8 +128,8 @@ bool MainWindowDriver::Select(const std::string& entry) {
     if (at == entries.end() || !list) return false;
     SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(at - entries.begin()), 0);
     // Setting the selection does not notify; a click would.
-    PostMessageA(GetParent(list), WM_COMMAND,
-                 MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    PostMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
     return true;
 }
 

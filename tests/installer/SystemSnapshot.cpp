@@ -43,7 +43,8 @@ void AddKey(HKEY parent, const std::string& name, const std::string& path,
     std::vector<char> valueName(longestName + 2);
     std::vector<BYTE> data(longestData + 2);
     for (DWORD i = 0; i < values; ++i) {
-        DWORD nameSize = static_cast<DWORD>(valueName.size()), dataSize = static_cast<DWORD>(data.size());
+        DWORD nameSize = static_cast<DWORD>(valueName.size()),
+              dataSize = static_cast<DWORD>(data.size());
         DWORD kind = 0;
         if (RegEnumValueA(key, i, valueName.data(), &nameSize, nullptr, &kind, data.data(),
                           &dataSize) != ERROR_SUCCESS)
