@@ -6,7 +6,8 @@ ASAN     := $(BUILD)/asan
 WIN      := $(BUILD)/win32
 CMAKE_GEN := -G Ninja
 
-.PHONY: all test run deps native asan windows test-native test-asan test-windows bench fuzz format clean
+.PHONY: all test run deps native asan windows test-native test-asan test-windows bench fuzz format clean \
+        installer theme-package
 
 all: native windows
 
@@ -46,6 +47,14 @@ test: test-native test-asan test-windows
 
 run: windows
 	@tools/run.sh $(WIN) "$(THEME)"
+
+# The setup program for Windows users, and a setup program for one theme (THEME=themes/Ocean).
+installer: windows
+	@installer/build-setup.sh $(WIN) $(BUILD)/setup
+
+theme-package: deps
+	@[ -n "$(THEME)" ] || { echo "usage: make theme-package THEME=<theme folder>" >&2; exit 2; }
+	@installer/build-theme-package.sh "$(THEME)" $(BUILD)/setup
 
 bench: deps
 	@cmake -S . -B $(BUILD)/bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCH=ON >/dev/null

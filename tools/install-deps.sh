@@ -7,7 +7,7 @@ have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok ins
 
 for p in cmake ninja-build g++ make googletest libgtest-dev libbenchmark-dev clang \
          g++-mingw-w64-i686 mingw-w64-tools libwine-dev \
-         wine wine32:i386 wine64 xvfb x11-apps x11-utils imagemagick; do
+         wine wine32:i386 wine64 xvfb x11-apps x11-utils imagemagick nsis; do
     have "$p" || need="$need $p"
 done
 [ -z "$need" ] && exit 0

@@ -220,10 +220,11 @@ def icon_image(size):
     return out
 
 
-def write_ico(path, sizes):
+def write_ico(path, sizes, draw=icon_image):
+    """draw(size) gives the BGRA rows of one image; other icons of the product reuse this."""
     images = []
     for size in sizes:
-        rows = icon_image(size)
+        rows = draw(size)
         xor = b"".join(bytes(c for px in row for c in px) for row in reversed(rows))
         mask_stride = ((size + 31) // 32) * 4
         mask = b""

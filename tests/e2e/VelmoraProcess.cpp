@@ -85,8 +85,11 @@ bool HasButton(HWND box, int id) {
 
 }  // namespace
 
-VelmoraProcess::VelmoraProcess(const std::string& argumentText, const std::string& folder) {
-    const std::string program = VELMORA_BUILD_DIR "\\platform\\win32\\Velmora.exe";
+VelmoraProcess::VelmoraProcess(const std::string& argumentText, const std::string& folder)
+    : VelmoraProcess(VELMORA_BUILD_DIR "\\platform\\win32\\Velmora.exe", argumentText, folder) {}
+
+VelmoraProcess::VelmoraProcess(const std::string& program, const std::string& argumentText,
+                               const std::string& folder) {
     std::string commandLine = "\"" + program + "\"";
     if (!argumentText.empty()) commandLine += " " + argumentText;
     STARTUPINFOA startup{};
@@ -99,6 +102,11 @@ VelmoraProcess::VelmoraProcess(const std::string& argumentText, const std::strin
         processId_ = info.dwProcessId;
     }
 }
+
+VelmoraProcess::VelmoraProcess(DWORD processId)
+    : process_(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE,
+                           processId)),
+      processId_(process_ ? processId : 0) {}
 
 VelmoraProcess::~VelmoraProcess() {
     if (!process_) return;

@@ -25,12 +25,18 @@ public:
     // Starts the program built beside the tests with the argument text (exactly as a shell
     // passes it), in the given current folder (empty: this process's).
     explicit VelmoraProcess(const std::string& argumentText, const std::string& folder = "");
+    // Starts another copy of the program (an installed one) in the same way.
+    VelmoraProcess(const std::string& program, const std::string& argumentText,
+                   const std::string& folder);
+    // Takes charge of a copy that someone else started (the shell, opening a theme file).
+    explicit VelmoraProcess(DWORD processId);
     // A process still running is ended, so that it cannot hold the single-instance name.
     ~VelmoraProcess();
     VelmoraProcess(const VelmoraProcess&) = delete;
     VelmoraProcess& operator=(const VelmoraProcess&) = delete;
 
     bool Started() const { return process_ != nullptr; }
+    DWORD Id() const { return processId_; }
     // Waits for a message box of this process; an empty SeenBox when none shows in time.
     SeenBox WaitForBox(DWORD timeoutMs = 30000);
     // True when the process shows no message box within the time.

@@ -1,0 +1,500 @@
+// The setup program and a theme package under Wine, in a prefix made fresh for this run. The
+// suites run in order and build on each other's machine, as one user's story: a silent
+// install, opening a theme file, a theme package and its uninstall, an upgrade over an older
+// build, and the uninstall that leaves nothing of ours.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+#include <shellapi.h>
+#include <shobjidl.h>
+
+#include <algorithm>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+#include "platform/win32/ComApartment.h"
+#include "platform/win32/ComPtr.h"
+#include "platform/win32/Win32Shell.h"
+#include "platform/win32/resources/version.h"
+#include "tests/e2e/RegistryProbe.h"
+#include "tests/e2e/VelmoraProcess.h"
+#include "tests/installer/Commands.h"
+#include "tests/installer/MainWindowDriver.h"
+#include "tests/installer/SystemSnapshot.h"
+
+namespace velmora::setup {
+namespace {
+
+const std::string kProduct = VELMORA_PRODUCT_NAME;
+const std::string kStore = "Software\\Tolvane\\Quenmark\\Velmoras";
+const std::string kMark = kStore + "\\.Current";
+const std::string kUninstallKey =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + kProduct;
+const std::vector<std::string> kSamples = {"Aqua", "Autumn", "Blue", "Ocean"};
+// The theme package the tests build from a copy of the Ocean sample, under a title of its own.
+const std::string kPackageTitle = "Harbour Lights";
+const std::string kUpgradeFolder = "C:\\Apps\\Kelvary";
+
+std::string KnownFolder(int id) {
+    char path[MAX_PATH] = {};
+    SHGetFolderPathA(nullptr, id, nullptr, 0, path);
+    return path;
+}
+std::string DefaultFolder() {
+    return KnownFolder(CSIDL_PROGRAM_FILES) + "\\" VELMORA_COMPANY_NAME "\\" VELMORA_PRODUCT_NAME;
+}
+std::string PackageFolder() {
+    return KnownFolder(CSIDL_PROGRAM_FILES) + "\\" VELMORA_COMPANY_NAME "\\" VELMORA_PRODUCT_NAME
+                                              " Themes\\Harbour";
+}
+std::string Shortcut() {
+    return KnownFolder(CSIDL_COMMON_PROGRAMS) + "\\" + kProduct + ".lnk";
+}
+
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool Same(const std::string& a, const std::string& b) {
+    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+// The names of a folder's files, sorted.
+std::vector<std::string> FilesOf(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::optional<std::string> Text(HKEY root, const std::string& key, const std::string& name) {
+    const auto value = probe::Read(root, key, name);
+    if (!value || value->kind != REG_SZ) return std::nullopt;
+    return value->bytes.substr(0, value->bytes.find('\0'));
+}
+
+std::vector<std::string> StoreTitles() {
+    std::vector<std::string> titles;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kStore.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return titles;
+    char name[MAX_PATH];
+    for (DWORD i = 0; RegEnumKeyA(key, i, name, sizeof name) == ERROR_SUCCESS; ++i)
+        titles.push_back(name);
+    RegCloseKey(key);
+    return titles;
+}
+
+bool ProgramInstalled() {
+    return probe::Read(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName").has_value();
+}
+std::string InstalledFolder() {
+    return Text(HKEY_LOCAL_MACHINE, kUninstallKey, "InstallLocation").value_or("");
+}
+
+int InstallSilently(const std::string& setup, const std::string& options = "") {
+    return RunAndWait("\"" + setup + "\" /S" + options);
+}
+
+// As Add/Remove Programs does it, with the quiet command the setup registered.
+bool UninstallProgramSilently() {
+    const auto quiet = Text(HKEY_LOCAL_MACHINE, kUninstallKey, "QuietUninstallString");
+    if (!quiet) return false;
+    RunAndWait(*quiet);
+    return WaitForUninstallers() && !ProgramInstalled();
+}
+
+void EnsureProgramInstalled() {
+    if (!ProgramInstalled()) {
+        ASSERT_EQ(InstallSilently(VELMORA_SETUP), 0);
+    }
+}
+
+// As the program's Uninstall button does it: the entry's command and " /SILENT", started
+// hidden, not waited for.
+bool UninstallPackageAsTheProgramDoes() {
+    const auto command = Text(HKEY_LOCAL_MACHINE, kStore + "\\" + kPackageTitle, "UninstallFile");
+    return command && win32::Win32Shell().StartHidden(*command + " /SILENT");
+}
+
+bool PackageGone() {
+    return !Exists(PackageFolder()) &&
+           !probe::Read(HKEY_LOCAL_MACHINE, kStore + "\\" + kPackageTitle, "").has_value();
+}
+
+void WriteLines(const std::string& name, const std::vector<std::string>& lines) {
+    std::ofstream out(VELMORA_RESULTS_DIR "\\" + name);
+    for (const std::string& line : lines) out << line << "\n";
+}
+
+// Leaves out what Windows and Wine change on their own while programs run: Wine's own settings,
+// and the copy of itself an uninstaller runs from, in the temp folder, which Windows deletes
+// at its next start.
+std::vector<std::string> OnlyOurs(const std::vector<std::string>& lines) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string ignored[] = {"HKLM\\Software\\Wine\\", "HKCU\\Software\\Wine\\",
+                                   std::string(temp) + "~nsu"};
+    std::vector<std::string> ours;
+    for (const std::string& line : lines) {
+        if (std::none_of(std::begin(ignored), std::end(ignored), [&](const std::string& prefix) {
+                return line.compare(0, prefix.size(), prefix) == 0;
+            }))
+            ours.push_back(line);
+    }
+    return ours;
+}
+
+// The machine as the fresh prefix had it, before anything of ours was installed.
+const SystemSnapshot& Pristine() {
+    static const SystemSnapshot pristine = SystemSnapshot::Take();
+    return pristine;
+}
+
+class SetupTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        Pristine();
+        bitmapTypeBefore = OutputOf("cmd /c assoc .bmp");
+        installExit = InstallSilently(VELMORA_SETUP);
+        // What the setup writes, kept beside the tests for a reader.
+        WriteLines("setup-writes.txt", OnlyOurs(SystemSnapshot::Take().Minus(Pristine())));
+    }
+    void SetUp() override {
+        ASSERT_EQ(installExit, 0) << "the silent setup failed";
+        ASSERT_TRUE(Same(InstalledFolder(), DefaultFolder())) << InstalledFolder();
+    }
+
+    static inline int installExit = -1;
+    static inline std::string bitmapTypeBefore;
+};
+
+TEST_F(SetupTest, PutsTheProgramTheControlAndEverySampleFileInTheMakersFolder) {
+    const std::string folder = DefaultFolder();
+    EXPECT_EQ(FilesOf(folder),
+              (std::vector<std::string>{"Flintor.ocx", "Velmora.exe", "uninstall.exe"}));
+    for (const std::string& sample : kSamples) {
+        const auto shipped = FilesOf(VELMORA_SOURCE_DIR "\\themes\\" + sample);
+        ASSERT_FALSE(shipped.empty()) << sample;
+        EXPECT_EQ(FilesOf(folder + "\\Themes\\" + sample), shipped) << sample;
+    }
+
+    win32::ComApartment apartment;
+    win32::ComPtr<IShellLinkA> link;
+    ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                           IID_IShellLinkA, reinterpret_cast<void**>(link.Put()))));
+    win32::ComPtr<IPersistFile> file;
+    ASSERT_TRUE(
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Put()))));
+    const std::string path = Shortcut();
+    const std::wstring shortcut(path.begin(), path.end());
+    ASSERT_TRUE(SUCCEEDED(file->Load(shortcut.c_str(), STGM_READ))) << path;
+    char target[MAX_PATH] = {};
+    link->GetPath(target, MAX_PATH, nullptr, 0);
+    EXPECT_TRUE(Same(target, folder + "\\Velmora.exe")) << target;
+}
+
+TEST_F(SetupTest, RegistersTheControlFromTheInstalledFile) {
+    win32::ComApartment apartment;
+    CLSID clsid{};
+    ASSERT_TRUE(SUCCEEDED(CLSIDFromProgID(L"AFlintor.Flintor", &clsid)));
+    win32::ComPtr<IUnknown> control;
+    EXPECT_TRUE(SUCCEEDED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                           reinterpret_cast<void**>(control.Put()))));
+    wchar_t guid[40] = {};
+    StringFromGUID2(clsid, guid, 40);
+    const std::string server = "Software\\Classes\\CLSID\\" +
+                               std::string(guid, guid + lstrlenW(guid)) + "\\InprocServer32";
+    EXPECT_TRUE(
+        Same(Text(HKEY_LOCAL_MACHINE, server, "").value_or(""), DefaultFolder() + "\\Flintor.ocx"));
+}
+
+TEST_F(SetupTest, ThemeFilesOpenWithTheProgramUnderTheirOwnIconAndBitmapsAreLeftAlone) {
+    const std::string program = DefaultFolder() + "\\Velmora.exe";
+    EXPECT_EQ(OutputOf("cmd /c assoc .vlr"), ".vlr=Velmora.Theme\r\n");
+    EXPECT_EQ(OutputOf("cmd /c ftype Velmora.Theme"),
+              "Velmora.Theme=\"" + program + "\" \"%1\"\r\n");
+    EXPECT_EQ(OutputOf("cmd /c assoc .bmp"), bitmapTypeBefore);
+
+    // The icon the file type names is one the program carries, by its id.
+    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, "Software\\Classes\\Velmora.Theme\\DefaultIcon", ""),
+              program + ",-2");
+    HICON icon = nullptr;
+    EXPECT_EQ(ExtractIconExA(program.c_str(), -2, &icon, nullptr, 1), 1u);
+    const std::unique_ptr<std::remove_pointer_t<HICON>, decltype(&DestroyIcon)> owned(icon,
+                                                                                      DestroyIcon);
+}
+
+TEST_F(SetupTest, EntersTheFourSamplesInTheStoreAndLeavesTheMarkUnset) {
+    std::vector<std::string> titles = StoreTitles();
+    std::sort(titles.begin(), titles.end());
+    EXPECT_EQ(titles, kSamples);
+    for (const std::string& sample : kSamples) {
+        const std::string entry = kStore + "\\" + sample;
+        EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, entry, ""),
+                  DefaultFolder() + "\\Themes\\" + sample + "\\" + sample + ".vlr");
+        EXPECT_FALSE(probe::Read(HKEY_LOCAL_MACHINE, entry, "UninstallFile").has_value());
+    }
+    EXPECT_FALSE(probe::Read(HKEY_CURRENT_USER, kMark, "").has_value());
+}
+
+TEST_F(SetupTest, AddsAnAddRemoveProgramsEntry) {
+    const std::string folder = DefaultFolder();
+    const struct {
+        const char* name;
+        std::string value;
+    } rows[] = {
+        {"DisplayName", kProduct},
+        {"DisplayVersion", VELMORA_VERSION_TEXT},
+        {"Publisher", VELMORA_COMPANY_NAME},
+        {"DisplayIcon", folder + "\\Velmora.exe,0"},
+        {"InstallLocation", folder},
+        {"UninstallString", "\"" + folder + "\\uninstall.exe\""},
+        {"QuietUninstallString", "\"" + folder + "\\uninstall.exe\" /S"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, kUninstallKey, row.name), row.value) << row.name;
+
+    // The size, in KB, is what the folder holds (the program, the control and the samples).
+    std::vector<std::string> folders = {folder};
+    for (const std::string& sample : kSamples) folders.push_back(folder + "\\Themes\\" + sample);
+    DWORD bytes = 0;
+    for (const std::string& sub : folders) {
+        for (const std::string& name : FilesOf(sub)) {
+            WIN32_FILE_ATTRIBUTE_DATA data{};
+            GetFileAttributesExA((sub + "\\" + name).c_str(), GetFileExInfoStandard, &data);
+            bytes += data.nFileSizeLow;
+        }
+    }
+    const auto size = probe::Read(HKEY_LOCAL_MACHINE, kUninstallKey, "EstimatedSize");
+    ASSERT_TRUE(size.has_value());
+    ASSERT_EQ(size->kind, static_cast<DWORD>(REG_DWORD));
+    EXPECT_NEAR(*reinterpret_cast<const DWORD*>(size->bytes.data()), bytes / 1024.0, 8.0);
+}
+
+TEST(SetupProgramTest, CarriesTheProductsVersionInformation) {
+    DWORD ignored = 0;
+    std::vector<char> info(GetFileVersionInfoSizeA(VELMORA_SETUP, &ignored));
+    ASSERT_FALSE(info.empty());
+    ASSERT_TRUE(
+        GetFileVersionInfoA(VELMORA_SETUP, 0, static_cast<DWORD>(info.size()), info.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT size = 0;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &size));
+    EXPECT_EQ(fixed->dwProductVersionMS,
+              static_cast<DWORD>(MAKELONG(VELMORA_VERSION_MINOR, VELMORA_VERSION_MAJOR)));
+    EXPECT_EQ(fixed->dwProductVersionLS, static_cast<DWORD>(MAKELONG(VELMORA_VERSION_REVISION, 0)));
+    for (const auto& [name, value] :
+         {std::pair<const char*, const char*>{"ProductName", VELMORA_PRODUCT_NAME},
+          {"CompanyName", VELMORA_COMPANY_NAME},
+          {"ProductVersion", VELMORA_VERSION_TEXT}}) {
+        char* text = nullptr;
+        ASSERT_TRUE(VerQueryValueA(info.data(),
+                                   (std::string("\\StringFileInfo\\040904b0\\") + name).c_str(),
+                                   reinterpret_cast<void**>(&text), &size))
+            << name;
+        EXPECT_STREQ(text, value) << name;
+    }
+}
+
+BOOL CALLBACK FindProductBoxIn(HWND window, LPARAM found) {
+    char name[16] = {}, title[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    GetWindowTextA(window, title, sizeof title);
+    if (!IsWindowVisible(window) || lstrcmpA(name, "#32770") != 0 || kProduct != title) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+// A message box titled with the product name, of any process; its process in processId.
+HWND FindProductBox(DWORD& processId) {
+    HWND found = nullptr;
+    EnumWindows(FindProductBoxIn, reinterpret_cast<LPARAM>(&found));
+    if (found) GetWindowThreadProcessId(found, &processId);
+    return found;
+}
+
+TEST_F(SetupTest, OpeningAThemeFileThroughTheShellAsksToApplyItWithTheInstalledProgram) {
+    const std::string theme = DefaultFolder() + "\\Themes\\Ocean\\Ocean.vlr";
+    ASSERT_EQ(RunAndWait("cmd /c start \"\" \"" + theme + "\""), 0);
+    DWORD processId = 0;
+    ASSERT_TRUE(WaitUntil([&] { return FindProductBox(processId) != nullptr; }))
+        << "no box titled " << kProduct << " showed";
+    EXPECT_TRUE(Same(ProcessImage(processId), DefaultFolder() + "\\Velmora.exe"));
+
+    e2e::VelmoraProcess velmora(processId);
+    const e2e::SeenBox question = velmora.WaitForBox();
+    ASSERT_NE(question.window, nullptr);
+    EXPECT_EQ(question.text.rfind("Apply the Theme - Ocean\r\nAuthor - ", 0), 0u) << question.text;
+    EXPECT_TRUE(question.systemModal);
+    EXPECT_TRUE(question.questionIcon && question.hasYes && question.hasNo);
+    ASSERT_TRUE(velmora.Press(question, IDNO));
+    EXPECT_TRUE(velmora.WaitForExit());
+    EXPECT_FALSE(probe::Read(HKEY_CURRENT_USER, kMark, "").has_value());
+}
+
+class ThemePackageTest : public ::testing::Test {
+protected:
+    void SetUp() override { EnsureProgramInstalled(); }
+};
+
+TEST_F(ThemePackageTest, InstallsSilentlyAndItsUninstallerTakesTheProgramsSilentWord) {
+    ASSERT_EQ(InstallSilently(VELMORA_THEME_PACKAGE), 0);
+    const std::string folder = PackageFolder();
+    std::vector<std::string> expected = FilesOf(VELMORA_PACKAGE_THEME);
+    expected.push_back("uninstall.exe");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(FilesOf(folder), expected);
+    const std::string entry = kStore + "\\" + kPackageTitle;
+    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, entry, ""), folder + "\\Harbour.vlr");
+    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, entry, "UninstallFile"), folder + "\\uninstall.exe");
+
+    ASSERT_TRUE(UninstallPackageAsTheProgramDoes());
+    // An uninstaller that shows its pages instead waits for a click forever.
+    EXPECT_TRUE(WaitForUninstallers()) << "the package's uninstaller did not run silently";
+    EXPECT_TRUE(PackageGone()) << "the package's files or entry are still there";
+    EXPECT_FALSE(Exists(folder.substr(0, folder.rfind('\\'))));  // its "Kelvary Themes" too
+    std::vector<std::string> titles = StoreTitles();
+    std::sort(titles.begin(), titles.end());
+    EXPECT_EQ(titles, kSamples);
+    EXPECT_TRUE(Exists(DefaultFolder() + "\\Velmora.exe"));
+}
+
+TEST_F(ThemePackageTest, TheProgramsUninstallButtonRunsThePackagesUninstaller) {
+    ASSERT_EQ(InstallSilently(VELMORA_THEME_PACKAGE), 0);
+    e2e::VelmoraProcess velmora(DefaultFolder() + "\\Velmora.exe", "", "");
+    ASSERT_TRUE(velmora.Started());
+    const HWND window = MainWindowDriver::WaitForMainWindow(velmora.Id(), kProduct, 20000);
+    if (!window) {
+        ASSERT_TRUE(UninstallPackageAsTheProgramDoes());
+        WaitForUninstallers();
+        ASSERT_TRUE(PackageGone());
+        GTEST_SKIP() << "Velmora.exe started without a file shows no window (the main window is "
+                        "not built yet), so its Uninstall button cannot be pressed; the "
+                        "package's own uninstall with \" /SILENT\" is tested above";
+    }
+    MainWindowDriver main(window, kProduct);
+    const auto listed = [&] {
+        const auto entries = main.ListEntries();
+        return std::find(entries.begin(), entries.end(), kPackageTitle) != entries.end();
+    };
+    ASSERT_TRUE(WaitUntil(listed, 20000)) << "the list does not show " << kPackageTitle;
+    ASSERT_TRUE(main.Select(kPackageTitle));
+    ASSERT_TRUE(main.Click("Uninstall"));
+
+    const HWND question = main.WaitForBox();
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(MainWindowDriver::BoxText(question),
+              "Are you sure you want to remove this Theme - \r\n\r\n" + kPackageTitle);
+    ASSERT_TRUE(MainWindowDriver::Press(question, IDYES));
+    const HWND refresh = main.WaitForBox();
+    ASSERT_NE(refresh, nullptr);
+    EXPECT_EQ(MainWindowDriver::BoxText(refresh),
+              "Internet Explorer needs to be refreshed for the changes to take effect.");
+    ASSERT_TRUE(MainWindowDriver::Press(refresh, IDOK));
+
+    EXPECT_TRUE(WaitForUninstallers()) << "the package's uninstaller did not run silently";
+    EXPECT_TRUE(PackageGone()) << "the package's files or entry are still there";
+    EXPECT_FALSE(listed());
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(velmora.WaitForExit(20000));
+}
+
+// The themes a user has besides the samples: a theme package, a theme of their own, their
+// own copy of a sample under its title, and the mark of the theme they applied last.
+void GiveTheUserThemesOfTheirOwn() {
+    if (!Exists(PackageFolder())) {
+        ASSERT_EQ(InstallSilently(VELMORA_THEME_PACKAGE), 0);
+    }
+    probe::Write(HKEY_LOCAL_MACHINE, kStore + "\\My Theme", "", probe::Text("C:\\Mine\\Mine.vlr"));
+    probe::Write(HKEY_LOCAL_MACHINE, kStore + "\\Blue", "", probe::Text("C:\\Mine\\Blue.vlr"));
+    probe::Write(HKEY_CURRENT_USER, kMark, "", probe::Text("Aqua"));
+}
+
+// Every store entry: title, theme file, uninstaller.
+std::vector<std::string> StoreState() {
+    std::vector<std::string> state;
+    for (const std::string& title : StoreTitles()) {
+        const std::string entry = kStore + "\\" + title;
+        state.push_back(title + " | " + Text(HKEY_LOCAL_MACHINE, entry, "").value_or("-") + " | " +
+                        Text(HKEY_LOCAL_MACHINE, entry, "UninstallFile").value_or("-"));
+    }
+    std::sort(state.begin(), state.end());
+    return state;
+}
+
+TEST(UpgradeTest, InstallingOverAnOlderBuildKeepsTheStoreAndTheMarkAndStaysWhereItWas) {
+    if (ProgramInstalled()) {
+        ASSERT_TRUE(UninstallProgramSilently());
+    }
+    ASSERT_EQ(InstallSilently(VELMORA_OLDER_SETUP, " /D=" + kUpgradeFolder), 0);
+    ASSERT_EQ(Text(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayVersion"), VELMORA_OLDER_VERSION);
+    ASSERT_TRUE(Same(InstalledFolder(), kUpgradeFolder));
+    GiveTheUserThemesOfTheirOwn();
+    const std::vector<std::string> store = StoreState();
+
+    ASSERT_EQ(InstallSilently(VELMORA_SETUP), 0);
+    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayVersion"), VELMORA_VERSION_TEXT);
+    EXPECT_TRUE(Same(InstalledFolder(), kUpgradeFolder));
+    EXPECT_TRUE(Exists(kUpgradeFolder + "\\Velmora.exe"));
+    EXPECT_FALSE(Exists(DefaultFolder()));
+    EXPECT_EQ(StoreState(), store);
+    EXPECT_EQ(Text(HKEY_CURRENT_USER, kMark, ""), "Aqua");
+}
+
+TEST(UninstallTest, LeavesThemesOfOtherPackagesAndTheUsersOwnAlone) {
+    EnsureProgramInstalled();
+    GiveTheUserThemesOfTheirOwn();
+    const std::string folder = InstalledFolder();
+    ASSERT_TRUE(UninstallProgramSilently());
+
+    EXPECT_FALSE(Exists(folder));
+    EXPECT_EQ(StoreState(), (std::vector<std::string>{
+                                "Blue | C:\\Mine\\Blue.vlr | -",
+                                kPackageTitle + " | " + PackageFolder() + "\\Harbour.vlr | " +
+                                    PackageFolder() + "\\uninstall.exe",
+                                "My Theme | C:\\Mine\\Mine.vlr | -",
+                            }));
+    EXPECT_TRUE(Exists(PackageFolder() + "\\Harbour.vlr"));
+    EXPECT_EQ(Text(HKEY_CURRENT_USER, kMark, ""), "Aqua");  // it still names a theme
+
+    // Back to the fresh machine for the next test: the package goes its own way, the rest is
+    // the user's to delete.
+    ASSERT_TRUE(UninstallPackageAsTheProgramDoes());
+    EXPECT_TRUE(WaitForUninstallers());
+    EXPECT_TRUE(PackageGone());
+    probe::DeleteTree(HKEY_LOCAL_MACHINE, "Software\\Tolvane");
+    probe::DeleteTree(HKEY_CURRENT_USER, "Software\\Tolvane");
+    RemoveDirectoryA(kUpgradeFolder.c_str());
+    RemoveDirectoryA(kUpgradeFolder.substr(0, kUpgradeFolder.rfind('\\')).c_str());
+}
+
+TEST(UninstallTest, LeavesNothingOfOursAndTakesNothingElse) {
+    EnsureProgramInstalled();
+    probe::Write(HKEY_CURRENT_USER, kMark, "", probe::Text("Ocean"));  // the user applied it
+    ASSERT_TRUE(UninstallProgramSilently());
+
+    const SystemSnapshot after = SystemSnapshot::Take();
+    const std::vector<std::string> left = OnlyOurs(after.Minus(Pristine()));
+    const std::vector<std::string> taken = OnlyOurs(Pristine().Minus(after));
+    WriteLines("uninstall-leaves.txt", left);
+    WriteLines("uninstall-takes.txt", taken);
+    EXPECT_EQ(left, std::vector<std::string>{});
+    EXPECT_EQ(taken, std::vector<std::string>{});
+}
+
+}  // namespace
+}  // namespace velmora::setup
