@@ -108,6 +108,7 @@ TEST(RegistryText, DwordFromValueRoundsHalvesToEvenReadsHexOrRaises) {
         {std::string("&hffffffff"), 0, 4294967295u},
         {std::string("&H0000000001"), 0, 1},
         {std::string("&Ha0"), 0, 160},
+        {std::string("&HF"), 0, 15},
         {std::string("2.5"), 0, 2},
         {std::string("3.5"), 0, 4},
         {std::string("2.51"), 0, 3},

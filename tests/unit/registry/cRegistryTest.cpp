@@ -16,9 +16,9 @@ INSTANTIATE_TEST_SUITE_P(Memory, RegistrySuite, ::testing::Values(MemoryBackend(
 
 namespace {
 
-class cRegistryTrapTest : public ::testing::Test {
+class cRegistryFaultTest : public ::testing::Test {
 protected:
-    cRegistryTrapTest() {
+    cRegistryFaultTest() {
         platform_.registry = &registry_;
         platform_.dialogs = &dialogs_;
         platform_.shell = &shell_;
@@ -52,7 +52,7 @@ protected:
 
 }  // namespace
 
-TEST_F(cRegistryTrapTest, EveryOperationButWriteReportsAnErrorAndReturnsWhatWasSetSoFar) {
+TEST_F(cRegistryFaultTest, EveryOperationButWriteReportsAnErrorAndReturnsWhatWasSetSoFar) {
     Write("K\\Sub", "v", "x");
     const RegRoot user = kHkeyCurrentUser;
     const std::function<bool(cRegistry&)> operations[] = {
@@ -86,7 +86,7 @@ TEST_F(cRegistryTrapTest, EveryOperationButWriteReportsAnErrorAndReturnsWhatWasS
     EXPECT_EQ(registry_.Calls(RegCall::DeleteKey) + registry_.Calls(RegCall::DeleteValue), 0u);
 }
 
-TEST_F(cRegistryTrapTest, AnErrorPartWayGivesNoPartialValueListAndClosesTheKey) {
+TEST_F(cRegistryFaultTest, AnErrorPartWayGivesNoPartialValueListAndClosesTheKey) {
     Write("K", "a", "1");
     Write("K", "b", std::vector<std::uint8_t>{1, 2, 0}, kRegBinary);
     ThrowOnCall(RegCall::EnumValue, 2);
@@ -103,7 +103,19 @@ TEST_F(cRegistryTrapTest, AnErrorPartWayGivesNoPartialValueListAndClosesTheKey) 
     EXPECT_EQ(dialogs_.Shown().size(), 3u);
 }
 
-TEST_F(cRegistryTrapTest, GetAllKeysOpensOncePerSubkeyAndEndsWithNotFoundAfterAnError) {
+TEST_F(cRegistryFaultTest, ValuesThatOutgrewTheKeysMaximaAreStillListedWhole) {
+    // Another program may lengthen a value between the query of the maxima and the listing.
+    const std::string longName(300, 'n'), longText(3000, 't');
+    Write("K", "b", std::vector<std::uint8_t>{1, 2, 0}, kRegBinary);
+    Write("K", longName, longText);
+    registry_.FailWith(RegCall::QueryInfoKey, kErrorSuccess);  // maxima of zero
+    EXPECT_EQ(
+        Reg().GetAllValues(kHkeyCurrentUser, "K"),
+        (std::vector<std::pair<std::string, std::string>>{{"b", "\1\2"}, {longName, longText}}));
+    EXPECT_EQ(Reg().GetValues(kHkeyCurrentUser, "K"), (std::vector<std::string>{"b", longName}));
+}
+
+TEST_F(cRegistryFaultTest, GetAllKeysOpensOncePerSubkeyAndEndsWithNotFoundAfterAnError) {
     for (const char* name : {"A", "B", "C", "D"}) Write(std::string("K\\") + name, "", "x");
     const std::size_t before = registry_.Calls(RegCall::OpenKey);
     EXPECT_EQ(Reg().GetAllKeys(kHkeyCurrentUser, "K").size(), 5u);
@@ -120,7 +132,7 @@ TEST_F(cRegistryTrapTest, GetAllKeysOpensOncePerSubkeyAndEndsWithNotFoundAfterAn
     EXPECT_EQ(dialogs_.Shown().size(), 1u);
 }
 
-TEST_F(cRegistryTrapTest, WriteRegistryRaisesToItsCallerBeforeTouchingTheRegistry) {
+TEST_F(cRegistryFaultTest, WriteRegistryRaisesToItsCallerBeforeTouchingTheRegistry) {
     EXPECT_THROW(Write("K", "n", std::string("abc"), kRegDword), RuntimeError);
     EXPECT_EQ(registry_.Calls(RegCall::CreateKey), 0u);
     registry_.ThrowOn(RegCall::SetValueEx, RuntimeError(70, "Permission denied"));
