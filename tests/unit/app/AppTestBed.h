@@ -34,7 +34,6 @@ struct AppTestBed {
         platform.dialogs = &dialogs;
         platform.shell = &shell;
         platform.browsers = &browsers;
-        platform.windowing = &desktop;
         platform.product = &product;
     }
     std::string User(const std::string& key, const std::string& value) {
@@ -52,8 +51,7 @@ struct AppTestBed {
     HookedDialogs dialogs;
     FakeShell shell;
     FakeProductInfo product;
-    SimulatedWindowing desktop;
-    SimulatedBrowsers browsers{desktop};
+    SimulatedBrowsers browsers;
     Platform platform;
 };
 

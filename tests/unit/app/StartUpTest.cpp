@@ -18,9 +18,9 @@ protected:
     void SetUp() override {
         themes.AddTheme("C:\\My Themes\\Blue Sky\\blue.vlr", {{"ThemeTitle", "Blue Sky"}});
         themes.files.AddFile("C:\\My Pictures\\sky.bmp", "BM");
-        browser = browsers.OpenBrowser("http://open/");
+        browser = browsers.OpenBrowser();
         dialogs.beforeEach = [this](const MessageRequest&) {
-            if (!browser->Closed()) boxWithBrowserOpen = true;
+            if (!browser->closed) boxWithBrowserOpen = true;
         };
     }
     void Run(const std::string& commandLine, bool anotherInstance = false) {
@@ -39,7 +39,7 @@ TEST_F(StartUpTest, ASecondInstanceDoesNothingAtAllEvenWithAFile) {
     for (const char* commandLine : {"\"C:\\My Themes\\Blue Sky\\blue.vlr\"", "C:\\a.bmp", ""})
         Run(commandLine, true);
     EXPECT_TRUE(dialogs.Shown().empty());
-    EXPECT_EQ(browsers.CollectionReads(), 0);
+    EXPECT_EQ(browsers.collectionReads, 0);
     EXPECT_EQ(mainWindowShown, 0);
     EXPECT_EQ(registry.Calls(test::RegCall::OpenKey) + registry.Calls(test::RegCall::CreateKey),
               0u);
@@ -59,10 +59,10 @@ TEST_F(StartUpTest, AFileClosesTheBrowsersThenRunsItsAction) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.commandLine);
-        browser = browsers.OpenBrowser("http://open/");
+        browser = browsers.OpenBrowser();
         const std::size_t shown = dialogs.Shown().size();
         Run(row.commandLine);
-        EXPECT_TRUE(browser->Closed());
+        EXPECT_TRUE(browser->closed);
         EXPECT_EQ(dialogs.Shown().size(), shown + (row.lastBox.empty() ? 0 : 1));
         if (!row.lastBox.empty()) {
             EXPECT_EQ(LastBox(), row.lastBox);
@@ -93,7 +93,7 @@ TEST_F(StartUpTest, AnythingElseOpensTheMainWindowAndLeavesTheBrowsersAlone) {
     }
     EXPECT_EQ(mainWindowShown, 4);
     EXPECT_TRUE(dialogs.Shown().empty());
-    EXPECT_FALSE(browser->QuitRequested());
+    EXPECT_FALSE(browser->quitRequested);
     StartUp(platform, nullptr).Run(false, "");  // without a main window yet it simply ends
 }
 

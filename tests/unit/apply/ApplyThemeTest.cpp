@@ -188,19 +188,4 @@ TEST_F(ApplyThemeTest, TheApplyReloadsTheFileOverWhatTheCallerStored) {
     EXPECT_EQ(User(kMark, ""), "Ocean");
 }
 
-TEST_F(ApplyThemeTest, AFileWithoutTitleOrSectionIsAnUntitledEmptyTheme) {
-    Seed(kUser, kMark, "", "Ocean");
-    Seed(kUser, kToolbar, "BackBitmapIE5", "C:\\mine.bmp");
-    themes_.files.AddFile("C:\\odd.vlr", "no section at all");
-    ASSERT_TRUE(Apply("C:\\odd.vlr"));
-    EXPECT_EQ(User(kMark, ""), "[Untitled]");
-    EXPECT_EQ(User(kToolbar, "BackBitmapIE5"), "C:\\mine.bmp");
-    EXPECT_EQ(User(kIeKey + "Styles", "User StyleSheet"), "");  // written whatever the file
-
-    Seed(kUser, kMark, "", "Ocean");
-    WriteTheme({{"Author", "Nobody"}});
-    ASSERT_TRUE(Apply());
-    EXPECT_EQ(User(kMark, ""), "[Untitled]");
-}
-
 }  // namespace velmora::test

@@ -2,7 +2,10 @@
 // that tells browser windows from folder windows.
 #include <gtest/gtest.h>
 
-#include "tests/support/SimulatedWindowing.h"
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "ui/IsInternetExplorer.h"
 #include "ui/MakeTopmost.h"
 #include "ui/SelectAllText.h"
@@ -10,37 +13,51 @@
 namespace velmora {
 namespace {
 
-using test::SimulatedWindowing;
-
-TEST(SelectAllText, SelectsTheWholeTextOfTheFocusedControlOnly) {
-    SimulatedWindowing windowing;
-    SelectAllText(windowing);  // no focused control at all
-    const WindowHandle title = windowing.AddWindow("Ocean");
-    const WindowHandle author = windowing.AddWindow("Someone");
-    windowing.SetSelection(author, 2, 1);
-    windowing.SetSelection(title, 3, 0);
-    windowing.SetFocus(title);
-    SelectAllText(windowing);
-    EXPECT_EQ(windowing.State(title).selectionStart, 0);
-    EXPECT_EQ(windowing.State(title).selectionLength, 5);
-    EXPECT_EQ(windowing.State(author).selectionStart, 2);
-    EXPECT_EQ(windowing.State(author).selectionLength, 1);
-}
-
-TEST(MakeTopmost, JoinsAndLeavesTheTopmostBandWithoutMovingSizingOrActivating) {
-    SimulatedWindowing windowing;
-    const WindowHandle window = windowing.AddWindow();
-    MakeTopmost(windowing, window);
-    EXPECT_TRUE(windowing.State(window).topmost);
-    SetWindowOnTop(windowing, window, false);
-    EXPECT_FALSE(windowing.State(window).topmost);
-    ASSERT_EQ(windowing.SetWindowPosCalls().size(), 2u);
-    for (const auto& call : windowing.SetWindowPosCalls()) {
-        EXPECT_EQ(call.window, window);
-        EXPECT_EQ(call.flags, 3u);  // SWP_NOSIZE | SWP_NOMOVE, without SWP_NOACTIVATE
+// Records the window calls the helpers make; the focused control's text is 5 characters.
+class WindowCalls : public Windowing {
+public:
+    WindowHandle ForegroundWindow() override { return 0; }
+    void EnableWindow(WindowHandle, bool) override {}
+    void ShowWindow(WindowHandle, int) override {}
+    void SetWindowPos(WindowHandle window, WindowHandle after, int x, int y, int width, int height,
+                      unsigned flags) override {
+        calls.push_back("pos " + std::to_string(window) + " after " +
+                        std::to_string(static_cast<long long>(after)) + " " + std::to_string(x) +
+                        "," + std::to_string(y) + " " + std::to_string(width) + "x" +
+                        std::to_string(height) + " flags " + std::to_string(flags));
     }
-    EXPECT_EQ(windowing.SetWindowPosCalls()[0].insertAfter, static_cast<WindowHandle>(-1));
-    EXPECT_EQ(windowing.SetWindowPosCalls()[1].insertAfter, static_cast<WindowHandle>(-2));
+    WindowHandle FocusedControl() override { return focused; }
+    int TextLength(WindowHandle control) override { return control == focused ? 5 : 0; }
+    void SetSelection(WindowHandle control, int start, int length) override {
+        calls.push_back("select " + std::to_string(control) + " " + std::to_string(start) + "+" +
+                        std::to_string(length));
+    }
+
+    WindowHandle focused = 0;
+    std::vector<std::string> calls;
+};
+
+TEST(SharedHelpers, AskTheWindowsForExactlyThis) {
+    struct Row {
+        const char* what;
+        WindowHandle focused;
+        std::function<void(Windowing&)> helper;
+        std::vector<std::string> calls;
+    };
+    // SWP_NOSIZE | SWP_NOMOVE (3), without SWP_NOACTIVATE; -1 is HWND_TOPMOST, -2 HWND_NOTOPMOST.
+    const Row rows[] = {
+        {"select all", 7, SelectAllText, {"select 7 0+5"}},
+        {"select all, nothing focused", 0, SelectAllText, {}},
+        {"topmost", 0, [](Windowing& w) { MakeTopmost(w, 9); }, {"pos 9 after -1 0,0 0x0 flags 3"}},
+        {"not on top", 0, [](Windowing& w) { SetWindowOnTop(w, 9, false); },
+         {"pos 9 after -2 0,0 0x0 flags 3"}},
+    };
+    for (const Row& row : rows) {
+        WindowCalls windowing;
+        windowing.focused = row.focused;
+        row.helper(windowing);
+        EXPECT_EQ(windowing.calls, row.calls) << row.what;
+    }
 }
 
 TEST(IsInternetExplorer, MatchesTheProgramNameAtTheEndWithoutRegardToCase) {
