@@ -18,18 +18,21 @@ constexpr char kTipsBar[] =
 
 class AreaRulesTest : public ApplyFixture {};
 
-TEST_F(AreaRulesTest, APictureOfNoneIsDeletedAnEmptyOneLeftAnyOtherWrittenUnchecked) {
+TEST_F(AreaRulesTest, NoneDeletesAPictureButEmptiesTheCaptionEmptyLeavesAnyOtherIsWritten) {
     for (const char* name : {"BackBitmap", "SmallBitmap", "BigBitmap"})
         Seed(kHkeyCurrentUser, kToolbar, name, "C:\\old.bmp");
+    Seed(kHkeyCurrentUser, kPolicies, kCaption, "Windows Update");
     WriteTheme({{"WESkin", "none"},
                 {"BrandSmall", "NONE"},
                 {"BrandLarge", ""},
-                {"BackBitmap", "Q:\\nowhere\\x.bmp"}});
+                {"BackBitmap", "Q:\\nowhere\\x.bmp"},
+                {"WUCaption", "None"}});
     ASSERT_TRUE(Apply());
     EXPECT_EQ(User(kToolbar, "BackBitmap"), "Not Found");
     EXPECT_EQ(User(kToolbar, "SmallBitmap"), "Not Found");
     EXPECT_EQ(User(kToolbar, "BigBitmap"), "C:\\old.bmp");
     EXPECT_EQ(User(kToolbar, "BackBitmapIE5"), "Q:\\nowhere\\x.bmp");
+    EXPECT_EQ(User(kPolicies, kCaption), "");  // a caption of "None" is emptied, not deleted
 }
 
 TEST_F(AreaRulesTest, AnEmptyPageLinkOrCaptionLeavesTheBrowsersSetting) {
