@@ -78,12 +78,19 @@ TEST_F(StartUpTest, ARelativePathIsTakenFromTheCurrentFolderAndAFullOneAsGiven) 
     Run("blue.vlr");  // the profile reading would look for this in the Windows folder
     EXPECT_EQ(User(kMark, ""), "Blue Sky");
 
-    themes.files.AddFile("C:\\My Themes\\Blue Sky\\sky.bmp", "BM");
-    dialogs.Script({MsgAnswer::Yes, MsgAnswer::No, MsgAnswer::Yes, MsgAnswer::No});
-    Run("sky.bmp");
-    EXPECT_EQ(User(kToolbar, "BackBitmap"), "C:\\My Themes\\Blue Sky\\sky.bmp");
-    Run("\"C:/My Pictures/sky.bmp\"");
-    EXPECT_EQ(User(kToolbar, "BackBitmapIE5"), "C:/My Pictures/sky.bmp");
+    const std::pair<const char*, const char*> bitmaps[] = {
+        {"sky.bmp", "C:\\My Themes\\Blue Sky\\sky.bmp"},
+        {"P\\sky.bmp", "C:\\My Themes\\Blue Sky\\P\\sky.bmp"},
+        {"My\\sky.bmp", "C:\\My Themes\\Blue Sky\\My\\sky.bmp"},
+        {"\"C:/My Pictures/sky.bmp\"", "C:/My Pictures/sky.bmp"},
+        {"\\\\server\\share\\sky.bmp", "\\\\server\\share\\sky.bmp"},
+    };
+    for (const auto& [commandLine, stored] : bitmaps) {
+        themes.files.AddFile(stored, "BM");
+        dialogs.Script({MsgAnswer::Yes, MsgAnswer::No});
+        Run(commandLine);
+        EXPECT_EQ(User(kToolbar, "BackBitmap"), stored) << commandLine;
+    }
 }
 
 TEST_F(StartUpTest, AnythingElseOpensTheMainWindowAndLeavesTheBrowsersAlone) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
+#include <iterator>
 #include <vector>
 
 #include "ui/IsInternetExplorer.h"
@@ -13,7 +13,10 @@
 namespace velmora {
 namespace {
 
-// Records the window calls the helpers make; the focused control's text is 5 characters.
+using Calls = std::vector<std::vector<long long>>;
+
+// Records the window calls the helpers make, each as its arguments; the focused control's
+// text is 5 characters long.
 class WindowCalls : public Windowing {
 public:
     WindowHandle ForegroundWindow() override { return 0; }
@@ -21,42 +24,38 @@ public:
     void ShowWindow(WindowHandle, int) override {}
     void SetWindowPos(WindowHandle window, WindowHandle after, int x, int y, int width, int height,
                       unsigned flags) override {
-        calls.push_back("pos " + std::to_string(window) + " after " +
-                        std::to_string(static_cast<long long>(after)) + " " + std::to_string(x) +
-                        "," + std::to_string(y) + " " + std::to_string(width) + "x" +
-                        std::to_string(height) + " flags " + std::to_string(flags));
+        calls.push_back({static_cast<long long>(window), static_cast<long long>(after), x, y,
+                         width, height, flags});
     }
     WindowHandle FocusedControl() override { return focused; }
     int TextLength(WindowHandle control) override { return control == focused ? 5 : 0; }
     void SetSelection(WindowHandle control, int start, int length) override {
-        calls.push_back("select " + std::to_string(control) + " " + std::to_string(start) + "+" +
-                        std::to_string(length));
+        calls.push_back({static_cast<long long>(control), start, length});
     }
 
     WindowHandle focused = 0;
-    std::vector<std::string> calls;
+    Calls calls;
 };
 
 TEST(SharedHelpers, AskTheWindowsForExactlyThis) {
     struct Row {
-        const char* what;
         WindowHandle focused;
         std::function<void(Windowing&)> helper;
-        std::vector<std::string> calls;
+        Calls calls;
     };
-    // SWP_NOSIZE | SWP_NOMOVE (3), without SWP_NOACTIVATE; -1 is HWND_TOPMOST, -2 HWND_NOTOPMOST.
+    // SetWindowPos: window, HWND_TOPMOST (-1) or HWND_NOTOPMOST (-2), no place or size, and
+    // SWP_NOSIZE | SWP_NOMOVE (3) without SWP_NOACTIVATE. SetSelection: control, start, length.
     const Row rows[] = {
-        {"select all", 7, SelectAllText, {"select 7 0+5"}},
-        {"select all, nothing focused", 0, SelectAllText, {}},
-        {"topmost", 0, [](Windowing& w) { MakeTopmost(w, 9); }, {"pos 9 after -1 0,0 0x0 flags 3"}},
-        {"not on top", 0, [](Windowing& w) { SetWindowOnTop(w, 9, false); },
-         {"pos 9 after -2 0,0 0x0 flags 3"}},
+        {7, SelectAllText, {{7, 0, 5}}},
+        {0, SelectAllText, {}},
+        {0, [](Windowing& w) { MakeTopmost(w, 9); }, {{9, -1, 0, 0, 0, 0, 3}}},
+        {0, [](Windowing& w) { SetWindowOnTop(w, 9, false); }, {{9, -2, 0, 0, 0, 0, 3}}},
     };
-    for (const Row& row : rows) {
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
         WindowCalls windowing;
-        windowing.focused = row.focused;
-        row.helper(windowing);
-        EXPECT_EQ(windowing.calls, row.calls) << row.what;
+        windowing.focused = rows[i].focused;
+        rows[i].helper(windowing);
+        EXPECT_EQ(windowing.calls, rows[i].calls) << "row " << i;
     }
 }
 
