@@ -2,6 +2,7 @@
 // that tells browser windows from folder windows.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <iterator>
 #include <vector>
@@ -24,13 +25,14 @@ public:
     void ShowWindow(WindowHandle, int) override {}
     void SetWindowPos(WindowHandle window, WindowHandle after, int x, int y, int width, int height,
                       unsigned flags) override {
-        calls.push_back({static_cast<long long>(window), static_cast<long long>(after), x, y,
-                         width, height, flags});
+        // Signed, so that the band handles read -1 and -2 on 32-bit and 64-bit builds alike.
+        calls.push_back({static_cast<std::intptr_t>(window), static_cast<std::intptr_t>(after), x,
+                         y, width, height, flags});
     }
     WindowHandle FocusedControl() override { return focused; }
     int TextLength(WindowHandle control) override { return control == focused ? 5 : 0; }
     void SetSelection(WindowHandle control, int start, int length) override {
-        calls.push_back({static_cast<long long>(control), start, length});
+        calls.push_back({static_cast<std::intptr_t>(control), start, length});
     }
 
     WindowHandle focused = 0;
