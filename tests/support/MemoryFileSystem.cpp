@@ -1,20 +1,22 @@
 // File double: files and folders in memory, named by Windows paths, with their attributes.
 #include "tests/support/MemoryFileSystem.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace velmora::test {
 
 std::string MemoryFileSystem::FullPath(const std::string& path) const {
-    const bool relative = !path.empty() && path.find(':') == std::string::npos &&
-                          path[0] != '\\' && path[0] != '/';
-    return relative && !currentFolder_.empty() ? currentFolder_ + "\\" + path : path;
+    const bool relative =
+        !path.empty() && path.find(':') == std::string::npos && path[0] != '\\' && path[0] != '/';
+    std::string full = relative && !currentFolder_.empty() ? currentFolder_ + "\\" + path : path;
+    std::replace(full.begin(), full.end(), '/', '\\');  // as Windows gives a full path
+    return full;
 }
 
 std::string MemoryFileSystem::Normalised(const std::string& path) const {
     std::string key = FullPath(path);
     for (char& c : key) {
-        if (c == '/') c = '\\';
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     }
     return key;

@@ -83,7 +83,7 @@ TEST_F(StartUpTest, ARelativePathIsTakenFromTheCurrentFolderAndAFullOneAsGiven) 
         {"P\\sky.bmp", "C:\\My Themes\\Blue Sky\\P\\sky.bmp"},
         {"My\\sky.bmp", "C:\\My Themes\\Blue Sky\\My\\sky.bmp"},
         {"\"C:/My Pictures/sky.bmp\"", "C:/My Pictures/sky.bmp"},
-        {"\\\\server\\share\\sky.bmp", "\\\\server\\share\\sky.bmp"},
+        {"//server/share/sky.bmp", "//server/share/sky.bmp"},
     };
     for (const auto& [commandLine, stored] : bitmaps) {
         themes.files.AddFile(stored, "BM");
