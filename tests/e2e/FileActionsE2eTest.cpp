@@ -75,11 +75,10 @@ TEST_F(FileActionsE2eTest, NoAtTheFirstQuestionChangesNothingEvenForARelativePat
     ASSERT_NE(question.window, nullptr);
     ExpectBox(question, OceanQuestion());
     ASSERT_TRUE(velmora.Press(question, IDNO));
-    EXPECT_TRUE(velmora.ShowsNoBoxWithin(2000));
     ASSERT_TRUE(velmora.WaitForExit());
 
-    for (const ocean::Row& row : ocean::TextRows())
-        EXPECT_FALSE(probe::Read(row.root, row.key, row.name).has_value()) << row.key;
+    for (const auto& row : test::ThemeValueRows())
+        EXPECT_FALSE(probe::Read(ocean::Root(row), row.key, row.name).has_value()) << row.key;
     EXPECT_EQ(probe::Read(HKEY_CURRENT_USER, ocean::kLayoutKeys[0], "ITBarLayout"),
               ocean::Layout(0x20));
 }
@@ -121,12 +120,8 @@ TEST_F(FileActionsE2eTest, ASecondInstanceDoesNothingAtAll) {
     VelmoraProcess second("\"" + WriteBitmap("second.bmp") + "\"");
     ASSERT_TRUE(second.Started());
     EXPECT_TRUE(second.WaitForExit(15000));
-    EXPECT_TRUE(second.ShowsNoBoxWithin(0));
     EXPECT_FALSE(probe::Read(HKEY_CURRENT_USER, kToolbar, "BackBitmap").has_value());
     EXPECT_TRUE(IsWindow(question.window));  // the first is neither told nor disturbed
-
-    ASSERT_TRUE(first.Press(question, IDNO));
-    ASSERT_TRUE(first.WaitForExit());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/e2e/RegistryProbe.h"
+#include "tests/support/ThemeValueRows.h"
 
 namespace velmora::ocean {
 
@@ -33,56 +34,8 @@ inline std::string FileValue(const char* key) {
 
 const std::string kIe = "Software\\Microsoft\\Internet Explorer\\";
 
-struct Row {
-    HKEY root;
-    std::string key;
-    const char* name;
-    const char* themeKey;  // whose text the value holds
-};
-
-inline const std::vector<Row>& TextRows() {
-    const HKEY user = HKEY_CURRENT_USER, machine = HKEY_LOCAL_MACHINE;
-    const std::string clsid = "SOFTWARE\\CLASSES\\CLSID\\";
-    const std::string tips =
-        clsid + "{4D5C8C25-D075-11d0-B416-00C04FB90376}\\Instance\\InitPropertyBag";
-    const std::string search = "SOFTWARE\\Microsoft\\Internet Explorer\\Search";
-    const std::string apps = "AppEvents\\Schemes\\Apps\\";
-    static const std::vector<Row> rows = {
-        {user, kIe + "Toolbar", "BackBitmap", "WESkin"},
-        {user, kIe + "Toolbar", "BackBitmapIE5", "BackBitmap"},
-        {user, kIe + "Toolbar", "BigBitmap", "BrandLarge"},
-        {user, kIe + "Toolbar", "BrandBitmap", "AniLarge"},
-        {user, kIe + "Toolbar", "SmallBitmap", "BrandSmall"},
-        {user, kIe + "Toolbar", "SmBrandBitmap", "AniSmall"},
-        {user, kIe + "Main", "Window Title", "Title"},
-        {user, kIe + "Main", "Start Page", "HomePage"},
-        {user, kIe + "Main", "Local Page", "LocalPage"},
-        {user, kIe + "Main", "Search Page", "SearchPage"},
-        {user, kIe + "Main", "Search Bar", "SearchBar"},
-        {user, kIe + "SearchUrl", "", "SearchURL"},
-        {machine, search, "SearchAssistant", "SearchAssistant"},
-        {machine, search, "CustomizeSearch", "CustomizeSearch"},
-        {machine, clsid + "{BDEADE7F-C265-11D0-BCED-00A0C90AB50F}\\Instance\\InitPropertyBag",
-         "Url", "DiscussionPage"},
-        {user, tips, "Url", "TipsPage"},
-        {machine, tips, "Url", "TipsPage"},
-        {user, kIe + "Styles", "User StyleSheet", "StyleFile"},
-        {user, apps + "Explorer\\Open\\.current", "", "OpenIExplore"},  // crossed over
-        {user, apps + "IExplore\\Open\\.current", "", "OpenExplorer"},
-        {user, apps + "Explorer\\Navigating\\.current", "", "Navigate"},
-        {user, apps + "Explorer\\ActivatingDocument\\.current", "", "Activate"},
-        {user, apps + ".Default\\MailBeep\\.Current", "", "New_Mail"},
-        {user, apps + "MSNMSGR\\MSNMSGR_ContactOnline\\.Current", "", "ContactOnline"},
-        {user, apps + "MSNMSGR\\MSNMSGR_NewAlert\\.Current", "", "NewAlert"},
-        {user, apps + "MSNMSGR\\MSNMSGR_NewMail\\.Current", "", "MSMessenger"},
-        {user, apps + "MSNMSGR\\MSNMSGR_NewMessage\\.Current", "", "NewMessage"},
-        {machine, "SOFTWARE\\Microsoft\\Internet Explorer\\Help_Menu_Urls", "Online_Support",
-         "OnlineHelpURL"},
-        {user, "Software\\Policies\\Microsoft\\Internet Explorer", "Windows Update Menu Text",
-         "WUCaption"},
-        {user, "Software\\Tolvane\\Quenmark\\Velmoras\\.Current", "", "ThemeTitle"},
-    };
-    return rows;
+inline HKEY Root(const test::ThemeValueRow& row) {
+    return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(row.root));
 }
 
 // The other values the apply may write: the stylesheet switch, the overrides (with the
@@ -103,7 +56,7 @@ inline probe::Stored Layout(std::uint8_t byte16) {
 
 // Every value gone, then the browser's and the explorer's layouts in place.
 inline void PrepareRegistry() {
-    for (const Row& row : TextRows()) probe::DeleteValue(row.root, row.key, row.name);
+    for (const auto& row : test::ThemeValueRows()) probe::DeleteValue(Root(row), row.key, row.name);
     for (const auto& value : kOverrides)
         probe::DeleteValue(HKEY_CURRENT_USER, kIe + "Settings", value[0]);
     probe::DeleteValue(HKEY_CURRENT_USER, kIe + "Styles", "Use My Stylesheet");
@@ -115,11 +68,11 @@ inline void PrepareRegistry() {
 
 // What the apply of the sample leaves: every value as the file says.
 inline void ExpectApplied() {
-    for (const Row& row : TextRows()) {
+    for (const auto& row : test::ThemeValueRows()) {
         const std::string text = FileValue(row.themeKey);
         ASSERT_NE(text, "") << row.themeKey << ": the sample should give every key a value";
         ASSERT_NE(_stricmp(text.c_str(), "None"), 0) << row.themeKey;
-        EXPECT_EQ(probe::Read(row.root, row.key, row.name), probe::Text(text))
+        EXPECT_EQ(probe::Read(Root(row), row.key, row.name), probe::Text(text))
             << row.themeKey << " -> " << row.key << " " << row.name;
     }
     const std::string style = FileValue("StyleType");

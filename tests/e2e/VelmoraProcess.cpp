@@ -148,16 +148,6 @@ SeenBox VelmoraProcess::WaitForBox(DWORD timeoutMs) {
     return box;
 }
 
-bool VelmoraProcess::ShowsNoBoxWithin(DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    do {
-        if (FindOwnBox()) return false;
-        if (HasExited()) return true;
-        Sleep(50);
-    } while (GetTickCount() - start < timeoutMs);
-    return true;
-}
-
 bool VelmoraProcess::Press(const SeenBox& box, int buttonId) {
     HWND button = GetDlgItem(box.window, buttonId);
     if (!button) return false;

@@ -39,8 +39,6 @@ public:
     DWORD Id() const { return processId_; }
     // Waits for a message box of this process; an empty SeenBox when none shows in time.
     SeenBox WaitForBox(DWORD timeoutMs = 30000);
-    // True when the process shows no message box within the time.
-    bool ShowsNoBoxWithin(DWORD timeoutMs);
     // Presses a button (IDYES, IDNO, IDOK) and waits until the box has gone.
     bool Press(const SeenBox& box, int buttonId);
     // Waits for the process to end; true when it did in time.

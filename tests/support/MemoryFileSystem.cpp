@@ -1,37 +1,22 @@
 // File double: files and folders in memory, named by Windows paths, with their attributes.
 #include "tests/support/MemoryFileSystem.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace velmora::test {
 
 std::string MemoryFileSystem::FullPath(const std::string& path) const {
-    const auto slash = [](char c) { return c == '\\' || c == '/'; };
-    if (currentFolder_.empty() || path.empty()) return path;
-    std::string full;
-    if (path.size() >= 2 && slash(path[0]) && slash(path[1])) {
-        full = path;  // \\server\share
-    } else if (path.size() >= 2 && path[1] == ':') {
-        if (path.size() >= 3 && slash(path[2])) {
-            full = path;
-        } else {
-            full = path.substr(0, 2) + "\\" + path.substr(2);  // the drive's root stands in
-        }
-    } else if (slash(path[0])) {
-        full = currentFolder_.substr(0, 2) + path;
-    } else {
-        full = currentFolder_ + (slash(currentFolder_.back()) ? "" : "\\") + path;
-    }
-    for (char& c : full) {
-        if (c == '/') c = '\\';
-    }
+    const bool relative =
+        !path.empty() && path.find(':') == std::string::npos && path[0] != '\\' && path[0] != '/';
+    std::string full = relative && !currentFolder_.empty() ? currentFolder_ + "\\" + path : path;
+    std::replace(full.begin(), full.end(), '/', '\\');  // as Windows gives a full path
     return full;
 }
 
 std::string MemoryFileSystem::Normalised(const std::string& path) const {
     std::string key = FullPath(path);
     for (char& c : key) {
-        if (c == '/') c = '\\';
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     }
     return key;

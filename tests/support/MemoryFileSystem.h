@@ -29,7 +29,7 @@ public:
 
     bool IsNormalFile(const std::string& path) const override;
     std::optional<std::string> ReadFile(const std::string& path) const override;
-    // Joins a relative path to the current folder ("\\x" to its drive); no "." or ".." steps.
+    // Joins a path without drive or leading slash to the current folder; "/" becomes "\\".
     std::string FullPath(const std::string& path) const override;
 
 private:

@@ -35,7 +35,6 @@ struct AppTestBed {
         platform.dialogs = &dialogs;
         platform.shell = &shell;
         platform.browsers = &browsers;
-        platform.windowing = &desktop;
         platform.product = &product;
     }
     // Adds or replaces a theme file whose theme section holds keys.
@@ -58,8 +57,7 @@ struct AppTestBed {
     HookedDialogs dialogs;
     FakeShell shell;
     FakeProductInfo product;
-    SimulatedWindowing desktop;
-    SimulatedBrowsers browsers{desktop};
+    SimulatedBrowsers browsers;
     Platform platform;
 };
 

@@ -18,9 +18,9 @@ protected:
     void SetUp() override {
         AddTheme("C:\\My Themes\\Blue Sky\\blue.vlr", {{"ThemeTitle", "Blue Sky"}});
         files.AddFile("C:\\My Pictures\\sky.bmp", "BM");
-        browser = browsers.OpenBrowser("http://open/");
+        browser = browsers.OpenBrowser();
         dialogs.beforeEach = [this](const MessageRequest&) {
-            if (!browser->Closed()) boxWithBrowserOpen = true;
+            if (!browser->closed) boxWithBrowserOpen = true;
         };
     }
     void Run(const std::string& commandLine, bool anotherInstance = false) {
@@ -39,7 +39,7 @@ TEST_F(StartUpTest, ASecondInstanceDoesNothingAtAllEvenWithAFile) {
     for (const char* commandLine : {"\"C:\\My Themes\\Blue Sky\\blue.vlr\"", "C:\\a.bmp", ""})
         Run(commandLine, true);
     EXPECT_TRUE(dialogs.Shown().empty());
-    EXPECT_EQ(browsers.CollectionReads(), 0);
+    EXPECT_EQ(browsers.collectionReads, 0);
     EXPECT_EQ(mainWindowShown, 0);
     EXPECT_EQ(registry.Calls(test::RegCall::OpenKey) + registry.Calls(test::RegCall::CreateKey),
               0u);
@@ -59,10 +59,10 @@ TEST_F(StartUpTest, AFileClosesTheBrowsersThenRunsItsAction) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.commandLine);
-        browser = browsers.OpenBrowser("http://open/");
+        browser = browsers.OpenBrowser();
         const std::size_t shown = dialogs.Shown().size();
         Run(row.commandLine);
-        EXPECT_TRUE(browser->Closed());
+        EXPECT_TRUE(browser->closed);
         EXPECT_EQ(dialogs.Shown().size(), shown + (row.lastBox.empty() ? 0 : 1));
         if (!row.lastBox.empty()) {
             EXPECT_EQ(LastBox(), row.lastBox);
@@ -78,12 +78,19 @@ TEST_F(StartUpTest, ARelativePathIsTakenFromTheCurrentFolderAndAFullOneAsGiven) 
     Run("blue.vlr");  // the profile reading would look for this in the Windows folder
     EXPECT_EQ(User(kMark, ""), "Blue Sky");
 
-    files.AddFile("C:\\My Themes\\Blue Sky\\sky.bmp", "BM");
-    dialogs.Script({MsgAnswer::Yes, MsgAnswer::No, MsgAnswer::Yes, MsgAnswer::No});
-    Run("sky.bmp");
-    EXPECT_EQ(User(kToolbar, "BackBitmap"), "C:\\My Themes\\Blue Sky\\sky.bmp");
-    Run("\"C:/My Pictures/sky.bmp\"");
-    EXPECT_EQ(User(kToolbar, "BackBitmapIE5"), "C:/My Pictures/sky.bmp");
+    const std::pair<const char*, const char*> bitmaps[] = {
+        {"sky.bmp", "C:\\My Themes\\Blue Sky\\sky.bmp"},
+        {"P\\sky.bmp", "C:\\My Themes\\Blue Sky\\P\\sky.bmp"},
+        {"My\\sky.bmp", "C:\\My Themes\\Blue Sky\\My\\sky.bmp"},
+        {"\"C:/My Pictures/sky.bmp\"", "C:/My Pictures/sky.bmp"},
+        {"//server/share/sky.bmp", "//server/share/sky.bmp"},
+    };
+    for (const auto& [commandLine, stored] : bitmaps) {
+        files.AddFile(stored, "BM");
+        dialogs.Script({MsgAnswer::Yes, MsgAnswer::No});
+        Run(commandLine);
+        EXPECT_EQ(User(kToolbar, "BackBitmap"), stored) << commandLine;
+    }
 }
 
 TEST_F(StartUpTest, AnythingElseOpensTheMainWindowAndLeavesTheBrowsersAlone) {
@@ -93,7 +100,7 @@ TEST_F(StartUpTest, AnythingElseOpensTheMainWindowAndLeavesTheBrowsersAlone) {
     }
     EXPECT_EQ(mainWindowShown, 4);
     EXPECT_TRUE(dialogs.Shown().empty());
-    EXPECT_FALSE(browser->QuitRequested());
+    EXPECT_FALSE(browser->quitRequested);
     StartUp(platform, nullptr).Run(false, "");  // without a main window yet it simply ends
 }
 

@@ -1,99 +1,31 @@
 // The apply as a whole: where every theme value lands, the switch that gates it, the result,
-// the current-theme mark, and machine writes that Windows refuses.
+// and machine writes that Windows refuses.
 #include "tests/unit/apply/ApplyFixture.h"
+
+#include "tests/support/ThemeValueRows.h"
 
 namespace velmora::test {
 
 namespace {
 
 using Switch = void (clsVelmora::*)(bool);
-constexpr Switch kSkin = &clsVelmora::SetApply_ToolbarSkin;
-constexpr Switch kThrob = &clsVelmora::SetApply_Throbbers;
-constexpr Switch kHome = &clsVelmora::SetApply_HomePage;
-constexpr Switch kTips = &clsVelmora::SetApply_TipsPage;
-constexpr Switch kSearch = &clsVelmora::SetApply_SearchBar;
-constexpr Switch kStyle = &clsVelmora::SetApply_StyleExtension;
-constexpr Switch kSounds = &clsVelmora::SetApply_Sounds;
-constexpr Switch kInfo = &clsVelmora::SetApply_InfoPage;
-
-// The keys of a theme that gives every area something to write.
-// clang-format off
-const MemoryProfile::Keys kFullTheme = {
-    {"ThemeTitle", "Ocean"}, {"WESkin", "%InstallDir%\\we.bmp"}, {"BackBitmap", "C:\\ie.bmp"},
-    {"BrandLarge", "C:\\still-large.bmp"}, {"AniLarge", "C:\\strip.bmp"}, {"BrandSmall", "None"},
-    {"AniSmall", "C:\\strip-s.bmp"}, {"Title", "Ocean Explorer"},
-    {"HomePage", "%InstallDir%\\start.htm"}, {"LocalPage", "C:\\local.htm"},
-    {"SearchPage", "http://s/page"}, {"SearchBar", "http://s/bar"},
-    {"SearchAssistant", "http://s/a"}, {"CustomizeSearch", "http://s/c"},
-    {"SearchURL", "http://s/q="}, {"DiscussionPage", "http://d/"}, {"TipsPage", "http://tips/"},
-    {"StyleType", "1"}, {"StyleFile", "C:\\ocean.css"}, {"IgnoreColors", "1"},
-    {"IgnoreFontStyles", "0"}, {"IgnoreFontSizes", "1"}, {"OpenIExplore", "C:\\s\\1.wav"},
-    {"OpenExplorer", "C:\\s\\2.wav"}, {"Navigate", "C:\\s\\3.wav"}, {"Activate", "C:\\s\\4.wav"},
-    {"New_Mail", "C:\\s\\5.wav"}, {"ContactOnline", "C:\\s\\6.wav"}, {"NewAlert", "C:\\s\\7.wav"},
-    {"MSMessenger", "C:\\s\\8.wav"}, {"NewMessage", "C:\\s\\9.wav"}, {"OnlineHelpURL", "http://h/"},
-    {"WUCaption", "None"}};
-// clang-format on
-
 constexpr RegRoot kUser = kHkeyCurrentUser;
 constexpr RegRoot kMachine = kHkeyLocalMachine;
-const std::string kIeKey = "Software\\Microsoft\\Internet Explorer\\";
-const std::string kTipsBar =
-    "SOFTWARE\\CLASSES\\CLSID\\{4D5C8C25-D075-11d0-B416-00C04FB90376}\\Instance\\InitPropertyBag";
 const std::string kApps = "AppEvents\\Schemes\\Apps\\";
 constexpr char kOld[] = "old";  // every value holds this before the apply
 
-struct Row {
-    RegRoot root;
-    std::string key;
-    const char* name;
-    const char* expected;  // with every switch on
-    Switch gate;           // the switch that leaves the value alone; null: always written
-};
+// The text each theme key carries in the full theme.
+std::string Text(const char* themeKey) {
+    return std::string("C:\\x\\") + themeKey;
+}
 
-const Row kRows[] = {
-    {kUser, kIeKey + "Toolbar", "BackBitmap", "C:\\Themes\\Blue\\we.bmp", kSkin},
-    {kUser, kIeKey + "Toolbar", "BackBitmapIE5", "C:\\ie.bmp", kSkin},
-    {kUser, kIeKey + "Toolbar", "BigBitmap", "C:\\still-large.bmp", kThrob},
-    {kUser, kIeKey + "Toolbar", "BrandBitmap", "C:\\strip.bmp", kThrob},
-    {kUser, kIeKey + "Toolbar", "SmallBitmap", "Not Found", kThrob},
-    {kUser, kIeKey + "Toolbar", "SmBrandBitmap", "C:\\strip-s.bmp", kThrob},
-    {kUser, kIeKey + "Main", "Window Title", "Ocean Explorer", kHome},
-    {kUser, kIeKey + "Main", "Start Page", "C:\\Themes\\Blue\\start.htm", kHome},
-    {kUser, kIeKey + "Main", "Local Page", "C:\\local.htm", kHome},
-    {kUser, kIeKey + "Main", "Search Page", "http://s/page", kSearch},
-    {kUser, kIeKey + "Main", "Search Bar", "http://s/bar", kSearch},
-    {kUser, kIeKey + "SearchUrl", "", "http://s/q=", kSearch},
-    {kMachine, "SOFTWARE\\Microsoft\\Internet Explorer\\Search", "SearchAssistant", "http://s/a",
-     kSearch},
-    {kMachine, "SOFTWARE\\Microsoft\\Internet Explorer\\Search", "CustomizeSearch", "http://s/c",
-     kSearch},
-    {kMachine,
-     "SOFTWARE\\CLASSES\\CLSID\\{BDEADE7F-C265-11D0-BCED-00A0C90AB50F}\\Instance\\InitPropertyBag",
-     "Url", "http://d/", nullptr},
-    // The tips page goes to both tips-bar keys; only the user's is switched.
-    {kUser, kTipsBar, "Url", "http://tips/", kTips},
-    {kMachine, kTipsBar, "Url", "http://tips/", nullptr},
-    {kUser, kIeKey + "Styles", "User StyleSheet", "C:\\ocean.css", kStyle},
-    {kUser, kIeKey + "Styles", "Use My Stylesheet", "00000001", kStyle},
-    {kUser, kIeKey + "Settings", "Always Use My Colors", "00000001", kStyle},
-    {kUser, kIeKey + "Settings", "Always Use My Font Face", kOld, kStyle},
-    {kUser, kIeKey + "Settings", "Always Use My Font Size", "00000001", kStyle},
-    // The two program-open events cross over.
-    {kUser, kApps + "Explorer\\Open\\.current", "", "C:\\s\\1.wav", kSounds},
-    {kUser, kApps + "IExplore\\Open\\.current", "", "C:\\s\\2.wav", kSounds},
-    {kUser, kApps + "Explorer\\Navigating\\.current", "", "C:\\s\\3.wav", kSounds},
-    {kUser, kApps + "Explorer\\ActivatingDocument\\.current", "", "C:\\s\\4.wav", kSounds},
-    {kUser, kApps + ".Default\\MailBeep\\.Current", "", "C:\\s\\5.wav", kSounds},
-    {kUser, kApps + "MSNMSGR\\MSNMSGR_ContactOnline\\.Current", "", "C:\\s\\6.wav", kSounds},
-    {kUser, kApps + "MSNMSGR\\MSNMSGR_NewAlert\\.Current", "", "C:\\s\\7.wav", kSounds},
-    {kUser, kApps + "MSNMSGR\\MSNMSGR_NewMail\\.Current", "", "C:\\s\\8.wav", kSounds},
-    {kUser, kApps + "MSNMSGR\\MSNMSGR_NewMessage\\.Current", "", "C:\\s\\9.wav", kSounds},
-    {kMachine, "SOFTWARE\\Microsoft\\Internet Explorer\\Help_Menu_Urls", "Online_Support",
-     "http://h/", nullptr},
-    {kUser, "Software\\Policies\\Microsoft\\Internet Explorer", "Windows Update Menu Text", "",
-     nullptr},
-    {kUser, "Software\\Tolvane\\Quenmark\\Velmoras\\.Current", "", "Ocean", nullptr},
-};
+// A theme that gives every value of the table its own text.
+MemoryProfile::Keys FullTheme() {
+    MemoryProfile::Keys keys;
+    for (const ThemeValueRow& row : ThemeValueRows())
+        keys.emplace_back(row.themeKey, Text(row.themeKey));
+    return keys;
+}
 
 // Refuses the machine's keys once locked, as Windows does for a user without rights to them.
 class LockableRegistry : public MemoryRegistry {
@@ -117,50 +49,46 @@ private:
 
 }  // namespace
 
-class ApplyThemeTest : public ApplyFixture {
-protected:
-    // Applies the full theme to a registry of old values, with one switch (or none) off.
-    void ApplyFullTheme(LockableRegistry& registry, Switch off, bool lockMachine = false) {
+class ApplyThemeTest : public ApplyFixture {};
+
+TEST_F(ApplyThemeTest, EveryValueLandsInItsPlaceEachSwitchGatesItsOwnAndRefusalsDoNotStopIt) {
+    WriteTheme(FullTheme());
+    struct Case {
+        Switch off;
+        bool machineLocked;
+    };
+    const Case cases[] = {{nullptr, false},
+                          {&clsVelmora::SetApply_ToolbarSkin, false},
+                          {&clsVelmora::SetApply_Throbbers, false},
+                          {&clsVelmora::SetApply_HomePage, false},
+                          {&clsVelmora::SetApply_TipsPage, false},
+                          {&clsVelmora::SetApply_SearchBar, false},
+                          {&clsVelmora::SetApply_StyleExtension, false},
+                          {&clsVelmora::SetApply_Sounds, false},
+                          {&clsVelmora::SetApply_InfoPage, false},  // gates nothing
+                          {nullptr, true}};
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        LockableRegistry registry;
         platform_.registry = &registry;
-        for (const Row& row : kRows) Seed(row.root, row.key, row.name, kOld);
-        registry.machineLocked = lockMachine;
+        for (const ThemeValueRow& row : ThemeValueRows()) Seed(row.root, row.key, row.name, kOld);
+        registry.machineLocked = cases[i].machineLocked;
         clsVelmora theme(platform_);
-        if (off) (theme.*off)(false);
+        if (cases[i].off) (theme.*cases[i].off)(false);
         EXPECT_TRUE(theme.ApplyTheme(kThemeFile));
-    }
-};
-
-TEST_F(ApplyThemeTest, EveryValueLandsInItsPlaceAndEachSwitchGatesExactlyItsOwn) {
-    WriteTheme(kFullTheme);
-    const Switch switches[] = {nullptr, kSkin,  kThrob,  kHome, kTips,
-                               kSearch, kStyle, kSounds, kInfo};  // gates nothing
-    for (std::size_t i = 0; i < std::size(switches); ++i) {
-        LockableRegistry fresh;
-        ApplyFullTheme(fresh, switches[i]);
-        for (const Row& row : kRows) {
-            const bool gated = switches[i] && row.gate == switches[i];
-            EXPECT_EQ(Read(row.root, row.key, row.name), gated ? kOld : row.expected)
-                << "switch #" << i << " off: " << row.key << " " << row.name;
+        registry.machineLocked = false;
+        for (const ThemeValueRow& row : ThemeValueRows()) {
+            const bool left = (cases[i].off && row.gate == cases[i].off) ||
+                              (cases[i].machineLocked && row.root == kMachine);
+            EXPECT_EQ(Read(row.root, row.key, row.name), left ? kOld : Text(row.themeKey))
+                << "case #" << i << ": " << row.key << " " << row.name;
         }
-        EXPECT_EQ(fresh.OpenHandles(), 0u);
-    }
-    platform_.registry = &registry_;
-}
-
-TEST_F(ApplyThemeTest, RefusedMachineWritesDoNotStopTheSequence) {
-    WriteTheme(kFullTheme);
-    LockableRegistry locked;
-    ApplyFullTheme(locked, nullptr, true);
-    locked.machineLocked = false;
-    for (const Row& row : kRows) {
-        EXPECT_EQ(Read(row.root, row.key, row.name), row.root == kMachine ? kOld : row.expected)
-            << row.key << " " << row.name;
+        EXPECT_EQ(registry.OpenHandles(), 0u);
     }
     platform_.registry = &registry_;
 }
 
 TEST_F(ApplyThemeTest, KeysAreCreatedWithTheLetterCaseTheyAreWrittenIn) {
-    WriteTheme(kFullTheme);
+    WriteTheme(FullTheme());
     ASSERT_TRUE(Apply());
     EXPECT_EQ(Subkeys(kMachine, "Software\\Classes\\Clsid"),
               (std::vector<std::string>{"{4D5C8C25-D075-11d0-B416-00C04FB90376}",
@@ -184,27 +112,12 @@ TEST_F(ApplyThemeTest, AMissingFileOrAFolderReturnsFalseAndWritesNothing) {
 }
 
 TEST_F(ApplyThemeTest, TheApplyReloadsTheFileOverWhatTheCallerStored) {
-    WriteTheme(kFullTheme);
+    WriteTheme(FullTheme());
     theme_.SetHomePage("C:\\caller.htm");
     theme_.SetThemeTitle("Caller");
     ASSERT_TRUE(Apply());
-    EXPECT_EQ(User(kMain, "Start Page"), "C:\\Themes\\Blue\\start.htm");
-    EXPECT_EQ(User(kMark, ""), "Ocean");
-}
-
-TEST_F(ApplyThemeTest, AFileWithoutTitleOrSectionIsAnUntitledEmptyTheme) {
-    Seed(kUser, kMark, "", "Ocean");
-    Seed(kUser, kToolbar, "BackBitmapIE5", "C:\\mine.bmp");
-    files_.AddFile("C:\\odd.vlr", "");  // no theme section
-    ASSERT_TRUE(Apply("C:\\odd.vlr"));
-    EXPECT_EQ(User(kMark, ""), "[Untitled]");
-    EXPECT_EQ(User(kToolbar, "BackBitmapIE5"), "C:\\mine.bmp");
-    EXPECT_EQ(User(kIeKey + "Styles", "User StyleSheet"), "");  // written whatever the file
-
-    Seed(kUser, kMark, "", "Ocean");
-    WriteTheme({{"Author", "Nobody"}});
-    ASSERT_TRUE(Apply());
-    EXPECT_EQ(User(kMark, ""), "[Untitled]");
+    EXPECT_EQ(User(kMain, "Start Page"), Text("HomePage"));
+    EXPECT_EQ(User(kMark, ""), Text("ThemeTitle"));
 }
 
 }  // namespace velmora::test

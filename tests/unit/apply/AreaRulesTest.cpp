@@ -18,29 +18,36 @@ constexpr char kTipsBar[] =
 
 class AreaRulesTest : public ApplyFixture {};
 
-TEST_F(AreaRulesTest, APictureOfNoneIsDeletedAnEmptyOneLeftAnyOtherWrittenUnchecked) {
+TEST_F(AreaRulesTest, NoneDeletesAPictureButEmptiesTheCaptionEmptyLeavesAnyOtherIsWritten) {
     for (const char* name : {"BackBitmap", "SmallBitmap", "BigBitmap"})
         Seed(kHkeyCurrentUser, kToolbar, name, "C:\\old.bmp");
+    Seed(kHkeyCurrentUser, kPolicies, kCaption, "Windows Update");
     WriteTheme({{"WESkin", "none"},
                 {"BrandSmall", "NONE"},
                 {"BrandLarge", ""},
-                {"BackBitmap", "Q:\\nowhere\\x.bmp"}});
+                {"BackBitmap", "Q:\\nowhere\\x.bmp"},
+                {"WUCaption", "None"}});
     ASSERT_TRUE(Apply());
     EXPECT_EQ(User(kToolbar, "BackBitmap"), "Not Found");
     EXPECT_EQ(User(kToolbar, "SmallBitmap"), "Not Found");
     EXPECT_EQ(User(kToolbar, "BigBitmap"), "C:\\old.bmp");
     EXPECT_EQ(User(kToolbar, "BackBitmapIE5"), "Q:\\nowhere\\x.bmp");
+    EXPECT_EQ(User(kPolicies, kCaption), "");  // a caption of "None" is emptied, not deleted
 }
 
-TEST_F(AreaRulesTest, AnEmptyPageLeavesTheBrowsersSetting) {
+TEST_F(AreaRulesTest, AnEmptyPageLinkOrCaptionLeavesTheBrowsersSetting) {
     Seed(kHkeyCurrentUser, kMain, "Start Page", "http://mine/");
     Seed(kHkeyLocalMachine, kTipsBar, "Url", "http://machine-tips/");
+    Seed(kHkeyLocalMachine, kHelpMenu, "Online_Support", "http://vendor/help");
+    Seed(kHkeyCurrentUser, kPolicies, kCaption, "Windows Update");
     WriteTheme({{"Title", "T"}});
     ASSERT_TRUE(Apply());
     EXPECT_EQ(User(kMain, "Start Page"), "http://mine/");
     EXPECT_EQ(User(kMain, "Local Page"), "Not Found");
     EXPECT_EQ(Machine(kTipsBar, "Url"), "http://machine-tips/");
     EXPECT_EQ(User(std::string(kIe) + "\\SearchUrl", ""), "Not Found");
+    EXPECT_EQ(Machine(kHelpMenu, "Online_Support"), "http://vendor/help");
+    EXPECT_EQ(User(kPolicies, kCaption), "Windows Update");
 }
 
 TEST_F(AreaRulesTest, OnlyTheSoundsTheThemeNamesAreWrittenAndNeverBuzzOrSms) {
@@ -80,23 +87,6 @@ TEST_F(AreaRulesTest, OverridesAreOnlyEverSwitchedOnByExactlyOne) {
     WriteTheme({{"IgnoreColors", "0"}, {"IgnoreFontStyles", "true"}});
     ASSERT_TRUE(Apply());
     for (const char* value : values) EXPECT_EQ(User(kSettings, value), "00000001") << value;
-}
-
-TEST_F(AreaRulesTest, HelpLinkAndCaptionAreLeftWhenMissingButTheRecordKeepsEarlierOnes) {
-    Seed(kHkeyLocalMachine, kHelpMenu, "Online_Support", "http://vendor/help");
-    Seed(kHkeyCurrentUser, kPolicies, kCaption, "Windows Update");
-    WriteTheme({{"ThemeTitle", "Bare"}}, "C:\\second.vlr");
-    ASSERT_TRUE(Apply("C:\\second.vlr"));
-    EXPECT_EQ(Machine(kHelpMenu, "Online_Support"), "http://vendor/help");
-    EXPECT_EQ(User(kPolicies, kCaption), "Windows Update");
-
-    // The load keeps both when a file lacks them, so a reused record writes them again.
-    WriteTheme({{"OnlineHelpURL", "http://first/help"}, {"WUCaption", "First"}}, "C:\\first.vlr");
-    ASSERT_TRUE(Apply("C:\\first.vlr"));
-    Seed(kHkeyLocalMachine, kHelpMenu, "Online_Support", "http://vendor/help");
-    ASSERT_TRUE(Apply("C:\\second.vlr"));
-    EXPECT_EQ(Machine(kHelpMenu, "Online_Support"), "http://first/help");
-    EXPECT_EQ(User(kPolicies, kCaption), "First");
 }
 
 }  // namespace velmora::test
