@@ -68,4 +68,19 @@ inline void DeleteValue(HKEY root, const std::string& key, const std::string& na
     RegCloseKey(handle);
 }
 
+// Deletes a key with everything below it; a missing key is no error.
+inline void DeleteTree(HKEY root, const std::string& key) {
+    HKEY handle = nullptr;
+    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_ALL_ACCESS, &handle) != ERROR_SUCCESS) return;
+    char child[MAX_PATH];
+    std::string last;
+    // Always the first subkey: each one is gone before the next is asked for.
+    while (RegEnumKeyA(handle, 0, child, sizeof child) == ERROR_SUCCESS && last != child) {
+        last = child;
+        DeleteTree(handle, last);
+    }
+    RegCloseKey(handle);
+    RegDeleteKeyA(root, key.c_str());
+}
+
 }  // namespace velmora::probe
