@@ -19,8 +19,7 @@ constexpr char kDefaultValue[] = "";
 constexpr char kDefaultSearchUrl[] = "Default_Search_URL";
 constexpr char kLocked[] = "Locked";
 constexpr char kWindowPlacement[] = "window_placement";
-constexpr char kOldWorkAreasKey[] =
-    "Software\\Microsoft\\Internet Explorer\\Desktop\\oldWorkAreas";
+constexpr char kOldWorkAreasKey[] = "Software\\Microsoft\\Internet Explorer\\Desktop\\oldWorkAreas";
 constexpr char kOldWorkAreaRects[] = "OldWorkAreaRects";
 // IsBitSet counts bits from 1: bit 4 is the one of value 8, the throbber flag.
 constexpr std::int16_t kThrobberFlagBit = 4;
@@ -58,8 +57,8 @@ constexpr LayoutValue kDefaultLayouts[] = {
 // value alone rather than writing "Not Found" where the browser expects an address.
 void CopyMachineValue(cRegistry& registry, const char* userKey, const char* userName,
                       const char* machineName) {
-    const std::string value = registry.ReadRegistry(kHkeyLocalMachine, browser::kMainKey,
-                                                    machineName);
+    const std::string value =
+        registry.ReadRegistry(kHkeyLocalMachine, browser::kMainKey, machineName);
     if (IsNotFound(value)) return;
     registry.WriteRegistry(kHkeyCurrentUser, userKey, userName, kRegSz, value);
 }
@@ -82,9 +81,9 @@ void ShowThrobber(cRegistry& registry, const LayoutValue& layout) {
 
 void RestoreBrowserDefaults(const Platform& platform) {
     cRegistry registry(platform);
-    for (const char* picture : {browser::kExplorerBackBitmap, browser::kBrowserBackBitmap,
-                                browser::kBigBitmap, browser::kBrandBitmap, browser::kSmallBitmap,
-                                browser::kSmBrandBitmap}) {
+    for (const char* picture :
+         {browser::kExplorerBackBitmap, browser::kBrowserBackBitmap, browser::kBigBitmap,
+          browser::kBrandBitmap, browser::kSmallBitmap, browser::kSmBrandBitmap}) {
         registry.DeleteValue(kHkeyCurrentUser, browser::kToolbarKey, picture);
     }
     InstalledThemeStore(platform).WriteMark(kNoThemeEntry);

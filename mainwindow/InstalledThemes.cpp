@@ -86,9 +86,13 @@ void InstalledThemes::Form_KeyPress(int keyAscii) {
     if (keyAscii == kEscape) cmdCancel_Click();
 }
 
-void InstalledThemes::cmdCancel_Click() { host_.Close(); }
+void InstalledThemes::cmdCancel_Click() {
+    host_.Close();
+}
 
-void InstalledThemes::ComeBack() { host_.BringToFront(); }
+void InstalledThemes::ComeBack() {
+    host_.BringToFront();
+}
 
 void InstalledThemes::LoadThemeList(const std::string& nameToSelect) {
     platform_.dialogs->SetBusyPointer(true);
@@ -97,10 +101,10 @@ void InstalledThemes::LoadThemeList(const std::string& nameToSelect) {
     cRegistry registry(platform_);
     isXP_ = NamesWindowsXp(
         registry.ReadRegistry(kHkeyLocalMachine, kWindowsVersionKey, kWindowsProductName));
-    currentStartPage_ = registry.ReadRegistry(kHkeyCurrentUser, browser::kMainKey,
-                                              browser::kStartPage);
-    defaultStartPage_ = registry.ReadRegistry(kHkeyLocalMachine, browser::kMainKey,
-                                              kDefaultPageUrl);
+    currentStartPage_ =
+        registry.ReadRegistry(kHkeyCurrentUser, browser::kMainKey, browser::kStartPage);
+    defaultStartPage_ =
+        registry.ReadRegistry(kHkeyLocalMachine, browser::kMainKey, kDefaultPageUrl);
 
     List1.Clear();
     for (const std::string& entry : list) List1.AddItem(entry);
@@ -183,8 +187,8 @@ void InstalledThemes::RemoveTheme(int index, bool silent) {
 }
 
 void InstalledThemes::OpenThemeFile(std::string& path) {
-    const std::optional<std::string> chosen = platform_.dialogs->OpenFile(
-        {path, kOpenTitle, kOpenFilter, kOpenExtension, kOpenFlags});
+    const std::optional<std::string> chosen =
+        platform_.dialogs->OpenFile({path, kOpenTitle, kOpenFilter, kOpenExtension, kOpenFlags});
     if (!chosen) return;
     path = *chosen;
     if (!platform_.files->IsNormalFile(path)) return;
@@ -206,6 +210,8 @@ void InstalledThemes::OpenThemeFile(std::string& path) {
     LoadThemeList(title);
 }
 
-void InstalledThemes::Image1_Click() { OpenMakerPageAndEnd(WebAddresses(platform_).Gallery()); }
+void InstalledThemes::Image1_Click() {
+    OpenMakerPageAndEnd(WebAddresses(platform_).Gallery());
+}
 
 }  // namespace velmora

@@ -32,7 +32,9 @@ void InstalledThemes::SetCompanion(std::shared_ptr<BrowserWindow> browser) {
     if (myWB_) myWB_->Connect(events_.get());
 }
 
-WindowHandle InstalledThemes::CompanionHandle() { return myWB_ ? myWB_->Hwnd() : 0; }
+WindowHandle InstalledThemes::CompanionHandle() {
+    return myWB_ ? myWB_->Hwnd() : 0;
+}
 
 void InstalledThemes::BindCompanionBrowser(WindowHandle window) {
     if (window == 0) window = platform_.windowing->ForegroundWindow();

@@ -64,8 +64,8 @@ void InstalledThemes::SetMenuTexts() {
                                 "Use &Stylesheet Extensions", "Select &Click Sound..."};
     const char* const repair[] = {"Reset &Home Page to...", "&Enable/Disable Home Page Changes",
                                   "Reset &Window Placement", "Reset &Toolbar Layout"};
-    const char* const home[] = {"&Blank - about:blank", "&Mozilla - about:mozilla",
-                                "&Current - ", "&Default - ", "B&rowse..."};
+    const char* const home[] = {"&Blank - about:blank", "&Mozilla - about:mozilla", "&Current - ",
+                                "&Default - ", "B&rowse..."};
     const char* const layout[] = {"&1 - Thick", "&2 - Thin"};
     const char* const tools[] = {"&Delete", "&Properties"};
     const char* const help[] = {"&About", "Visit our Gallery", "Check for Updates", kSeparator,
@@ -87,7 +87,7 @@ void InstalledThemes::SetMenuTexts() {
     cmdCancel.SetText("Close");
     cmdApply.SetText("&Apply");
     cmdUnInstall.SetText("Uninstall");
-    const char* const areas[] = {"Home Page",  "Search Settings", "Tips Page", "Document Skin",
+    const char* const areas[] = {"Home Page", "Search Settings", "Tips Page", "Document Skin",
                                  "Throbbers", "Toolbar Skins",   "Web Sounds"};
     for (std::size_t i = 0; i < chkLink.size(); ++i) chkLink[i].SetText(areas[i]);
 }
@@ -106,7 +106,9 @@ void InstalledThemes::mnuEdit_Click() {
     pmuEdit[3].SetChecked(useStylesheet && *useStylesheet != 0);
 }
 
-void InstalledThemes::mnuHelp_Click() { pmuHelp[2].SetEnabled(true); }
+void InstalledThemes::mnuHelp_Click() {
+    pmuHelp[2].SetEnabled(true);
+}
 
 void InstalledThemes::List1_MouseDown(int button) {
     if (button != kRightButton) return;
@@ -129,14 +131,9 @@ void InstalledThemes::pmuFile_Click(int index) {
             OpenThemeFile(path);
             break;
         }
-        case 1:
-            DeferredEntry(pmuFile[1]);
-            break;
-        case 3:
-            host_.Close();
-            break;
-        default:
-            break;
+        case 1: DeferredEntry(pmuFile[1]); break;
+        case 3: host_.Close(); break;
+        default: break;
     }
 }
 
@@ -150,12 +147,8 @@ void InstalledThemes::pmuRepair_Click(int index) {
             pmuHome[2].SetCaption("&Current - " + currentStartPage_);
             pmuHome[3].SetCaption("&Default - " + defaultStartPage_);
             break;
-        case 1:
-            DeferredEntry(pmuRepair[1]);
-            break;
-        case 2:
-            ResetWindowPlacement();
-            break;
+        case 1: DeferredEntry(pmuRepair[1]); break;
+        case 2: ResetWindowPlacement(); break;
         default:  // 3: the layout sub-menu opens; it has no action of its own
             break;
     }
@@ -177,20 +170,11 @@ void InstalledThemes::pmuTools_Click(int index) {
 
 void InstalledThemes::pmuHelp_Click(int index) {
     switch (index) {
-        case 0:
-            DeferredEntry(pmuHelp[0]);
-            break;
-        case 1:
-            OpenMakerPageAndEnd(WebAddresses(platform_).Gallery());
-            break;
-        case 2:
-            OpenMakerPageAndEnd(WebAddresses(platform_).UpdateCheck());
-            break;
-        case 4:
-            OpenOnlineInfo();
-            break;
-        default:
-            break;
+        case 0: DeferredEntry(pmuHelp[0]); break;
+        case 1: OpenMakerPageAndEnd(WebAddresses(platform_).Gallery()); break;
+        case 2: OpenMakerPageAndEnd(WebAddresses(platform_).UpdateCheck()); break;
+        case 4: OpenOnlineInfo(); break;
+        default: break;
     }
 }
 
@@ -212,8 +196,8 @@ void InstalledThemes::ResetToolbarLayout(int kind) {
 }
 
 void InstalledThemes::ResetWindowPlacement() {
-    if (Ask("This option will reset Internet Explorers' Window Placement.\r\nAre you sure?", true) !=
-        MsgAnswer::Yes) {
+    if (Ask("This option will reset Internet Explorers' Window Placement.\r\nAre you sure?",
+            true) != MsgAnswer::Yes) {
         return;
     }
     platform_.dialogs->SetBusyPointer(true);

@@ -43,8 +43,8 @@ const Area kAreas[kAreaCount] = {
          return !(t.SearchBar() + t.SearchAssistant() + t.SearchPage() + t.SearchURL()).empty();
      },
      [](const clsVelmora& t) {
-         return "Search Bar: " + t.SearchBar() + kNewLine + "Search Assistant: " +
-                t.SearchAssistant();
+         return "Search Bar: " + t.SearchBar() + kNewLine +
+                "Search Assistant: " + t.SearchAssistant();
      }},
     {&clsVelmora::SetApply_TipsPage, [](const clsVelmora& t) { return !t.TipsPage().empty(); },
      [](const clsVelmora& t) { return "Tips Page: " + t.TipsPage(); }},
@@ -59,7 +59,9 @@ const Area kAreas[kAreaCount] = {
      [](const clsVelmora& t) { return "Navigate: " + t.Navigate() + kNewLine; }},
 };
 
-bool IsAreaIndex(int index) { return index >= 0 && index < kAreaCount; }
+bool IsAreaIndex(int index) {
+    return index >= 0 && index < kAreaCount;
+}
 
 // A command line's program: the text itself, or what stands between its leading quotes.
 std::string CommandProgram(const std::string& command) {
@@ -150,8 +152,8 @@ void InstalledThemes::ShowCurrentTheme() {
         SetThemeTitleText(mark);
         Flintor1.SetVisible(!SameText(theme.WebThumper(), "No"));
     }
-    const std::string startPage = cRegistry(platform_).ReadRegistry(
-        kHkeyCurrentUser, browser::kMainKey, browser::kStartPage);
+    const std::string startPage =
+        cRegistry(platform_).ReadRegistry(kHkeyCurrentUser, browser::kMainKey, browser::kStartPage);
     Combo1.SetText(IsNotFound(startPage) ? std::string() : startPage);
 }
 
@@ -241,9 +243,9 @@ void InstalledThemes::PaintToolbarPreview(const PicturePtr& picture) {
         picBackBitmap.ClearDrawing();
         return;
     }
-    picBackBitmap.Draw(picture, ToolbarPreviewDraws(picture->Width(), picture->Height(),
-                                                    picBackBitmap.ScaleWidth(),
-                                                    picBackBitmap.ScaleHeight()));
+    picBackBitmap.Draw(
+        picture, ToolbarPreviewDraws(picture->Width(), picture->Height(),
+                                     picBackBitmap.ScaleWidth(), picBackBitmap.ScaleHeight()));
 }
 
 void InstalledThemes::EnableAreaBoxes(bool enable) {

@@ -8,7 +8,6 @@
 
 #include "platform/FormHost.h"
 #include "tests/support/SimulatedWindowing.h"
-#include "ui/Controls.h"
 
 namespace velmora::test {
 
@@ -34,13 +33,10 @@ public:
 
     std::function<void()> unload;
     std::string caption;
-    bool centred = false;
-    int top = -1;
-    int broughtToFront = 0;
+    bool centred = false, ended = false;
+    int top = -1, broughtToFront = 0, closes = 0;
     const ui::Control* focus = nullptr;
     std::vector<const ui::MenuItem*> popups;
-    int closes = 0;
-    bool ended = false;
 
 private:
     WindowHandle handle_;

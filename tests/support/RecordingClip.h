@@ -1,8 +1,7 @@
-// Clip control double: the calls the window makes on `Flintor1`, by picture name.
+// Clip control double: the calls the window makes on `Flintor1`, pictures by name.
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "platform/ClipControl.h"
 #include "tests/support/RecordingPictures.h"
@@ -12,12 +11,12 @@ namespace velmora::test {
 class RecordingClip : public ClipControl {
 public:
     void SetAniPicture(PicturePtr picture) override {
-        calls.push_back("AniPicture " + RecordingPictures::Name(picture));
+        calls += RecordingPictures::Name(picture) + " ";
     }
-    void Play() override { calls.push_back("Play"); }
-    void SetVisible(bool visible) override { calls.push_back(visible ? "Show" : "Hide"); }
+    void Play() override { calls += "Play "; }
+    void SetVisible(bool visible) override { calls += visible ? "Show " : "Hide "; }
 
-    std::vector<std::string> calls;
+    std::string calls;  // e.g. "picAni Play Show "
 };
 
 }  // namespace velmora::test

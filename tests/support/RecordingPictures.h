@@ -1,27 +1,23 @@
-// Pictures double: picture files by path with their sizes, the two built-in strips, and a
-// name for every picture handed out, so tests can see which one went where.
+// Pictures double: picture files by path with their sizes and the two built-in strips, each
+// picture named so that tests can see which one went where.
 #pragma once
 
 #include <map>
 #include <memory>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "platform/Pictures.h"
 
 namespace velmora::test {
 
-class NamedPicture : public Picture {
-public:
+struct NamedPicture : Picture {
     NamedPicture(std::string name, int width, int height)
-        : name(std::move(name)), width_(width), height_(height) {}
-    int Width() const override { return width_; }
-    int Height() const override { return height_; }
-    const std::string name;
-
-private:
-    int width_, height_;
+        : name(std::move(name)), w(width), h(height) {}
+    int Width() const override { return w; }
+    int Height() const override { return h; }
+    std::string name;
+    int w, h;
 };
 
 class RecordingPictures : public Pictures {
@@ -40,7 +36,6 @@ public:
         return std::make_shared<NamedPicture>(strip == BuiltInStrip::XP ? "picXP" : "picAni", 22,
                                               880);
     }
-    // "(none)" for no picture.
     static std::string Name(const PicturePtr& picture) {
         return picture ? static_cast<const NamedPicture&>(*picture).name : "(none)";
     }

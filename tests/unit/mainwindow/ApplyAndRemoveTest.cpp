@@ -13,26 +13,28 @@ namespace {
 const std::string kWebBrowser = kToolbarKey + "\\WebBrowser";
 const std::string kStyles = "Software\\Microsoft\\Internet Explorer\\Styles";
 const std::string kNavigating = "AppEvents\\Schemes\\Apps\\Explorer\\Navigating\\.current";
-const std::string kUninstaller = "C:\\Themes\\Ocean\\unins.exe";
+const std::string kPictures[] = {"BackBitmap",  "BackBitmapIE5", "BigBitmap",
+                                 "BrandBitmap", "SmallBitmap",   "SmBrandBitmap"};
 
 class ApplyAndRemoveTest : public ::testing::Test, protected MainWindowTestBed {
 protected:
-    void SeedLayout(const std::string& key, const std::string& name, std::size_t size,
-                    std::uint8_t byte16) {
+    void SeedLayout(const std::string& key, std::size_t size, std::uint8_t byte16) {
         std::vector<std::uint8_t> bytes(size + 1, 0);  // the spare last element is not stored
         if (size > 16) bytes[16] = byte16;
-        cRegistry(platform).WriteRegistry(kHkeyCurrentUser, key, name, 3, bytes);
+        cRegistry(platform).WriteRegistry(kHkeyCurrentUser, key, "ITBarLayout", 3, bytes);
     }
-    std::string Layout(const std::string& key, const std::string& name) {
-        return User(key, name);  // hexadecimal pairs, or "Not Found"
+    std::string Stored(const std::string& title) {
+        return cRegistry(platform).ReadRegistry(kHkeyLocalMachine,
+                                                *InstalledThemeStore::EntryKey(title), "");
     }
-    std::vector<std::string> Entries() { return window.List1.Items(); }
 };
 
 TEST_F(ApplyAndRemoveTest, ApplyingOceanWithoutWebSoundsWritesTheOtherAreasAndReopensBrowsers) {
-    Install("Ocean", {{"BackBitmap", "C:\\o.bmp"}, {"WESkin", "C:\\we.bmp"},
-                      {"HomePage", "http://ocean"},
-                      {"StyleFile", "C:\\o.css"}, {"Navigate", "C:\\o.wav"}});
+    Install("Ocean", {{"BackBitmap", "C:\\o.bmp"},
+                      {"WESkin", "C:\\we.bmp"},
+                      {"HomePage", "http://o"},
+                      {"StyleFile", "C:\\o.css"},
+                      {"Navigate", "C:\\o.wav"}});
     const auto left = browsers.OpenBrowser("http://left", 0, 0, 500, 400);
     const auto right = browsers.OpenBrowser("http://right", 500, 0, 500, 400);
     desktop.SetForeground(right->Handle());
@@ -50,26 +52,23 @@ TEST_F(ApplyAndRemoveTest, ApplyingOceanWithoutWebSoundsWritesTheOtherAreasAndRe
     window.cmdApply_Click();
     registry.ClearFaults();
 
-    EXPECT_EQ(User(kToolbarKey, "BackBitmapIE5"), "C:\\o.bmp");
-    EXPECT_EQ(User(kMainKey, "Start Page"), "http://ocean");
-    EXPECT_EQ(User(kStyles, "User StyleSheet"), "C:\\o.css");
-    EXPECT_EQ(User(kNavigating, ""), "Not Found");
-    EXPECT_EQ(User(kMarkKey, ""), "Ocean");
+    EXPECT_EQ(
+        Strings({User(kToolbarKey, "BackBitmapIE5"), User(kMainKey, "Start Page"),
+                 User(kStyles, "User StyleSheet"), User(kNavigating, ""), User(kMarkKey, "")}),
+        (Strings{"C:\\o.bmp", "http://o", "C:\\o.css", "Not Found", "Ocean"}));
     EXPECT_EQ(host.closes, 0);
     EXPECT_FALSE(window.Applying() || dialogs.Busy() || window.cmdApply.Enabled());
     EXPECT_EQ(host.focus, &window.List1);
     EXPECT_EQ(host.broughtToFront, 1);
-    ASSERT_EQ(browsers.OpenBrowsers().size(), 1u);  // the left one, reopened
-    EXPECT_EQ(browsers.OpenBrowsers()[0]->Location(), "http://left");
-    EXPECT_TRUE(left->Closed());
-    EXPECT_FALSE(window.Companion()->Hwnd() == 0 || browsers.OpenBrowsers()[0]->Enabled());
+    const auto reopened = browsers.OpenBrowsers();  // the left one only: the right one was closed
+    ASSERT_EQ(reopened.size(), 1u);
+    EXPECT_TRUE(left->Closed() && window.Companion().get() == reopened[0].get());
+    EXPECT_EQ(reopened[0]->Location() + (reopened[0]->Enabled() ? " enabled" : " disabled"),
+              "http://left disabled");
 }
 
 TEST_F(ApplyAndRemoveTest, TheNoThemeApplyPutsTheBrowserDefaultsBack) {
-    for (const char* name : {"BackBitmap", "BackBitmapIE5", "BigBitmap", "BrandBitmap",
-                             "SmallBitmap", "SmBrandBitmap"}) {
-        Seed(kToolbarKey, name, "C:\\x.bmp");
-    }
+    for (const std::string& name : kPictures) Seed(kToolbarKey, name, "C:\\x.bmp");
     Seed(kMainKey, "Window Title", "Ocean");
     Seed(kMainKey, "Local Page", "C:\\mine.htm");
     Seed(kStyles, "User StyleSheet", "C:\\o.css");
@@ -77,15 +76,15 @@ TEST_F(ApplyAndRemoveTest, TheNoThemeApplyPutsTheBrowserDefaultsBack) {
     SeedMachine(kMainKey, "Start Page", "http://machine");
     SeedMachine(kMainKey, "Search Page", "http://search");
     SeedMachine(kMainKey, "Default_Search_URL", "http://find");
-    SeedLayout(kWebBrowser, "ITBarLayout", 20, 0x17);
-    SeedLayout(kToolbarKey + "\\Explorer", "ITBarLayout", 16, 0x00);
+    SeedLayout(kWebBrowser, 20, 0x17);
+    SeedLayout(kToolbarKey + "\\ShellBrowser", 20, 0x1F);
+    SeedLayout(kToolbarKey + "\\Explorer", 16, 0x00);
     window.LoadThemeList("[None]");
+    const std::size_t writesBefore = registry.Calls(RegCall::SetValueEx);
     window.cmdApply_Click();
 
-    for (const char* name : {"BackBitmap", "BackBitmapIE5", "BigBitmap", "BrandBitmap",
-                             "SmallBitmap", "SmBrandBitmap"}) {
+    for (const std::string& name : kPictures)
         EXPECT_EQ(User(kToolbarKey, name), "Not Found") << name;
-    }
     EXPECT_EQ(Strings({User(kMarkKey, ""), User(kMainKey, "Window Title"),
                        User(kStyles, "User StyleSheet"), User(kStyles, "Use My Stylesheet"),
                        User(kMainKey, "Start Page"), User(kMainKey, "Local Page"),
@@ -94,54 +93,45 @@ TEST_F(ApplyAndRemoveTest, TheNoThemeApplyPutsTheBrowserDefaultsBack) {
                        User(kNavigating, "")}),
               (Strings{"[None]", "", "", "00000000", "http://machine", "C:\\mine.htm",
                        "http://search", "Not Found", "http://find", "Not Found"}));
-    EXPECT_EQ(Layout(kWebBrowser, "ITBarLayout"),
-              "00000000000000000000000000000000" "1F000000");
-    EXPECT_EQ(Layout(kToolbarKey, "Theater"), "Not Found");
-    EXPECT_EQ(Layout(kToolbarKey + "\\Explorer", "ITBarLayout"), std::string(32, '0'));
-    EXPECT_EQ(browsers.Created().size(), 1u);  // no browser was open: a new companion
+    EXPECT_EQ(User(kWebBrowser, "ITBarLayout"), std::string(32, '0') + "1F000000");
+    EXPECT_EQ(User(kToolbarKey, "Theater"), "Not Found");
+    EXPECT_EQ(User(kToolbarKey + "\\Explorer", "ITBarLayout"), std::string(32, '0'));
+    // Mark, stylesheet (2), start page, title, search address, search page, browser layout.
+    EXPECT_EQ(registry.Calls(RegCall::SetValueEx) - writesBefore, 8u);
     EXPECT_EQ(host.broughtToFront, 1);
 }
 
 TEST_F(ApplyAndRemoveTest, UninstallAsksRunsTheUninstallerAndForgetsTheThemeOnlyOnceItStarted) {
-    const MessageRequest question{"Are you sure you want to remove this Theme - \r\n\r\nOcean",
-                                  "Kelvary", MsgButtons::YesNo, MsgIcon::Question, true};
-    const std::string refresh =
-        "Internet Explorer needs to be refreshed for the changes to take effect.";
-    struct Case {
-        MsgAnswer answer;
-        bool starts;
-        Strings started;
-        bool kept;
-        std::size_t boxes;
+    const std::string uninstaller = "C:\\unins.exe";
+    themes.files.AddFile(uninstaller, "MZ");
+    const std::tuple<MsgAnswer, bool, Strings, std::string> cases[] = {
+        {MsgAnswer::No, true, {}, "C:\\Themes\\Ocean.vlr"},
+        {MsgAnswer::Yes, false, {uninstaller + " /SILENT"}, "C:\\Themes\\Ocean.vlr"},
+        {MsgAnswer::Yes, true, {uninstaller + " /SILENT"}, "Not Found"},
     };
-    const Case cases[] = {
-        {MsgAnswer::No, true, {}, true, 1},
-        {MsgAnswer::Yes, false, {kUninstaller + " /SILENT"}, true, 2},
-        {MsgAnswer::Yes, true, {kUninstaller + " /SILENT"}, false, 2},
-    };
-    themes.files.AddFile(kUninstaller, "MZ");
-    for (const Case& c : cases) {
-        Install("Ocean", {}, kUninstaller);
+    for (const auto& [answer, starts, started, stored] : cases) {
+        Install("Ocean", {}, uninstaller);
         window.LoadThemeList("Ocean");
         dialogs = {};
-        dialogs.Script({c.answer});
+        dialogs.Script({answer});
         shell.started.clear();
-        shell.startSucceeds = c.starts;
+        shell.startSucceeds = starts;
         window.cmdUnInstall_Click();
-        EXPECT_EQ(shell.started, c.started);
-        EXPECT_EQ(Machine(*InstalledThemeStore::EntryKey("Ocean"), "") != "Not Found", c.kept);
-        ASSERT_EQ(dialogs.Shown().size(), c.boxes);
-        const MessageRequest& asked = dialogs.Shown()[0];
+        EXPECT_EQ(shell.started, started);
+        EXPECT_EQ(Stored("Ocean"), stored);
+        const MessageRequest& asked = dialogs.Shown().at(0);
         EXPECT_EQ(std::tie(asked.text, asked.title, asked.buttons, asked.icon, asked.systemModal),
-                  std::tie(question.text, question.title, question.buttons, question.icon,
-                           question.systemModal));
-        EXPECT_EQ(window.List1.ListIndex(), c.kept ? 2 : 0);
+                  std::make_tuple("Are you sure you want to remove this Theme - \r\n\r\nOcean",
+                                  "Kelvary", MsgButtons::YesNo, MsgIcon::Question, true));
+        EXPECT_EQ(dialogs.Shown().size(), answer == MsgAnswer::Yes ? 2u : 1u);
         EXPECT_FALSE(dialogs.Busy());
     }
-    EXPECT_EQ(Texts()[1], refresh);
+    EXPECT_EQ(Texts()[1],
+              "Internet Explorer needs to be refreshed for the changes to take effect.");
     EXPECT_EQ(dialogs.Shown()[1].icon, MsgIcon::Critical);
-    EXPECT_EQ(Entries(), (Strings{".Current", "[None]"}));
-    EXPECT_EQ(window.txtThemeTitle.Text(), "Not Found");
+    EXPECT_EQ(window.List1.Items(), (Strings{".Current", "[None]"}));
+    EXPECT_EQ(window.List1.ListIndex(), 0);
+    EXPECT_EQ(browsers.Created().size(), 1u);
 }
 
 TEST_F(ApplyAndRemoveTest, DeleteAsksAndForgetsOnlyStoredThemes) {
@@ -149,10 +139,10 @@ TEST_F(ApplyAndRemoveTest, DeleteAsksAndForgetsOnlyStoredThemes) {
     window.LoadThemeList("Ocean");
     dialogs.Script({MsgAnswer::No, MsgAnswer::Yes});
     window.pmuTools_Click(0);
-    EXPECT_EQ(Entries().size(), 3u);
+    EXPECT_EQ(window.List1.ListCount(), 3);
     window.pmuTools_Click(0);
     EXPECT_EQ(Texts(), Strings(2, "Are you sure that you want to remove this Theme - \r\nOcean."));
-    EXPECT_EQ(Entries(), (Strings{".Current", "[None]"}));
+    EXPECT_EQ(window.List1.Items(), (Strings{".Current", "[None]"}));
     EXPECT_EQ(window.List1.ListIndex(), 0);
     EXPECT_FALSE(dialogs.Shown()[0].systemModal);
 
@@ -163,43 +153,37 @@ TEST_F(ApplyAndRemoveTest, DeleteAsksAndForgetsOnlyStoredThemes) {
 }
 
 TEST_F(ApplyAndRemoveTest, OpeningAThemeFileRecordsAndSelectsIt) {
-    themes.AddTheme("C:\\a\\Ocean.vlr", {{"ThemeTitle", "Ocean"}, {"Author", "A"}});
+    themes.AddTheme("C:\\a\\Ocean.vlr", {{"ThemeTitle", "Ocean"}});
     themes.AddTheme("C:\\b\\ocean2.vlr", {{"ThemeTitle", "ocean"}});
     themes.AddTheme("C:\\c\\none.vlr", {});
     themes.AddTheme("C:\\d\\bad.vlr", {{"ThemeTitle", "a\\b"}});
-    struct Case {
-        std::optional<std::string> chosen;
-        Strings entries;
-        std::string selected;
-        std::size_t boxes;
+    const std::tuple<std::optional<std::string>, std::size_t, std::string> cases[] = {
+        {"C:\\a\\Ocean.vlr", 3, "Ocean"},     {"C:\\b\\ocean2.vlr", 3, "Ocean"},
+        {std::nullopt, 3, "Ocean"},           {"C:\\gone.vlr", 3, "Ocean"},
+        {"C:\\c\\none.vlr", 4, "[Untitled]"}, {"C:\\d\\bad.vlr", 4, ".Current"},
     };
-    const Case cases[] = {
-        {"C:\\a\\Ocean.vlr", {".Current", "[None]", "Ocean"}, "Ocean", 0},
-        {"C:\\b\\ocean2.vlr", {".Current", "[None]", "Ocean"}, "Ocean", 0},
-        {std::nullopt, {".Current", "[None]", "Ocean"}, "Ocean", 0},
-        {"C:\\c\\none.vlr", {".Current", "[None]", "[Untitled]", "Ocean"}, "[Untitled]", 0},
-        {"C:\\d\\bad.vlr", {".Current", "[None]", "[Untitled]", "Ocean"}, ".Current", 1},
-    };
-    for (const Case& c : cases) {
-        dialogs.fileChoice = c.chosen;
+    for (const auto& [chosen, entries, selected] : cases) {
+        dialogs.fileChoice = chosen;
         window.pmuFile_Click(0);
-        EXPECT_EQ(Entries(), c.entries);
-        EXPECT_EQ(window.List1.SelectedText(), c.selected);
-        EXPECT_EQ(dialogs.Shown().size(), c.boxes);
+        EXPECT_EQ(window.List1.ListCount(), static_cast<int>(entries));
+        EXPECT_EQ(window.List1.SelectedText(), selected);
     }
-    EXPECT_EQ(Machine(*InstalledThemeStore::EntryKey("Ocean"), ""), "C:\\b\\ocean2.vlr");
+    EXPECT_EQ(Stored("Ocean"), "C:\\b\\ocean2.vlr");
+    EXPECT_EQ(
+        Texts(),
+        Strings{
+            "The Theme \"a\\b\" could not be added to the installed Themes.\r\nC:\\d\\bad.vlr"});
     const OpenFileRequest& request = dialogs.fileRequests.at(0);
-    EXPECT_EQ(Strings({request.fileName, request.title, request.filter, request.defaultExt}),
-              (Strings{"", "Open an Internet Explorer Theme file..",
-                       "Internet Explorer Theme Files|*.vlr", "vlr"}));
-    EXPECT_EQ(request.flags, 0x1804ul);
+    EXPECT_EQ(std::tie(request.fileName, request.title, request.filter, request.defaultExt,
+                       request.flags),
+              std::make_tuple("", "Open an Internet Explorer Theme file..",
+                              "Internet Explorer Theme Files|*.vlr", "vlr", 0x1804ul));
 
     registry.FailWith(RegCall::SetValueEx, 5);  // no rights on the machine's keys
     themes.AddTheme("C:\\e\\Blue.vlr", {{"ThemeTitle", "Blue"}});
     dialogs.fileChoice = "C:\\e\\Blue.vlr";
     window.pmuFile_Click(0);
-    EXPECT_EQ(Texts().back(),
-              "The Theme \"Blue\" could not be added to the installed Themes.\r\nC:\\e\\Blue.vlr");
+    EXPECT_EQ(Texts().size(), 2u);
     EXPECT_EQ(window.List1.ListIndex(), 0);
 }
 

@@ -2,6 +2,7 @@
 // recorded shell, simulated browser windows, pictures, clip control and real window.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -23,50 +24,47 @@ inline const std::string kMarkKey = "Software\\Tolvane\\Quenmark\\Velmoras\\.Cur
 struct MainWindowTestBed : AppTestBed {
     MainWindowTestBed() {
         host.unload = [this] { window.Form_Unload(); };
-        picBox().SetSize(300, 40);
+        window.picBackBitmap.SetSize(300, 40);
     }
-    ui::PictureBox& picBox() { return window.picBackBitmap; }
-
-    // An installed theme: its file (with ThemeTitle = title) and its store entry.
+    // An installed theme: its file C:\Themes\<title>.vlr (ThemeTitle = title), its entry.
     void Install(const std::string& title, MemoryThemeFiles::Keys keys = {},
                  const std::string& uninstaller = "") {
-        const std::string path = "C:\\Themes\\" + title + "\\" + title + ".vlr";
         keys.push_back({"ThemeTitle", title});
-        themes.AddTheme(path, keys);
-        InstalledThemeStore(platform).AddEntry(title, path);
-        if (!uninstaller.empty()) {
-            cRegistry(platform).WriteRegistry(kHkeyLocalMachine, *InstalledThemeStore::EntryKey(title),
-                                              "UninstallFile", 1, uninstaller);
-        }
+        themes.AddTheme("C:\\Themes\\" + title + ".vlr", keys);
+        InstalledThemeStore(platform).AddEntry(title, "C:\\Themes\\" + title + ".vlr");
+        if (!uninstaller.empty())
+            SeedMachine(*InstalledThemeStore::EntryKey(title), "UninstallFile", uninstaller);
     }
     void SeedMachine(const std::string& key, const std::string& value, const std::string& text) {
         cRegistry(platform).WriteRegistry(kHkeyLocalMachine, key, value, 1, text);
     }
-    std::string Machine(const std::string& key, const std::string& value) {
-        return cRegistry(platform).ReadRegistry(kHkeyLocalMachine, key, value);
-    }
-    // Selects the entry as a click does.
     void Select(const std::string& entry) {
         const Strings& items = window.List1.Items();
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            if (items[i] != entry) continue;
-            window.List1.SetListIndex(static_cast<int>(i));
-            window.List1_Click();
-            return;
-        }
-        ADD_FAILURE() << "no list entry " << entry;
+        const auto it = std::find(items.begin(), items.end(), entry);
+        window.List1.SetListIndex(it == items.end() ? -1 : static_cast<int>(it - items.begin()));
+        window.List1_Click();
     }
     Strings Texts() const {
         Strings texts;
         for (const MessageRequest& box : dialogs.Shown()) texts.push_back(box.text);
         return texts;
     }
-    std::vector<int> Boxes() const {
-        std::vector<int> values;
-        for (const ui::CheckBox& box : window.chkLink) values.push_back(box.Value());
-        return values;
+    // The boxes: 1 ticked and enabled, 0 neither, ? enabled only, ! ticked only.
+    std::string Boxes() const {
+        std::string boxes;
+        for (const ui::CheckBox& box : window.chkLink)
+            boxes += box.Value() ? (box.Enabled() ? '1' : '!') : (box.Enabled() ? '?' : '0');
+        return boxes;
     }
-    std::vector<ui::DrawRect> Draws() { return picBox().Draws(); }
+    // What the window shows of the selected entry, in one line.
+    std::string Display() const {
+        const InstalledThemes& w = window;
+        return w.txtThemeTitle.Text() + "|" + w.txtAuthor.Text() + "|" + w.txtWebSite.Text() + "|" +
+               w.txtThemeDescription.Text() + "|" + w.txtThemeFile.Text() + "|" + w.Combo1.Text() +
+               "|" + Boxes() + (w.cmdApply.Enabled() ? "|apply" : "|-") +
+               (w.cmdUnInstall.Visible() ? "|uninstall|" : "|-|") +
+               RecordingPictures::Name(w.picBackBitmap.Picture());
+    }
 
     RecordingPictures pictures;
     RecordingClip clip;
