@@ -131,7 +131,7 @@ private:
     void ShowBrowserToolbar();
     void ShowBrowserThrobber();
     PicturePtr BuiltInThrobber();
-    // Sets txtThemeTitle; a change of its text runs txtThemeTitle_Change, as typing does.
+    // Sets txtThemeTitle and runs txtThemeTitle_Change, as typing does.
     void SetThemeTitleText(const std::string& title);
     // Sets an area box; its switch on the record follows, as a click would make it.
     void SetAreaBox(int index, bool enabled, bool ticked);

@@ -277,8 +277,9 @@ void InstalledThemes::Combo1_Click() {
 }
 
 void InstalledThemes::SetThemeTitleText(const std::string& title) {
-    if (txtThemeTitle.Text() == title) return;
     txtThemeTitle.SetText(title);
+    // Also when the title stays: two entries can share a title while their files differ,
+    // and the caption must name the file shown.
     txtThemeTitle_Change();
 }
 

@@ -38,6 +38,10 @@ TEST_F(ApplyAndRemoveTest, ApplyingOceanWithoutWebSoundsWritesTheOtherAreasAndRe
     const auto left = browsers.OpenBrowser("http://left", 0, 0, 500, 400);
     const auto right = browsers.OpenBrowser("http://right", 500, 0, 500, 400);
     desktop.SetForeground(right->Handle());
+    registry.InjectFault(RegCall::EnumKey, [this]() -> std::optional<long> {
+        EXPECT_TRUE(dialogs.Busy());  // the hourglass while the list is built
+        return std::nullopt;
+    });
     window.Form_Load();
     Select("Ocean");
     window.chkLink[6].SetValue(0);
@@ -45,7 +49,7 @@ TEST_F(ApplyAndRemoveTest, ApplyingOceanWithoutWebSoundsWritesTheOtherAreasAndRe
 
     // The user closes the companion while the apply runs: the window stays.
     registry.InjectFault(RegCall::SetValueEx, [&]() -> std::optional<long> {
-        EXPECT_TRUE(window.Applying());
+        EXPECT_TRUE(window.Applying() && dialogs.Busy());
         right->UserCloses();
         return std::nullopt;
     });
@@ -104,6 +108,10 @@ TEST_F(ApplyAndRemoveTest, TheNoThemeApplyPutsTheBrowserDefaultsBack) {
 TEST_F(ApplyAndRemoveTest, UninstallAsksRunsTheUninstallerAndForgetsTheThemeOnlyOnceItStarted) {
     const std::string uninstaller = "C:\\unins.exe";
     themes.files.AddFile(uninstaller, "MZ");
+    registry.InjectFault(RegCall::DeleteKey, [this]() -> std::optional<long> {
+        EXPECT_TRUE(dialogs.Busy());  // the hourglass while the theme is forgotten
+        return std::nullopt;
+    });
     const std::tuple<MsgAnswer, bool, Strings, std::string> cases[] = {
         {MsgAnswer::No, true, {}, "C:\\Themes\\Ocean.vlr"},
         {MsgAnswer::Yes, false, {uninstaller + " /SILENT"}, "C:\\Themes\\Ocean.vlr"},
@@ -113,6 +121,7 @@ TEST_F(ApplyAndRemoveTest, UninstallAsksRunsTheUninstallerAndForgetsTheThemeOnly
         Install("Ocean", {}, uninstaller);
         window.LoadThemeList("Ocean");
         dialogs = {};
+        dialogs.beforeEach = [this](const MessageRequest&) { EXPECT_FALSE(dialogs.Busy()); };
         dialogs.Script({answer});
         shell.started.clear();
         shell.startSucceeds = starts;

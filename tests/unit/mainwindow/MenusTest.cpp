@@ -129,15 +129,15 @@ TEST_F(MenusTest, TheStylesheetEntryIsTickedForANonZeroNumber) {
 }
 
 TEST_F(MenusTest, ToolbarLayoutResetsWriteTheDefaultLayoutLockAndReopen) {
-    // Bytes 16, 40, 56, 57, 68 and 80 of each kind.
-    const std::pair<int, std::string> cases[] = {{0, "1F62A00F0039"}, {1, "1F6AB901C778"}};
+    // Bytes 16, 33, 40, 56, 57, 68 and 80 of each kind.
+    const std::pair<int, std::string> cases[] = {{0, "1F0262A00F0039"}, {1, "1F026AB901C778"}};
     for (const auto& [entry, bytes] : cases) {
         Seed(kToolbarKey, "Locked", "0");
         window.pmuLayout_Click(entry);
         const std::string stored = User(kToolbarKey + "\\WebBrowser", "ITBarLayout");
         EXPECT_EQ(stored.size(), 564u * 2);
         std::string picked;
-        for (const std::size_t offset : {16, 40, 56, 57, 68, 80})
+        for (const std::size_t offset : {16, 33, 40, 56, 57, 68, 80})
             picked += stored.substr(offset * 2, 2);
         EXPECT_EQ(picked, bytes);
         for (const char* key : {"\\ShellBrowser", "\\Explorer"})
@@ -156,6 +156,10 @@ TEST_F(MenusTest, WindowPlacementIsForgottenOnlyAfterYes) {
     Seed(areas, "OldWorkAreaRects", "r");
     Seed(kToolbarKey, "Theater", "t");
     dialogs.Script({MsgAnswer::No, MsgAnswer::Yes, MsgAnswer::Yes});
+    registry.InjectFault(RegCall::DeleteValue, [this]() -> std::optional<long> {
+        EXPECT_TRUE(dialogs.Busy());
+        return std::nullopt;
+    });
     window.pmuRepair_Click(2);
     EXPECT_EQ(User(kMainKey, "window_placement"), "p");
     window.pmuRepair_Click(2);

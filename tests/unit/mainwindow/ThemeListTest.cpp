@@ -94,14 +94,15 @@ TEST_F(ThemeListTest, TheCurrentThemeEntryReadsTheBrowserAndTheMark) {
     Seed(kMainKey, "Start Page", "http://start");
     const std::tuple<std::string, std::string, std::string> cases[] = {
         {"", "Not Found|||||about:blank|0000000|-|-|(none)", "picAni "},
-        {"[None]", "[None]|||||about:blank|0000000|-|-|C:\\ie.bmp", "C:\\a.bmp Play "},
+        {"[None]", "[None]|||||x|0000000|-|-|C:\\ie.bmp", "C:\\a.bmp Play "},
         {"Ocean",
          "Ocean|Tol|http://w|Deep.|C:\\Themes\\Ocean.vlr|http://start|0000000|-|-|C:\\ie.bmp",
          "C:\\a.bmp Play Show "},
     };
     for (const auto& [mark, display, calls] : cases) {
         if (!mark.empty()) Seed(kMarkKey, "", mark);
-        window.Combo1.SetText("about:blank");
+        window.Combo1.SetText("x");
+        window.PaintToolbarPreview(pictures.LoadPicture("C:\\b.bmp"));
         clip.calls.clear();
         window.LoadThemeList("");
         EXPECT_EQ(Display(), display);
@@ -111,11 +112,12 @@ TEST_F(ThemeListTest, TheCurrentThemeEntryReadsTheBrowserAndTheMark) {
 }
 
 TEST_F(ThemeListTest, TheNoThemeEntryShowsTheBuiltInLookOfThisWindowsVersion) {
+    Install("Ocean", kOcean);
     const std::pair<std::string, std::string> cases[] = {
         {"Microsoft Windows XP", "picXP"}, {"windows xp", "picXP"}, {"Windows 2000", "picAni"}};
     for (const auto& [product, strip] : cases) {
         SeedMachine("Software\\Microsoft\\Windows NT\\CurrentVersion", "ProductName", product);
-        window.LoadThemeList("[None]");
+        window.LoadThemeList("Ocean");
         clip.calls.clear();
         Select("[None]");
         EXPECT_EQ(clip.calls, strip + " Play Show ");
@@ -189,6 +191,11 @@ TEST_F(ThemeListTest, BadEntriesAndAThousandThemesLeaveTheListUsable) {
               "C:\\gone.vlr|" + odd);
     Select("NoPath");
     EXPECT_EQ(window.txtThemeFile.Text() + "|" + window.txtAuthor.Text(), "Not Found|Tol");
+    // A second entry whose file has the same title: the caption names the file shown.
+    themes.AddTheme("C:\\twin.vlr", {{"ThemeTitle", odd}});
+    InstalledThemeStore(platform).AddEntry("Twin", "C:\\twin.vlr");
+    window.LoadThemeList("Twin");
+    EXPECT_EQ(host.caption, odd + " - C:\\twin.vlr");
 }
 
 }  // namespace
