@@ -38,10 +38,6 @@ TEST_F(ApplyAndRemoveTest, ApplyingOceanWithoutWebSoundsWritesTheOtherAreasAndRe
     const auto left = browsers.OpenBrowser("http://left", 0, 0, 500, 400);
     const auto right = browsers.OpenBrowser("http://right", 500, 0, 500, 400);
     desktop.SetForeground(right->Handle());
-    registry.InjectFault(RegCall::EnumKey, [this]() -> std::optional<long> {
-        EXPECT_TRUE(dialogs.Busy());  // the hourglass while the list is built
-        return std::nullopt;
-    });
     window.Form_Load();
     Select("Ocean");
     window.chkLink[6].SetValue(0);
@@ -146,6 +142,10 @@ TEST_F(ApplyAndRemoveTest, UninstallAsksRunsTheUninstallerAndForgetsTheThemeOnly
 TEST_F(ApplyAndRemoveTest, DeleteAsksAndForgetsOnlyStoredThemes) {
     Install("Ocean");
     window.LoadThemeList("Ocean");
+    registry.InjectFault(RegCall::EnumKey, [this]() -> std::optional<long> {
+        EXPECT_TRUE(dialogs.Busy());  // the hourglass while the list is built
+        return std::nullopt;
+    });
     dialogs.Script({MsgAnswer::No, MsgAnswer::Yes});
     window.pmuTools_Click(0);
     EXPECT_EQ(window.List1.ListCount(), 3);

@@ -15,66 +15,28 @@ TEST_F(MenusTest, LoadSetsEveryCaptionAndWindowText) {
     Seed(kMainKey, "Start Page", "http://cur");
     window.Form_Load();
     window.pmuRepair_Click(0);  // the start-page sub-menu opens
-    Strings texts;
+    std::string texts;
     const auto add = [&texts](const auto& controls) {
-        for (const auto& control : controls) texts.push_back(control.Text());
+        for (const auto& control : controls) texts += control.Text() + "|";
     };
     for (const ui::MenuItem* top : {&window.mnuFile, &window.mnuEdit, &window.mnuRepair,
                                     &window.mnuTools, &window.mnuHelp, &window.mnuToolbar})
-        texts.push_back(top->Caption());
+        texts += top->Caption() + "|";
     add(window.pmuFile), add(window.pmuEdit), add(window.pmuRepair), add(window.pmuHome);
     add(window.pmuLayout), add(window.pmuTools), add(window.pmuHelp), add(window.pmuToolbar);
     add(window.Label1), add(window.chkLink);
     for (const ui::Button* button : {&window.cmdCancel, &window.cmdApply, &window.cmdUnInstall})
-        texts.push_back(button->Text());
-    EXPECT_EQ(texts, (Strings{"&File",
-                              "&Edit",
-                              "&Repair",
-                              "Tools",
-                              "&Help",
-                              "Toolbar",
-                              "&Open",
-                              "&Edit",
-                              "-",
-                              "E&xit",
-                              "Select Toolbar S&kin",
-                              "Turn Throbbers &On",
-                              "Turn Throbbers O&ff",
-                              "Use &Stylesheet Extensions",
-                              "Select &Click Sound...",
-                              "Reset &Home Page to...",
-                              "&Enable/Disable Home Page Changes",
-                              "Reset &Window Placement",
-                              "Reset &Toolbar Layout",
-                              "&Blank - about:blank",
-                              "&Mozilla - about:mozilla",
-                              "&Current - http://cur",
-                              "&Default - Not Found",
-                              "B&rowse...",
-                              "&1 - Thick",
-                              "&2 - Thin",
-                              "&Delete",
-                              "&Properties",
-                              "&About",
-                              "Visit our Gallery",
-                              "Check for Updates",
-                              "-",
-                              "On-line Info",
-                              "Copy Image to Clipboard",
-                              "Title:",
-                              "Author:",
-                              "Web Site:",
-                              "Description:",
-                              "Home Page",
-                              "Search Settings",
-                              "Tips Page",
-                              "Document Skin",
-                              "Throbbers",
-                              "Toolbar Skins",
-                              "Web Sounds",
-                              "Close",
-                              "&Apply",
-                              "Uninstall"}));
+        texts += button->Text() + "|";
+    EXPECT_EQ(texts,
+              "&File|&Edit|&Repair|Tools|&Help|Toolbar|&Open|&Edit|-|E&xit|Select Toolbar S&kin|"
+              "Turn Throbbers &On|Turn Throbbers O&ff|Use &Stylesheet Extensions|"
+              "Select &Click Sound...|Reset &Home Page to...|&Enable/Disable Home Page Changes|"
+              "Reset &Window Placement|Reset &Toolbar Layout|&Blank - about:blank|"
+              "&Mozilla - about:mozilla|&Current - http://cur|&Default - Not Found|B&rowse...|"
+              "&1 - Thick|&2 - Thin|&Delete|&Properties|&About|Visit our Gallery|"
+              "Check for Updates|-|On-line Info|Copy Image to Clipboard|Title:|Author:|"
+              "Web Site:|Description:|Home Page|Search Settings|Tips Page|Document Skin|"
+              "Throbbers|Toolbar Skins|Web Sounds|Close|&Apply|Uninstall|");
     EXPECT_FALSE(window.mnuTools.Visible() || window.mnuToolbar.Visible() ||
                  !window.mnuFile.Visible());
 }
