@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/ClipControl.h"
+#include "platform/Dialogs.h"
 #include "platform/FormHost.h"
 #include "platform/Platform.h"
 #include "theme/clsVelmora.h"
@@ -117,6 +118,41 @@ public:
 
 private:
     class CompanionEvents;
+
+    // The theme record, made on first use.
+    clsVelmora& Theme();
+    // Message boxes titled with the product name.
+    MsgAnswer Ask(const std::string& question, bool systemModal);
+    void Tell(const std::string& text, MsgIcon icon);
+    // The three kinds of list entry (the selection handling).
+    void ShowCurrentTheme();
+    void ShowNoTheme();
+    void ShowInstalledTheme(const std::string& title);
+    void ShowBrowserToolbar();
+    void ShowBrowserThrobber();
+    PicturePtr BuiltInThrobber();
+    // Sets txtThemeTitle and runs txtThemeTitle_Change, as typing does.
+    void SetThemeTitleText(const std::string& title);
+    // Sets an area box; its switch on the record follows, as a click would make it.
+    void SetAreaBox(int index, bool enabled, bool ticked);
+    // The selected entry's text; empty without a selection.
+    std::string SelectedEntry() const { return List1.SelectedText(); }
+    // After the browsers were reopened: the window comes back in front with the focus.
+    void ComeBack();
+    // Load: binds the foreground browser or opens a new one, and disables it.
+    void StartCompanion();
+    // The companion, its events moved along; null leaves no companion.
+    void SetCompanion(std::shared_ptr<BrowserWindow> browser);
+    WindowHandle CompanionHandle();
+    // Replaces one browser window by a new companion at its place and address; false, with
+    // the window left open, when no new browser can be made.
+    bool ReopenBrowser(BrowserWindow& old);
+    // Shows a page of the maker's in the companion (or through the shell) and ends the program.
+    void OpenMakerPageAndEnd(const std::string& address);
+    void OpenOnlineInfo();
+    // The menu entries whose work comes with the theme editor, the About window and the
+    // browser tweaks: their captions and states are kept, their clicks do nothing yet.
+    void DeferredEntry(const ui::MenuItem& entry);
 
     Platform platform_;
     FormHost& host_;

@@ -1,0 +1,217 @@
+// The main window "Installed Themes": its load, the theme list, applying, uninstalling,
+// forgetting and adding themes.
+#include "mainwindow/InstalledThemes.h"
+
+#include "mainwindow/BrowserDefaults.h"
+#include "mainwindow/CompanionEvents.h"
+#include "mainwindow/WebAddresses.h"
+#include "platform/Browsers.h"
+#include "platform/FileSystem.h"
+#include "platform/ProductInfo.h"
+#include "platform/Shell.h"
+#include "registry/SameText.h"
+#include "registry/cRegistry.h"
+#include "store/InstalledThemeStore.h"
+#include "store/ThemeListOrder.h"
+#include "theme/BrowserSettings.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr char kNewLine[] = "\r\n";
+constexpr char kWindowsVersionKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion";
+constexpr char kWindowsProductName[] = "ProductName";
+constexpr char kDefaultPageUrl[] = "Default_Page_URL";
+constexpr int kEscape = 27;
+
+// What the open-file dialog of "&Open" shows and accepts.
+constexpr char kOpenTitle[] = "Open an Internet Explorer Theme file..";
+constexpr char kOpenFilter[] = "Internet Explorer Theme Files|*.vlr";
+constexpr char kOpenExtension[] = "vlr";
+// The file must exist, the path must exist, no read-only check box.
+constexpr unsigned long kOpenFlags = 0x1804;
+
+// "*XP*" without regard to case.
+bool NamesWindowsXp(const std::string& productName) {
+    for (std::size_t i = 0; i + 1 < productName.size(); ++i) {
+        if (SameText(productName.substr(i, 2), "XP")) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+InstalledThemes::InstalledThemes(const Platform& platform, FormHost& host, ClipControl& clip)
+    : Flintor1(clip),
+      platform_(platform),
+      host_(host),
+      events_(std::make_unique<CompanionEvents>(*this)) {}
+
+InstalledThemes::~InstalledThemes() {
+    // The browser must not call into a window that is gone.
+    if (myWB_) myWB_->Connect(nullptr);
+}
+
+clsVelmora& InstalledThemes::Theme() {
+    if (!theme_) theme_ = std::make_unique<clsVelmora>(platform_);
+    return *theme_;
+}
+
+MsgAnswer InstalledThemes::Ask(const std::string& question, bool systemModal) {
+    return platform_.dialogs->ShowMessage({question, platform_.product->ProductName(),
+                                           MsgButtons::YesNo, MsgIcon::Question, systemModal});
+}
+
+void InstalledThemes::Tell(const std::string& text, MsgIcon icon) {
+    platform_.dialogs->ShowMessage(
+        {text, platform_.product->ProductName(), MsgButtons::Ok, icon, true});
+}
+
+void InstalledThemes::Form_Load() {
+    platform_.dialogs->SetBusyPointer(true);
+    SetMenuTexts();
+    StartCompanion();
+    host_.CenterOnScreen();
+    SetWindowOnTop(true);
+    LoadThemeList("");
+    platform_.dialogs->SetBusyPointer(false);
+}
+
+void InstalledThemes::Form_Activate() {
+    if (txtSearch.Visible()) host_.SetFocus(txtSearch);
+}
+
+void InstalledThemes::Form_KeyPress(int keyAscii) {
+    if (keyAscii == kEscape) cmdCancel_Click();
+}
+
+void InstalledThemes::cmdCancel_Click() {
+    host_.Close();
+}
+
+void InstalledThemes::ComeBack() {
+    host_.BringToFront();
+}
+
+void InstalledThemes::LoadThemeList(const std::string& nameToSelect) {
+    platform_.dialogs->SetBusyPointer(true);
+    const std::vector<std::string> list = InstalledThemeStore(platform_).ThemeList();
+
+    cRegistry registry(platform_);
+    isXP_ = NamesWindowsXp(
+        registry.ReadRegistry(kHkeyLocalMachine, kWindowsVersionKey, kWindowsProductName));
+    currentStartPage_ =
+        registry.ReadRegistry(kHkeyCurrentUser, browser::kMainKey, browser::kStartPage);
+    defaultStartPage_ =
+        registry.ReadRegistry(kHkeyLocalMachine, browser::kMainKey, kDefaultPageUrl);
+
+    List1.Clear();
+    for (const std::string& entry : list) List1.AddItem(entry);
+    if (const auto index = ThemeListSelection(list, nameToSelect)) {
+        List1.SetListIndex(static_cast<int>(*index));
+        List1_Click();
+    }
+    platform_.dialogs->SetBusyPointer(false);
+}
+
+void InstalledThemes::cmdApply_Click() {
+    applying_ = true;
+    platform_.dialogs->SetBusyPointer(true);
+    cmdApply.SetEnabled(false);
+
+    const std::string entry = SelectedEntry();
+    if (SameText(entry, kCurrentThemeEntry)) {
+        // The toolbar picture chosen for the current theme, for both kinds of window. With
+        // none chosen, writing the empty path would blank the user's toolbars.
+        if (!toolbarPicturePath_.empty()) {
+            cRegistry registry(platform_);
+            for (const char* name : {browser::kExplorerBackBitmap, browser::kBrowserBackBitmap}) {
+                registry.WriteRegistry(kHkeyCurrentUser, browser::kToolbarKey, name, kRegSz,
+                                       toolbarPicturePath_);
+            }
+        }
+    } else if (!SameText(entry, kNoThemeEntry)) {
+        // ApplyTheme marks the theme as the current one itself; a file that is gone applies
+        // nothing and the browsers are reopened all the same.
+        if (!txtThemeFile.Text().empty()) Theme().ApplyTheme(txtThemeFile.Text());
+        host_.SetFocus(List1);
+    } else {
+        RestoreBrowserDefaults(platform_);
+    }
+
+    ReopenBrowsers();
+    ComeBack();
+    platform_.dialogs->SetBusyPointer(false);
+    applying_ = false;
+}
+
+void InstalledThemes::cmdUnInstall_Click() {
+    if (Ask(std::string("Are you sure you want to remove this Theme - ") + kNewLine + kNewLine +
+                txtThemeTitle.Text(),
+            true) != MsgAnswer::Yes) {
+        return;
+    }
+    platform_.dialogs->SetBusyPointer(true);
+    const std::string command = cmdUnInstall.Tag() + " /SILENT";
+    if (!platform_.shell->StartHidden(command)) {
+        // Forgetting the theme now would leave its files with no way to uninstall them.
+        platform_.dialogs->SetBusyPointer(false);
+        Tell(std::string("The Theme's uninstaller could not be started; the Theme stays "
+                         "installed.") +
+                 kNewLine + command,
+             MsgIcon::Critical);
+        return;
+    }
+    RemoveTheme(List1.ListIndex(), true);
+    platform_.dialogs->SetBusyPointer(false);
+    Tell("Internet Explorer needs to be refreshed for the changes to take effect.",
+         MsgIcon::Critical);
+    ReopenBrowsers();
+    List1.SetListIndex(0);
+    List1_Click();
+    ComeBack();
+}
+
+void InstalledThemes::RemoveTheme(int index, bool silent) {
+    // The current-theme and no-theme entries are no stored themes.
+    if (index < 2 || index >= List1.ListCount()) return;
+    const std::string title = List1.List(index);
+    if (!silent && Ask(std::string("Are you sure that you want to remove this Theme - ") +
+                           kNewLine + title + ".",
+                       false) != MsgAnswer::Yes) {
+        return;
+    }
+    InstalledThemeStore(platform_).RemoveEntry(title);
+    LoadThemeList("");
+}
+
+void InstalledThemes::OpenThemeFile(std::string& path) {
+    const std::optional<std::string> chosen =
+        platform_.dialogs->OpenFile({path, kOpenTitle, kOpenFilter, kOpenExtension, kOpenFlags});
+    if (!chosen) return;
+    path = *chosen;
+    if (!platform_.files->IsNormalFile(path)) return;
+
+    clsVelmora theme(platform_);
+    std::string title;
+    if (theme.LoadVelmora(path)) {
+        title = theme.ThemeTitle();
+        InstalledThemeStore store(platform_);
+        // A title that cannot name a registry key, or a write Windows refuses (no rights on
+        // the machine's keys), would otherwise just leave the theme out of the list.
+        if (!store.AddEntry(title, path) || store.ReadEntry(title).themeFile != path) {
+            Tell("The Theme \"" + title + "\" could not be added to the installed Themes." +
+                     kNewLine + path,
+                 MsgIcon::Exclamation);
+            title.clear();
+        }
+    }
+    LoadThemeList(title);
+}
+
+void InstalledThemes::Image1_Click() {
+    OpenMakerPageAndEnd(WebAddresses(platform_).Gallery());
+}
+
+}  // namespace velmora

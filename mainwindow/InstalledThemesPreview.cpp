@@ -1,0 +1,317 @@
+// The main window's theme list and preview: showing the selected entry, the toolbar picture
+// and throbber previews, the area boxes, the type-ahead and the caption rule.
+#include "mainwindow/InstalledThemes.h"
+
+#include "mainwindow/ToolbarPreviewTiling.h"
+#include "platform/Browsers.h"
+#include "platform/FileSystem.h"
+#include "platform/Shell.h"
+#include "registry/SameText.h"
+#include "registry/cRegistry.h"
+#include "store/InstalledThemeStore.h"
+#include "theme/BrowserSettings.h"
+#include "ui/SelectAllText.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr char kNewLine[] = "\r\n";
+constexpr char kBlankPage[] = "about:blank";
+constexpr char kNoThemeDescription[] =
+    "Removes all branding and resests your Web settings to their original Internet Explorer "
+    "Defaults.";
+constexpr int kBackspace = 8;
+constexpr int kAreaCount = 7;
+
+// The area boxes by index: the record's switch each one sets, whether the theme has
+// anything for that area, and the tool tip the box shows.
+struct Area {
+    void (clsVelmora::*setSwitch)(bool);
+    bool (*hasContent)(const clsVelmora&);
+    std::string (*toolTip)(const clsVelmora&);
+};
+
+const Area kAreas[kAreaCount] = {
+    // A home page of "None" is no page: pages have no "None" word, so applying it would
+    // make the browser start at the address "None".
+    {&clsVelmora::SetApply_HomePage,
+     [](const clsVelmora& t) { return !t.HomePage().empty() && !SameText(t.HomePage(), "None"); },
+     [](const clsVelmora& t) { return "Home Page: " + t.HomePage(); }},
+    {&clsVelmora::SetApply_SearchBar,
+     [](const clsVelmora& t) {
+         return !(t.SearchBar() + t.SearchAssistant() + t.SearchPage() + t.SearchURL()).empty();
+     },
+     [](const clsVelmora& t) {
+         return "Search Bar: " + t.SearchBar() + kNewLine +
+                "Search Assistant: " + t.SearchAssistant();
+     }},
+    {&clsVelmora::SetApply_TipsPage, [](const clsVelmora& t) { return !t.TipsPage().empty(); },
+     [](const clsVelmora& t) { return "Tips Page: " + t.TipsPage(); }},
+    {&clsVelmora::SetApply_StyleExtension,
+     [](const clsVelmora& t) { return !t.StyleFile().empty(); },
+     [](const clsVelmora& t) { return "User Stylesheet: " + t.StyleFile(); }},
+    {&clsVelmora::SetApply_Throbbers, [](const clsVelmora& t) { return !t.BrandLarge().empty(); },
+     [](const clsVelmora& t) { return t.AniLarge() + kNewLine; }},
+    {&clsVelmora::SetApply_ToolbarSkin, [](const clsVelmora& t) { return !t.WESkin().empty(); },
+     [](const clsVelmora& t) { return t.WESkin(); }},
+    {&clsVelmora::SetApply_Sounds, [](const clsVelmora& t) { return !t.Navigate().empty(); },
+     [](const clsVelmora& t) { return "Navigate: " + t.Navigate() + kNewLine; }},
+};
+
+bool IsAreaIndex(int index) {
+    return index >= 0 && index < kAreaCount;
+}
+
+// A command line's program: the text itself, or what stands between its leading quotes.
+std::string CommandProgram(const std::string& command) {
+    if (command.size() >= 2 && command.front() == '"') {
+        const std::size_t close = command.find('"', 1);
+        if (close != std::string::npos) return command.substr(1, close - 1);
+    }
+    return command;
+}
+
+}  // namespace
+
+PicturePtr InstalledThemes::BuiltInThrobber() {
+    return platform_.pictures->BuiltIn(isXP_ ? BuiltInStrip::XP : BuiltInStrip::Classic);
+}
+
+void InstalledThemes::List1_Click() {
+    platform_.dialogs->SetBusyPointer(true);
+    const std::string entry = SelectedEntry();
+    if (SameText(entry, kCurrentThemeEntry)) {
+        ShowCurrentTheme();
+    } else if (SameText(entry, kNoThemeEntry)) {
+        ShowNoTheme();
+    } else if (!entry.empty()) {
+        ShowInstalledTheme(entry);
+    }
+    platform_.dialogs->SetBusyPointer(false);
+}
+
+void InstalledThemes::ShowBrowserToolbar() {
+    const std::string path = cRegistry(platform_).ReadRegistry(
+        kHkeyCurrentUser, browser::kToolbarKey, browser::kBrowserBackBitmap);
+    if (IsNotFound(path)) {
+        picBackBitmap.ClearDrawing();
+        return;
+    }
+    toolbarPicturePath_ = path;
+    PaintToolbarPreview(platform_.pictures->LoadPicture(path));
+}
+
+void InstalledThemes::ShowBrowserThrobber() {
+    const std::string path = cRegistry(platform_).ReadRegistry(
+        kHkeyCurrentUser, browser::kToolbarKey, browser::kBrandBitmap);
+    if (IsNotFound(path)) return;
+    // A strip that cannot be loaded leaves the control's strip as it was.
+    if (PicturePtr strip = path.empty() ? BuiltInThrobber() : platform_.pictures->LoadPicture(path))
+        Flintor1.SetAniPicture(strip);
+    Flintor1.Play();
+}
+
+void InstalledThemes::ShowCurrentTheme() {
+    cmdUnInstall.SetVisible(false);
+    mnuEdit.SetEnabled(true);
+    EnableAreaBoxes(false);
+    cmdApply.SetEnabled(false);
+    txtSearch.SetText("");
+    txtThemeDescription.SetText("");
+    SetThemeTitleText("");
+
+    const std::string mark = InstalledThemeStore(platform_).ReadMark();
+    if (SameText(mark, kNoThemeEntry) || IsNotFound(mark)) {
+        txtAuthor.SetText("");
+        txtWebSite.SetText("");
+        txtThemeFile.SetText("");
+        txtThemeDescription.SetText("");
+        SetThemeTitleText(mark);
+        if (IsNotFound(mark)) {
+            // No theme was ever applied: the built-in look.
+            picBackBitmap.ClearDrawing();
+            Flintor1.SetAniPicture(BuiltInThrobber());
+            Combo1.SetText(kBlankPage);
+        } else {
+            ShowBrowserToolbar();
+            ShowBrowserThrobber();
+        }
+        return;
+    }
+
+    ShowBrowserToolbar();
+    ShowBrowserThrobber();
+    const std::string file = InstalledThemeStore(platform_).ReadEntry(mark).themeFile;
+    if (!IsNotFound(file) && Theme().LoadVelmora(file)) {
+        const clsVelmora& theme = Theme();
+        txtAuthor.SetText(theme.Author());
+        txtWebSite.SetText(theme.WebSite());
+        txtThemeFile.SetText(file);
+        txtThemeDescription.SetText(theme.Description());
+        SetThemeTitleText(mark);
+        Flintor1.SetVisible(!SameText(theme.WebThumper(), "No"));
+    }
+    const std::string startPage =
+        cRegistry(platform_).ReadRegistry(kHkeyCurrentUser, browser::kMainKey, browser::kStartPage);
+    Combo1.SetText(IsNotFound(startPage) ? std::string() : startPage);
+}
+
+void InstalledThemes::ShowNoTheme() {
+    cmdUnInstall.SetVisible(false);
+    mnuEdit.SetEnabled(true);
+    EnableAreaBoxes(false);
+    cmdApply.SetEnabled(true);
+    picBackBitmap.ClearDrawing();
+    Flintor1.SetAniPicture(BuiltInThrobber());
+    Flintor1.Play();
+    Flintor1.SetVisible(true);
+    txtAuthor.SetText("");
+    txtWebSite.SetText("");
+    txtThemeFile.SetText("");
+    txtThemeDescription.SetText(kNoThemeDescription);
+    SetThemeTitleText(kNoThemeEntry);
+    Combo1.SetText(kBlankPage);
+}
+
+void InstalledThemes::ShowInstalledTheme(const std::string& title) {
+    mnuEdit.SetEnabled(true);
+    txtSearch.SetText(title);
+
+    InstalledThemeStore store(platform_);
+    const std::string mark = store.ReadMark();
+    const InstalledThemeEntry entry = store.ReadEntry(title);
+    txtThemeFile.SetText(entry.themeFile);
+    cmdUnInstall.SetTag(entry.uninstallFile);
+    cmdUnInstall.SetVisible(!IsNotFound(entry.uninstallFile) &&
+                            platform_.files->IsNormalFile(CommandProgram(entry.uninstallFile)));
+    // Applying the theme that is already the current one is not offered.
+    cmdApply.SetEnabled(!SameText(title, mark));
+
+    // A theme whose file is gone or unreadable keeps the rest of the previous display.
+    if (IsNotFound(entry.themeFile) || !Theme().LoadVelmora(entry.themeFile)) return;
+    clsVelmora& theme = Theme();
+
+    EnableAreaBoxes(true);
+    const bool homePage = !theme.HomePage().empty() && theme.Apply_HomePage();
+    SetAreaBox(0, homePage, homePage);
+    if (homePage) {
+        chkLink[0].SetToolTip(theme.HomePage());
+        chkLink[0].SetTag(theme.HomePage());
+    }
+    const bool search = !theme.SearchBar().empty() && theme.Apply_SearchBar();
+    SetAreaBox(1, search, search);
+    if (search) {
+        chkLink[1].SetToolTip(theme.SearchBar());
+        chkLink[1].SetTag(theme.SearchBar());
+    }
+
+    const std::string back = theme.BackBitmap();
+    if (SameText(back, "None")) {
+        PaintToolbarPreview(platform_.pictures->EmptyPicture());
+    } else {
+        // Without a picture of its own the theme keeps the browser's toolbar picture.
+        const std::string path = !back.empty() ? back
+                                               : cRegistry(platform_).ReadRegistry(
+                                                     kHkeyCurrentUser, browser::kToolbarKey,
+                                                     browser::kBrowserBackBitmap);
+        if (!IsNotFound(path)) PaintToolbarPreview(platform_.pictures->LoadPicture(path));
+    }
+
+    const std::string strip = theme.AniLarge();
+    if (strip.empty()) {
+        Flintor1.SetAniPicture(BuiltInThrobber());
+    } else {
+        PicturePtr picture = SameText(strip, "None") ? platform_.pictures->EmptyPicture()
+                                                     : platform_.pictures->LoadPicture(strip);
+        if (picture) Flintor1.SetAniPicture(picture);
+        Flintor1.Play();
+    }
+    Flintor1.SetVisible(!SameText(theme.WebThumper(), "No"));
+
+    SetThemeTitleText(theme.ThemeTitle());
+    txtAuthor.SetText(theme.Author());
+    txtWebSite.SetText(theme.WebSite());
+    txtThemeDescription.SetText(theme.Description());
+    Combo1.SetText(theme.HomePage());
+}
+
+void InstalledThemes::PaintToolbarPreview(const PicturePtr& picture) {
+    // A picture that could not be loaded leaves the preview as it was.
+    if (!picture) return;
+    if (picture->Width() <= 0 || picture->Height() <= 0) {
+        picBackBitmap.ClearDrawing();
+        return;
+    }
+    picBackBitmap.Draw(
+        picture, ToolbarPreviewDraws(picture->Width(), picture->Height(),
+                                     picBackBitmap.ScaleWidth(), picBackBitmap.ScaleHeight()));
+}
+
+void InstalledThemes::EnableAreaBoxes(bool enable) {
+    for (int index = 0; index < kAreaCount; ++index) {
+        const bool content = kAreas[index].hasContent(Theme());
+        SetAreaBox(index, content && enable, content && enable);
+    }
+}
+
+void InstalledThemes::SetAreaBox(int index, bool enabled, bool ticked) {
+    chkLink[index].SetEnabled(enabled);
+    chkLink[index].SetValue(ticked ? 1 : 0);
+    chkLink_Click(index);
+}
+
+void InstalledThemes::chkLink_Click(int index) {
+    if (!IsAreaIndex(index)) return;
+    (Theme().*kAreas[index].setSwitch)(chkLink[index].Value() == 1);
+}
+
+void InstalledThemes::chkLink_MouseMove(int index) {
+    if (!IsAreaIndex(index)) return;
+    chkLink[index].SetToolTip(kAreas[index].toolTip(Theme()));
+}
+
+void InstalledThemes::Combo1_Click() {
+    const std::string page = Theme().HomePage();
+    if (myWB_ && !page.empty()) myWB_->Navigate2(page, std::nullopt);
+}
+
+void InstalledThemes::SetThemeTitleText(const std::string& title) {
+    txtThemeTitle.SetText(title);
+    // Also when the title stays: two entries can share a title while their files differ,
+    // and the caption must name the file shown.
+    txtThemeTitle_Change();
+}
+
+void InstalledThemes::txtThemeTitle_Change() {
+    host_.SetCaption(txtThemeTitle.Text() + " - " + txtThemeFile.Text());
+}
+
+void InstalledThemes::txtSearch_KeyUp(int keyCode) {
+    // Backspace never completes, so that the user can delete what was completed.
+    if (keyCode == kBackspace) return;
+    const std::string typed = txtSearch.Text();
+    const std::size_t n = typed.size();
+    if (static_cast<int>(n) == txtSearch.SelLength()) return;
+    for (int index = 0; index < List1.ListCount(); ++index) {
+        const std::string& entry = List1.List(index);
+        if (entry.size() < n || !SameText(entry.substr(0, n), typed)) continue;
+        txtSearch.SetText(entry);
+        txtSearch.SetSelection(static_cast<int>(n), static_cast<int>(entry.size() - n));
+        List1.SetListIndex(index);
+        List1_Click();
+        host_.SetFocus(txtSearch);
+        return;
+    }
+}
+
+void InstalledThemes::txtSearch_GotFocus() {
+    txtSearch.SetSelection(0, static_cast<int>(txtSearch.Text().size()));
+    SelectAllText(*platform_.windowing);
+}
+
+void InstalledThemes::txtWebSite_Click() {
+    if (!txtWebSite.Text().empty()) platform_.shell->OpenDocument(txtWebSite.Text());
+}
+
+}  // namespace velmora
