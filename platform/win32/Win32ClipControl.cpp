@@ -55,7 +55,9 @@ void Win32ClipControl::Create(HWND parent, int placeholderId) {
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
     const GetControlFunction getControl = AtlHost();
     if (!getControl) return;  // the placeholder stays: an empty place in the window
-    HWND host = CreateWindowExA(0, "AtlAxWin", kProgId, WS_CHILD | WS_CLIPSIBLINGS, place.left,
+    // No WS_CLIPSIBLINGS: the group box around the control is above it in the z-order and
+    // would clip it away entirely.
+    HWND host = CreateWindowExA(0, "AtlAxWin", kProgId, WS_CHILD, place.left,
                                 place.top, place.right - place.left, place.bottom - place.top,
                                 parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!host) return;

@@ -16,6 +16,7 @@
 #include "platform/win32/OleApartment.h"
 #include "platform/win32/Variant.h"
 #include "platform/win32/Win32ClipControl.h"
+#include "platform/win32/Win32Picture.h"
 #include "platform/win32/Win32Pictures.h"
 #include "tests/win32/WindowTestSupport.h"
 
@@ -65,6 +66,9 @@ protected:
         frame = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 120, nullptr,
                                 nullptr, nullptr, nullptr);
         ASSERT_NE(frame, nullptr);
+        // A group around the control, above it in the z-order as a dialog makes it.
+        CreateWindowExA(0, "BUTTON", "Preview", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 5, 5, 190, 110,
+                        frame, nullptr, nullptr, nullptr);
         HWND placeholder = CreateWindowExA(
             0, "STATIC", "", WS_CHILD, 20, 30, 60, 60, frame,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPlaceholderId)), nullptr, nullptr);
@@ -97,9 +101,20 @@ TEST_F(Win32ClipControlTest, TheRegisteredControlTakesThePlaceholdersPlaceAndAns
     clip.SetVisible(true);
     EXPECT_TRUE(IsWindowVisible(host));
 
-    // The control sizes itself to one cell of the strip it is handed.
-    clip.SetAniPicture(pictures.LoadPicture(VELMORA_SOURCE_DIR "\\flintor\\art\\sample_strip.bmp"));
+    // The control sizes itself to one cell of the strip it is handed, and shows that cell.
+    PicturePtr sample = pictures.LoadPicture(VELMORA_SOURCE_DIR "\\flintor\\art\\sample_strip.bmp");
+    clip.SetAniPicture(sample);
     EXPECT_EQ(ControlWindowSize(clip.Control()), "22x22");
+    OffscreenCanvas expected(220, 22, RGB(0, 0, 0));
+    AsWin32Picture(sample)->Render(expected.Dc(), 0, 0, 220, 22);
+    HWND surface = nullptr;
+    ComPtr<IDispatch>(clip.Control()).As<IOleWindow>()->GetWindow(&surface);
+    UpdateWindow(frame);
+    PumpMessages(100);
+    {
+        WindowDC shown(surface);
+        EXPECT_EQ(GetPixel(shown.Get(), 6, 6), expected.Pixel(6, 6));
+    }
     clip.SetAniPicture(pictures.BuiltIn(BuiltInStrip::XP));
     EXPECT_EQ(ControlWindowSize(clip.Control()), "38x38");
     const std::string still = FrameSignature(clip.Control());
