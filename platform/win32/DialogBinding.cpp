@@ -559,10 +559,16 @@ void DialogBinding::Push(Bound& bound) {
         case ControlKind::Picture: InvalidateRect(control, nullptr, TRUE); break;
         default: break;
     }
-    if ((IsWindowEnabled(control) != FALSE) != model->Enabled())
-        EnableWindow(control, model->Enabled() ? TRUE : FALSE);
-    if (StyleVisible(control) != model->Visible())
-        ShowWindow(control, model->Visible() ? SW_SHOWNA : SW_HIDE);
+    const bool enable = (IsWindowEnabled(control) != FALSE) != model->Enabled();
+    const bool show = StyleVisible(control) != model->Visible();
+    // A control that goes out of reach hands the focus on first, as the next Tab would:
+    // otherwise the keyboard would reach no control, and Esc no longer the window.
+    HWND focus = GetFocus();
+    if (((enable && !model->Enabled()) || (show && !model->Visible())) && focus &&
+        (focus == control || IsChild(control, focus)))
+        SendMessageA(window_, WM_NEXTDLGCTL, 0, FALSE);
+    if (enable) EnableWindow(control, model->Enabled() ? TRUE : FALSE);
+    if (show) ShowWindow(control, model->Visible() ? SW_SHOWNA : SW_HIDE);
     bound.pushing = false;
 }
 

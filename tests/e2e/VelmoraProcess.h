@@ -1,4 +1,5 @@
-// Runs the real Velmora.exe and acts on its message boxes as a user would.
+// Runs the real Velmora.exe and acts on its message boxes as a user would; finds its main
+// window.
 #pragma once
 
 #include <windows.h>
@@ -31,7 +32,12 @@ public:
     VelmoraProcess& operator=(const VelmoraProcess&) = delete;
 
     bool Started() const { return process_ != nullptr; }
-    // Waits for a message box of this process; an empty SeenBox when none shows in time.
+    // Waits for the main window of this process (a window with the theme list); null when
+    // none shows in time.
+    HWND WaitForMainWindow(DWORD timeoutMs = 30000);
+    DWORD ProcessId() const { return processId_; }
+    // Waits for a message box of this process (never the main window); an empty SeenBox when
+    // none shows in time.
     SeenBox WaitForBox(DWORD timeoutMs = 30000);
     // True when the process shows no message box within the time.
     bool ShowsNoBoxWithin(DWORD timeoutMs);

@@ -474,6 +474,14 @@ TEST_F(DialogBindingTest, TheHostPlacesTitlesFocusesAndCentresTheWindow) {
     EXPECT_TRUE(IsChild(Item(IDC_T_COMBO), GetFocus()) || GetFocus() == Item(IDC_T_COMBO));
     binding.SetFocus(form.list);
     EXPECT_EQ(GetFocus(), Item(IDC_T_LIST));
+    // A focused control disabled or hidden by the program hands the focus on.
+    for (auto hide : {&ui::Control::SetEnabled, &ui::Control::SetVisible}) {
+        (form.list.*hide)(true);
+        binding.SetFocus(form.list);
+        (form.list.*hide)(false);
+        EXPECT_NE(GetFocus(), Item(IDC_T_LIST));
+        EXPECT_TRUE(IsChild(dialog, GetFocus()));
+    }
 }
 
 }  // namespace
