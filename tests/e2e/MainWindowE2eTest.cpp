@@ -90,7 +90,7 @@ TEST_F(MainWindowE2eTest, TheListShowsTheInstalledThemesASelectionPreviewsOneAnd
     }
     EXPECT_TRUE(user.Enabled(IDC_CMDAPPLY));
 
-    user.PressEscape();
+    EXPECT_TRUE(user.PressEscape());
     EXPECT_TRUE(velmora.WaitForExit(15000));
 }
 
@@ -127,7 +127,7 @@ TEST_F(MainWindowE2eTest, AnAreaUntickedBeforeApplyIsLeftAloneAndEveryOtherIsWri
                 << row.key << " " << row.name;
         }
     }
-    user.PressEscape();
+    EXPECT_TRUE(user.PressEscape());
     EXPECT_TRUE(velmora.WaitForExit(15000));
 }
 
@@ -171,7 +171,7 @@ TEST_F(MainWindowE2eTest, DeleteInTheListsPopUpAsksAndOnlyYesForgetsTheTheme) {
     EXPECT_EQ(user.Entries(),
               (std::vector<std::string>{".Current", "[None]", "Aqua", "Autumn", "Ocean"}));
     ExpectThemeEntries({"Aqua", "Autumn", "Ocean"});
-    user.PressEscape();
+    EXPECT_TRUE(user.PressEscape());
     EXPECT_TRUE(velmora.WaitForExit(15000));
 }
 
@@ -192,7 +192,7 @@ TEST_F(MainWindowE2eTest, ASecondStartWhileTheWindowIsOpenDoesNothing) {
     EXPECT_EQ(user.Caption(), caption);
     EXPECT_TRUE(first.ShowsNoBoxWithin(0));
 
-    user.PressEscape();
+    EXPECT_TRUE(user.PressEscape());
     EXPECT_TRUE(first.WaitForExit(15000));
 }
 

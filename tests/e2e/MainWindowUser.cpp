@@ -124,14 +124,25 @@ bool MainWindowUser::Click(int controlId) {
     return PostMessageA(GetDlgItem(window_, controlId), BM_CLICK, 0, 0) != FALSE;
 }
 
-void MainWindowUser::PressEscape() {
-    SetForegroundWindow(window_);
-    Settle();
-    INPUT keys[2] = {};
-    keys[0].type = keys[1].type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = keys[1].ki.wVk = VK_ESCAPE;
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof keys[0]);
+bool MainWindowUser::PressEscape() {
+    // Twice at most, as a user would: a key that arrives while the window waits on a browser
+    // (its message loop then is not the dialog's) does not reach the dialog.
+    for (int press = 0; press < 2 && IsWindow(window_); ++press) {
+        // A browser window the program just opened may take the front for itself.
+        for (int tries = 0; tries < 20 && GetForegroundWindow() != window_; ++tries) {
+            SetForegroundWindow(window_);
+            Settle();
+            Sleep(250);
+        }
+        INPUT keys[2] = {};
+        keys[0].type = keys[1].type = INPUT_KEYBOARD;
+        keys[0].ki.wVk = keys[1].ki.wVk = VK_ESCAPE;
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, keys, sizeof keys[0]);
+        for (int waited = 0; waited < 50 && IsWindow(window_) && IsWindowVisible(window_); ++waited)
+            Sleep(100);
+    }
+    return !IsWindow(window_) || !IsWindowVisible(window_);
 }
 
 bool MainWindowUser::Settle(DWORD timeoutMs) const {

@@ -34,8 +34,8 @@ public:
     // Clicks a button or box; posted, since its handler may open a modal box. False for a
     // control the user cannot click (missing, hidden or disabled).
     bool Click(int controlId);
-    // Esc with the window in front, from the keyboard.
-    void PressEscape();
+    // Esc with the window in front, from the keyboard; true once the window has gone.
+    bool PressEscape();
     // True once the window answers again (the handler of the last action has returned).
     bool Settle(DWORD timeoutMs = 15000) const;
 
