@@ -127,7 +127,9 @@ fi
 # hidden 1x1 windows of its own), let it paint, take the screenshot, end everything.
 shot="${SCREENSHOT:-$(dirname "$win")/screenshot.png}"
 select=""
-if [ -z "$theme" ] && [ -z "${VELMORA_RUN_PROGRAM:-}" ]; then select="${VELMORA_RUN_SELECT-Ocean}"; fi
+if [ -z "$theme" ] && [ -z "${VELMORA_RUN_PROGRAM:-}" ]; then
+    select="${VELMORA_RUN_SELECT-Ocean}"
+fi
 selector="$win/tests/velmora_select.exe"
 trap stop_wine EXIT
 trap "exit 130" INT TERM

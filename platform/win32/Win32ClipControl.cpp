@@ -57,9 +57,9 @@ void Win32ClipControl::Create(HWND parent, int placeholderId) {
     if (!getControl) return;  // the placeholder stays: an empty place in the window
     // No WS_CLIPSIBLINGS: the group box around the control is above it in the z-order and
     // would clip it away entirely.
-    HWND host = CreateWindowExA(0, "AtlAxWin", kProgId, WS_CHILD, place.left,
-                                place.top, place.right - place.left, place.bottom - place.top,
-                                parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND host = CreateWindowExA(0, "AtlAxWin", kProgId, WS_CHILD, place.left, place.top,
+                                place.right - place.left, place.bottom - place.top, parent, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
     if (!host) return;
     // The host takes the placeholder's id and its place in the tab order.
     SetWindowPos(host, placeholder, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -116,7 +116,8 @@ def explorer(size=32):
             if frame:
                 rows[y][x] = flintor.OUTLINE
             elif y < 8:
-                rows[y][x] = tuple(int(v) for v in flintor.mix((0, 60, 190), (90, 150, 240), x / size))
+                bar = flintor.mix((0, 60, 190), (90, 150, 240), x / size)
+                rows[y][x] = tuple(int(v) for v in bar)
             else:
                 rows[y][x] = (255, 255, 255)
     for y in range(8, size - 3):
