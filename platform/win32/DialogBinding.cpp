@@ -165,7 +165,7 @@ void DialogBinding::LoadMenus() {
     if (HMENU bar = GetMenu(window_)) AddMenus(bar);
     for (int id : table_.popupMenus) {
         if (HMENU menu = LoadMenuA(resources_, MAKEINTRESOURCEA(id))) {
-            loadedMenus_.push_back(menu);
+            loadedMenus_.emplace_back(menu);
             AddMenus(menu);
         }
     }
@@ -248,7 +248,6 @@ void DialogBinding::Detach() {
         if (bound->row.model) bound->row.model->SetListener(nullptr);
         if (bound->row.kind == ControlKind::Clip) bound->row.clip->Release();
     }
-    for (HMENU menu : loadedMenus_) DestroyMenu(menu);
     loadedMenus_.clear();
     toolTip_ = nullptr;  // owned by the window, gone with it
     window_ = nullptr;

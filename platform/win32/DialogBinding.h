@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/FormHost.h"
@@ -92,7 +93,11 @@ private:
     HWND toolTip_ = nullptr;
     std::string toolTipText_;  // the text the tool tip shows, kept while it shows it
     std::wstring toolTipTextWide_;
-    std::vector<HMENU> loadedMenus_;  // popup menu resources, destroyed with the window
+    struct MenuDestroyer {
+        void operator()(HMENU menu) const { DestroyMenu(menu); }
+    };
+    // The pop-up menu resources of the table, loaded with the window and gone with it.
+    std::vector<std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer>> loadedMenus_;
     std::vector<std::unique_ptr<Bound>> bound_;
     OwnedGdiObject<HFONT> linkFont_;
     bool ready_ = false;  // handlers run only once the models are shown
