@@ -8,7 +8,9 @@
 # the script waits for its first window, saves a screenshot (SCREENSHOT, default
 # <build>/screenshot.png beside the Windows build folder), then ends the program and Wine.
 # VELMORA_RUN_PROGRAM runs another Windows program instead (a path, or a Wine program such as
-# notepad), to try the screenshot path.
+# notepad), to try the screenshot path. Without a theme file the headless run selects the entry
+# VELMORA_RUN_SELECT (default Ocean; empty for none) in the main window's list before the
+# screenshot, as a user's click would.
 set -eu
 
 usage="usage: tools/run.sh <windows-build-dir> [theme file]"
@@ -124,6 +126,11 @@ fi
 # Without a display: wait for the first mapped window larger than a pixel (Wine keeps some
 # hidden 1x1 windows of its own), let it paint, take the screenshot, end everything.
 shot="${SCREENSHOT:-$(dirname "$win")/screenshot.png}"
+select=""
+if [ -z "$theme" ] && [ -z "${VELMORA_RUN_PROGRAM:-}" ]; then
+    select="${VELMORA_RUN_SELECT-Ocean}"
+fi
+selector="$win/tests/velmora_select.exe"
 trap stop_wine EXIT
 trap "exit 130" INT TERM
 rm -f "$shot"
@@ -145,6 +152,11 @@ while :; do
     window=$(first_window)
     if [ -n "$window" ]; then
         title=$(xwininfo -id "$window" | sed -n 's/^xwininfo: Window id: [^ ]* //p')
+        if [ -n "$select" ] && [ -f "$selector" ]; then
+            # Waits for the main window itself, then selects as the end-to-end tests do.
+            wine "$selector" "$select" </dev/null >/dev/null 2>&1 ||
+                echo "run: could not select \"$select\" in the main window" >&2
+        fi
         sleep 1.5
         mkdir -p "$(dirname "$shot")"
         xwd -root -silent | convert xwd:- "png:$shot"

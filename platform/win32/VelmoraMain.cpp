@@ -7,6 +7,8 @@
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32ProductInfo.h"
+#include "platform/win32/ShowMainWindow.h"
+#include "platform/win32/Win32Pictures.h"
 #include "platform/win32/Win32ProfileReader.h"
 #include "platform/win32/Win32RegistryApi.h"
 #include "platform/win32/Win32Shell.h"
@@ -32,6 +34,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     win32::Win32Browsers browsers;
     win32::Win32Windowing windowing;
     win32::Win32ProductInfo product;
+    win32::Win32Pictures pictures;
 
     Platform platform;
     platform.registry = &registry;
@@ -42,9 +45,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     platform.browsers = &browsers;
     platform.windowing = &windowing;
     platform.product = &product;
+    platform.pictures = &pictures;
 
-    // Until the main window exists, a start without a file action simply ends.
-    StartUp(platform, nullptr)
-        .Run(instance.AnotherInstanceRunning(), commandLine ? commandLine : "");
+    StartUp(platform, [&platform] {
+        win32::ShowMainWindow(platform);
+    }).Run(instance.AnotherInstanceRunning(), commandLine ? commandLine : "");
     return 0;
 }

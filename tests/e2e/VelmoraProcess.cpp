@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "tests/e2e/MainWindowUser.h"
+
 namespace velmora::e2e {
 
 namespace {
@@ -20,7 +22,7 @@ BOOL CALLBACK FindBoxOfProcess(HWND window, LPARAM param) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     if (owner != search->processId || lstrcmpA(className, "#32770") != 0 ||
-        !IsWindowVisible(window))
+        !IsWindowVisible(window) || IsMainWindow(window))
         return TRUE;
     search->found = window;
     return FALSE;
@@ -146,6 +148,26 @@ SeenBox VelmoraProcess::WaitForBox(DWORD timeoutMs) {
     box.questionIcon = ShowsIcon(icon, IDI_QUESTION);
     box.criticalIcon = ShowsIcon(icon, IDI_HAND);
     return box;
+}
+
+HWND VelmoraProcess::WaitForMainWindow(DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    HWND window = nullptr;
+    while (process_ && !(window = FindMainWindow(processId_))) {
+        if (GetTickCount() - start > timeoutMs || HasExited()) return nullptr;
+        Sleep(50);
+    }
+    return window;
+}
+
+bool VelmoraProcess::ShowsNoBoxWithin(DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    do {
+        if (FindOwnBox()) return false;
+        if (HasExited()) return true;
+        Sleep(50);
+    } while (GetTickCount() - start < timeoutMs);
+    return true;
 }
 
 bool VelmoraProcess::Press(const SeenBox& box, int buttonId) {

@@ -1,4 +1,5 @@
-// Runs the real Velmora.exe and acts on its message boxes as a user would.
+// Runs the real Velmora.exe and acts on its message boxes as a user would; finds its main
+// window.
 #pragma once
 
 #include <windows.h>
@@ -37,8 +38,14 @@ public:
 
     bool Started() const { return process_ != nullptr; }
     DWORD Id() const { return processId_; }
-    // Waits for a message box of this process; an empty SeenBox when none shows in time.
+    // Waits for the main window of this process (a window with the theme list); null when
+    // none shows in time.
+    HWND WaitForMainWindow(DWORD timeoutMs = 30000);
+    // Waits for a message box of this process (never the main window); an empty SeenBox when
+    // none shows in time.
     SeenBox WaitForBox(DWORD timeoutMs = 30000);
+    // True when the process shows no message box within the time.
+    bool ShowsNoBoxWithin(DWORD timeoutMs);
     // Presses a button (IDYES, IDNO, IDOK) and waits until the box has gone.
     bool Press(const SeenBox& box, int buttonId);
     // Waits for the process to end; true when it did in time.

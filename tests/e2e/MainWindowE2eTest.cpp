@@ -1,0 +1,200 @@
+// Velmora.exe started without a file, with the sample themes installed: its main window
+// driven like a user from another process (the list found by its class, entries read and
+// selected, the preview read, an area unticked, Apply and Delete pressed, questions
+// answered), then the registry of the prefix shows what it did.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/win32/resources/MainWindowRes.h"
+#include "tests/e2e/MainWindowUser.h"
+#include "tests/e2e/OceanSample.h"
+#include "tests/e2e/RegistryProbe.h"
+#include "tests/e2e/SampleThemes.h"
+#include "tests/e2e/VelmoraProcess.h"
+
+namespace velmora::e2e {
+namespace {
+
+BOOL CALLBACK CloseBrowserWindow(HWND window, LPARAM) {
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, "IEFrame") == 0) PostMessageA(window, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
+// Waits until `done` holds; false when it never did in time.
+template <class Condition>
+bool WaitUntil(Condition done, DWORD timeoutMs = 60000) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        Sleep(100);
+    }
+    return true;
+}
+
+class MainWindowE2eTest : public ::testing::Test {
+protected:
+    void SetUp() override { ocean::PrepareRegistry(); }
+    // The window leaves its companion browser open, as a user's would stay.
+    void TearDown() override { EnumWindows(CloseBrowserWindow, 0); }
+
+    static std::vector<std::string> ListWithSamples() {
+        std::vector<std::string> list = {".Current", "[None]"};
+        list.insert(list.end(), SampleTitles().begin(), SampleTitles().end());
+        return list;
+    }
+    void ExpectThemeEntries(const std::vector<std::string>& titles) {
+        for (const std::string& title : SampleTitles()) {
+            const bool kept = std::find(titles.begin(), titles.end(), title) != titles.end();
+            EXPECT_EQ(
+                probe::Read(HKEY_LOCAL_MACHINE, std::string(kThemeStoreRoot) + "\\" + title, "")
+                    .has_value(),
+                kept)
+                << title;
+        }
+    }
+
+    InstalledSamples samples;
+};
+
+TEST_F(MainWindowE2eTest, TheListShowsTheInstalledThemesASelectionPreviewsOneAndEscCloses) {
+    VelmoraProcess velmora("");
+    HWND window = velmora.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    MainWindowUser user(window);
+    EXPECT_EQ(user.Entries(), ListWithSamples());
+    EXPECT_TRUE(velmora.ShowsNoBoxWithin(0));
+
+    ASSERT_TRUE(user.Select("Ocean"));
+    const std::pair<int, std::string> fields[] = {
+        {IDC_TXTTHEMETITLE, ocean::FileValue("ThemeTitle")},
+        {IDC_TXTAUTHOR, ocean::FileValue("Author")},
+        {IDC_TXTWEBSITE, ocean::FileValue("WebSite")},
+        {IDC_TXTTHEMEDESCRIPTION, ocean::FileValue("Description")},
+        {IDC_TXTTHEMEFILE, ocean::File()},
+        {IDC_COMBO1, ocean::FileValue("HomePage")},
+        {IDC_TXTSEARCH, "Ocean"},
+    };
+    for (const auto& [id, text] : fields) EXPECT_EQ(user.Text(id), text) << id;
+    EXPECT_EQ(user.Caption(), ocean::FileValue("ThemeTitle") + " - " + ocean::File());
+    // The sample has something for every area: every box ticked and free to untick.
+    for (int area = 0; area < 7; ++area) {
+        EXPECT_TRUE(user.Checked(IDC_CHKLINK + area)) << area;
+        EXPECT_TRUE(user.Enabled(IDC_CHKLINK + area)) << area;
+    }
+    EXPECT_TRUE(user.Enabled(IDC_CMDAPPLY));
+
+    EXPECT_TRUE(user.PressEscape());
+    EXPECT_TRUE(velmora.WaitForExit(15000));
+}
+
+// Needs the window class of the mainwindow/ folder (the apply and its areas).
+TEST_F(MainWindowE2eTest, AnAreaUntickedBeforeApplyIsLeftAloneAndEveryOtherIsWritten) {
+    VelmoraProcess velmora("");
+    HWND window = velmora.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    MainWindowUser user(window);
+    ASSERT_TRUE(user.Select("Ocean"));
+    const int tipsPage = IDC_CHKLINK + 2;
+    ASSERT_TRUE(user.Click(tipsPage));
+    ASSERT_TRUE(user.Settle());
+    EXPECT_FALSE(user.Checked(tipsPage));
+
+    ASSERT_TRUE(user.Click(IDC_CMDAPPLY));
+    // The apply asks nothing; it has ended when the theme is marked current and the window
+    // answers again with Apply disabled.
+    const std::string mark = std::string(kThemeStoreRoot) + "\\.Current";
+    EXPECT_TRUE(WaitUntil([&] {
+        return probe::Read(HKEY_CURRENT_USER, mark, "").has_value() && user.Settle() &&
+               !user.Enabled(IDC_CMDAPPLY);
+    }));
+    const SeenBox box = velmora.WaitForBox(0);
+    EXPECT_EQ(box.window, nullptr) << box.text;
+
+    for (const ocean::Row& row : ocean::TextRows()) {
+        const auto stored = probe::Read(row.root, row.key, row.name);
+        // The machine's tips page is written whatever the box says; the user's is the area.
+        if (std::string(row.themeKey) == "TipsPage" && row.root == HKEY_CURRENT_USER) {
+            EXPECT_FALSE(stored.has_value()) << row.key;
+        } else {
+            EXPECT_EQ(stored, probe::Text(ocean::FileValue(row.themeKey)))
+                << row.key << " " << row.name;
+        }
+    }
+    EXPECT_TRUE(user.PressEscape());
+    EXPECT_TRUE(velmora.WaitForExit(15000));
+}
+
+// Needs the window class of the mainwindow/ folder (the list's pop-up menu and RemoveTheme).
+TEST_F(MainWindowE2eTest, DeleteInTheListsPopUpAsksAndOnlyYesForgetsTheTheme) {
+    VelmoraProcess velmora("");
+    HWND window = velmora.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    MainWindowUser user(window);
+    ASSERT_TRUE(user.Select("Blue"));
+    // Right button on the list, then the access letter of "&Delete" in the pop-up.
+    auto deleteSelected = [&] {
+        SetForegroundWindow(window);
+        PostMessageA(user.List(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
+        PostMessageA(user.List(), WM_RBUTTONUP, 0, MAKELPARAM(10, 10));
+        Sleep(500);
+        INPUT keys[2] = {};
+        keys[0].type = keys[1].type = INPUT_KEYBOARD;
+        keys[0].ki.wVk = keys[1].ki.wVk = 'D';
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, keys, sizeof keys[0]);
+        return velmora.WaitForBox();
+    };
+    const std::string question = "Are you sure that you want to remove this Theme - \r\nBlue.";
+    SeenBox box = deleteSelected();
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.text, question);
+    EXPECT_EQ(box.title, "Kelvary");
+    EXPECT_TRUE(box.hasYes && box.hasNo && box.questionIcon);
+    ASSERT_TRUE(velmora.Press(box, IDNO));
+    ASSERT_TRUE(user.Settle());
+    EXPECT_EQ(user.Entries(), ListWithSamples());
+    ExpectThemeEntries(SampleTitles());
+
+    ASSERT_TRUE(user.Select("Blue"));
+    box = deleteSelected();
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.text, question);
+    ASSERT_TRUE(velmora.Press(box, IDYES));
+    ASSERT_TRUE(user.Settle());
+    EXPECT_EQ(user.Entries(),
+              (std::vector<std::string>{".Current", "[None]", "Aqua", "Autumn", "Ocean"}));
+    ExpectThemeEntries({"Aqua", "Autumn", "Ocean"});
+    EXPECT_TRUE(user.PressEscape());
+    EXPECT_TRUE(velmora.WaitForExit(15000));
+}
+
+TEST_F(MainWindowE2eTest, ASecondStartWhileTheWindowIsOpenDoesNothing) {
+    VelmoraProcess first("");
+    HWND window = first.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    MainWindowUser user(window);
+    ASSERT_TRUE(user.Select("Aqua"));
+    const std::string caption = user.Caption();
+
+    VelmoraProcess second("");
+    ASSERT_TRUE(second.Started());
+    EXPECT_TRUE(second.WaitForExit(15000));
+    EXPECT_TRUE(second.ShowsNoBoxWithin(0));
+    // The first is neither told nor disturbed.
+    EXPECT_EQ(FindMainWindow(first.Id()), window);
+    EXPECT_EQ(user.Caption(), caption);
+    EXPECT_TRUE(first.ShowsNoBoxWithin(0));
+
+    EXPECT_TRUE(user.PressEscape());
+    EXPECT_TRUE(first.WaitForExit(15000));
+}
+
+}  // namespace
+}  // namespace velmora::e2e

@@ -1,0 +1,488 @@
+// The dialog binding on a small test window: models shown at start and after changes,
+// user actions read into the models before their handlers, menus refreshed as they open,
+// pictures drawn clipped, errors trapped and reported, and the window's end.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <new>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/RuntimeError.h"
+#include "platform/win32/DialogBinding.h"
+#include "platform/win32/OleApartment.h"
+#include "platform/win32/Win32Picture.h"
+#include "tests/support/FakeDialogs.h"
+#include "tests/support/FakeProductInfo.h"
+#include "tests/support/FakeShell.h"
+#include "tests/win32/BindingTestRes.h"
+#include "tests/win32/WindowTestSupport.h"
+
+namespace velmora::win32 {
+namespace {
+
+// The test window's models; every handler writes what it saw into the log.
+struct TestForm {
+    ui::TextBox text, label;
+    std::array<ui::CheckBox, 2> check;
+    ui::Button button;
+    ui::ListBox list;
+    ui::ComboBox combo;
+    ui::PictureBox picture;
+    ui::MenuItem top, hidden, hiddenItem;
+    std::array<ui::MenuItem, 2> item;
+    std::vector<std::string> log;
+    std::function<void()> onButton;  // what the button does besides logging
+    std::function<void()> onTopMenu;
+};
+
+FormTable TestTable(TestForm& f, FormHost& host) {
+    FormTable table(IDD_BINDINGTEST);
+    table.popupMenus = {IDR_BINDINGPOPUPS};
+    table.load = [&f] { f.log.push_back("load"); };
+    table.activate = [&f] { f.log.push_back("activate"); };
+    table.keyPress = [&f, &host](int key) {
+        f.log.push_back("key " + std::to_string(key));
+        host.Close();
+    };
+    table.unload = [&f] { f.log.push_back("unload"); };
+    table.Add(IDC_T_TEXT, f.text)
+        .OnChange([&f] { f.log.push_back("change " + f.text.Text()); })
+        .OnGotFocus([&f] { f.log.push_back("focus"); })
+        .OnKeyUp([&f](int key) {
+            f.log.push_back("keyup " + std::to_string(key) + " " + f.text.Text() + " " +
+                            std::to_string(f.text.SelStart()) + "+" +
+                            std::to_string(f.text.SelLength()));
+        });
+    table.Add(IDC_T_LABEL, f.label);
+    for (int i = 0; i < 2; ++i) {
+        table.Add(IDC_T_CHECK + i, f.check[i])
+            .OnClick([&f, i] {
+                f.log.push_back("check " + std::to_string(i) + "=" +
+                                std::to_string(f.check[i].Value()));
+            })
+            .OnMouseMove([&f, i] { f.log.push_back("move " + std::to_string(i)); });
+    }
+    table.Add(IDC_T_BUTTON, f.button).OnClick([&f] {
+        f.log.push_back("button");
+        if (f.onButton) f.onButton();
+    });
+    table.Add(IDC_T_LIST, f.list)
+        .OnClick([&f] { f.log.push_back("list " + f.list.SelectedText()); })
+        .OnMouseDown([&f](int button) { f.log.push_back("list down " + std::to_string(button)); });
+    table.Add(IDC_T_COMBO, f.combo).OnClick([&f] { f.log.push_back("combo " + f.combo.Text()); });
+    table.Add(IDC_T_PICTURE, f.picture)
+        .WithPicture(IDB_BINDINGDOT)
+        .OnClick([&f] { f.log.push_back("picture"); })
+        .OnMouseDown(
+            [&f](int button) { f.log.push_back("picture down " + std::to_string(button)); });
+    table.Add(IDM_T_TOP, f.top).OnClick([&f] {
+        f.log.push_back("top opens");
+        if (f.onTopMenu) f.onTopMenu();
+    });
+    for (int i = 0; i < 2; ++i)
+        table.Add(IDM_T_ITEM + i, f.item[i]).OnClick([&f, i] {
+            f.log.push_back("item " + std::to_string(i));
+        });
+    table.Add(IDM_T_HIDDEN, f.hidden).OnClick([&f] { f.log.push_back("hidden opens"); });
+    table.Add(IDM_T_HIDDENITEM, f.hiddenItem);
+    return table;
+}
+
+// Ends the pop-up menu a test opened (its loop runs timers).
+void CALLBACK CloseMenuSoon(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    EndMenu();
+}
+
+class DialogBindingTest : public ::testing::Test {
+protected:
+    // The window made, settled (focus, activation) and the log cleared.
+    void SetUp() override {
+        ASSERT_NE(Start(), nullptr);
+        PumpMessages(50);
+        TakeLog();
+    }
+    void TearDown() override { PumpMessages(20); }
+
+    HWND Start() {
+        dialog = binding.Create(TestTable(form, binding));
+        return dialog;
+    }
+    HWND Item(int id) const { return GetDlgItem(dialog, id); }
+    void Notify(int id, int code) {
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Item(id)));
+    }
+    HMENU TopPopup() const { return GetSubMenu(GetMenu(dialog), 0); }
+    UINT ItemState(int id) const { return GetMenuState(TopPopup(), id, MF_BYCOMMAND); }
+    std::string ItemCaption(int id) const {
+        char text[64] = {};
+        GetMenuStringA(TopPopup(), id, text, sizeof text, MF_BYCOMMAND);
+        return text;
+    }
+    std::vector<std::string> TakeLog() { return std::exchange(form.log, {}); }
+
+    OleApartment ole;
+    test::FakeDialogs dialogs;
+    test::FakeShell shell;
+    test::FakeProductInfo product;
+    Platform platform = [this] {
+        Platform ports;
+        ports.dialogs = &dialogs;
+        ports.shell = &shell;
+        ports.product = &product;
+        return ports;
+    }();
+    TestForm form;
+    DialogBinding binding{platform, GetModuleHandleA(nullptr)};
+    HWND dialog = nullptr;
+};
+
+// A fresh window over models the program set beforehand: SetUp's window is not used.
+class DialogBindingStartTest : public DialogBindingTest {
+protected:
+    void SetUp() override {}
+};
+
+TEST_F(DialogBindingStartTest, ShowsEveryModelAndKeepsTheDesignTextOfModelsWithoutOne) {
+    form.text.SetText("Ocean blue");
+    form.check[1].SetValue(1);
+    form.button.SetEnabled(false);
+    form.list.AddItem(".Current");
+    form.list.AddItem("Ocean");
+    form.list.SetListIndex(1);
+    form.combo.SetItems({"about:blank", "about:mozilla"});
+    form.combo.SetText("http://example.com/");
+    form.item[1].SetEnabled(false);
+    form.hiddenItem.SetChecked(true);
+    form.label.SetVisible(false);
+    ASSERT_NE(Start(), nullptr);
+
+    EXPECT_EQ(WindowText(Item(IDC_T_TEXT)), "Ocean blue");
+    EXPECT_EQ(SendMessageA(Item(IDC_T_CHECK), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(SendMessageA(Item(IDC_T_CHECK + 1), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_T_BUTTON)));
+    EXPECT_FALSE(IsWindowVisible(Item(IDC_T_LABEL)));
+    EXPECT_EQ(ListTexts(Item(IDC_T_LIST)), (std::vector<std::string>{".Current", "Ocean"}));
+    EXPECT_EQ(SendMessageA(Item(IDC_T_LIST), LB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(SendMessageA(Item(IDC_T_COMBO), CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(WindowText(Item(IDC_T_COMBO)), "http://example.com/");
+    EXPECT_TRUE(ItemState(IDM_T_ITEM + 1) & MF_GRAYED);
+    EXPECT_FALSE(ItemState(IDM_T_ITEM) & MF_GRAYED);
+    // Models without text took the resource's: labels, captions, menu entries.
+    EXPECT_EQ(form.label.Text(), "Design label");
+    EXPECT_EQ(form.button.Text(), "Design button");
+    EXPECT_EQ(form.check[0].Text(), "First");
+    EXPECT_EQ(form.item[0].Caption(), "Design &item");
+    EXPECT_EQ(form.top.Caption(), "&Top");
+    EXPECT_EQ(form.hidden.Caption(), "Hidden");
+    EXPECT_EQ(ItemCaption(IDM_T_ITEM), "Design &item");
+    // The picture box knows its size, and shows its design picture centred.
+    RECT client = {};
+    GetClientRect(Item(IDC_T_PICTURE), &client);
+    EXPECT_EQ(form.picture.ScaleWidth(), client.right);
+    EXPECT_EQ(form.picture.ScaleHeight(), client.bottom);
+    ASSERT_TRUE(form.picture.Picture());
+    EXPECT_EQ(form.picture.Draws(),
+              (std::vector<ui::DrawRect>{{(client.right - 4) / 2, (client.bottom - 4) / 2, 4, 4}}));
+    // The load ran once, after everything was shown; then the first tab stop got the focus.
+    EXPECT_EQ(TakeLog(), (std::vector<std::string>{"load", "focus"}));
+}
+
+TEST_F(DialogBindingTest, ModelChangesReachTheControlsAtOnce) {
+    form.text.SetText("Autumn");
+    EXPECT_EQ(WindowText(Item(IDC_T_TEXT)), "Autumn");
+    form.text.SetSelection(2, 3);
+    DWORD start = 0, end = 0;
+    SendMessageA(Item(IDC_T_TEXT), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 2u);
+    EXPECT_EQ(end, 5u);
+    form.label.SetText("Title:");
+    EXPECT_EQ(WindowText(Item(IDC_T_LABEL)), "Title:");
+    form.check[0].SetValue(1);
+    EXPECT_EQ(SendMessageA(Item(IDC_T_CHECK), BM_GETCHECK, 0, 0), BST_CHECKED);
+    form.check[0].SetEnabled(false);
+    EXPECT_FALSE(IsWindowEnabled(Item(IDC_T_CHECK)));
+    form.button.SetVisible(false);
+    EXPECT_FALSE(IsWindowVisible(Item(IDC_T_BUTTON)));
+
+    // A list filled one entry at a time, then changed in the middle and cleared.
+    for (const char* entry : {".Current", "[None]", "Aqua", "Blue"}) form.list.AddItem(entry);
+    form.list.SetListIndex(2);
+    EXPECT_EQ(ListTexts(Item(IDC_T_LIST)),
+              (std::vector<std::string>{".Current", "[None]", "Aqua", "Blue"}));
+    EXPECT_EQ(SendMessageA(Item(IDC_T_LIST), LB_GETCURSEL, 0, 0), 2);
+    form.list.RemoveItem(1);
+    form.list.InsertItem(1, "Autumn");
+    EXPECT_EQ(ListTexts(Item(IDC_T_LIST)),
+              (std::vector<std::string>{".Current", "Autumn", "Aqua", "Blue"}));
+    form.list.Clear();
+    EXPECT_EQ(SendMessageA(Item(IDC_T_LIST), LB_GETCOUNT, 0, 0), 0);
+
+    form.combo.SetItems({"about:blank"});
+    form.combo.SetText("about:mozilla");
+    EXPECT_EQ(SendMessageA(Item(IDC_T_COMBO), CB_GETCOUNT, 0, 0), 1);
+    EXPECT_EQ(WindowText(Item(IDC_T_COMBO)), "about:mozilla");
+
+    form.item[0].SetCaption("&Current - about:blank");
+    form.item[0].SetChecked(true);
+    form.item[1].SetEnabled(false);
+    EXPECT_EQ(ItemCaption(IDM_T_ITEM), "&Current - about:blank");
+    EXPECT_TRUE(ItemState(IDM_T_ITEM) & MF_CHECKED);
+    EXPECT_TRUE(ItemState(IDM_T_ITEM + 1) & MF_GRAYED);
+    form.top.SetCaption("&Top menu");
+    char caption[32] = {};
+    GetMenuStringA(GetMenu(dialog), 0, caption, sizeof caption, MF_BYPOSITION);
+    EXPECT_STREQ(caption, "&Top menu");
+    // The program's own text change is a change like the user's.
+    EXPECT_EQ(TakeLog(), (std::vector<std::string>{"change Autumn"}));
+}
+
+TEST_F(DialogBindingTest, UserActionsAreReadIntoTheModelsBeforeTheirHandlersRun) {
+    form.list.AddItem("Aqua");
+    form.list.AddItem("Ocean");
+    form.combo.SetItems({"about:blank", "about:mozilla"});
+    TakeLog();
+    struct Case {
+        const char* action;
+        std::function<void()> act;
+        std::vector<std::string> log;
+    };
+    const std::vector<Case> cases = {
+        {"typing", [&] { SetWindowTextA(Item(IDC_T_TEXT), "Aq"); }, {"change Aq"}},
+        {"key release with a selection",
+         [&] {
+             SendMessageA(Item(IDC_T_TEXT), EM_SETSEL, 1, 2);
+             SendMessageA(Item(IDC_T_TEXT), WM_KEYUP, 'Q', 0);
+         },
+         {"keyup 81 Aq 1+1"}},
+        {"focus",
+         [&] {
+             binding.SetFocus(form.list);
+             binding.SetFocus(form.text);
+         },
+         {"focus"}},
+        {"tick", [&] { SendMessageA(Item(IDC_T_CHECK + 1), BM_CLICK, 0, 0); }, {"check 1=1"}},
+        {"untick", [&] { SendMessageA(Item(IDC_T_CHECK + 1), BM_CLICK, 0, 0); }, {"check 1=0"}},
+        {"pointer over a box",
+         [&] { SendMessageA(Item(IDC_T_CHECK), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3)); },
+         {"move 0"}},
+        {"list selection",
+         [&] {
+             SendMessageA(Item(IDC_T_LIST), LB_SETCURSEL, 1, 0);
+             Notify(IDC_T_LIST, LBN_SELCHANGE);
+         },
+         {"list Ocean"}},
+        {"right button on the list",
+         [&] { SendMessageA(Item(IDC_T_LIST), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5)); },
+         {"list down 2"}},
+        {"combo selection",
+         [&] {
+             SendMessageA(Item(IDC_T_COMBO), CB_SETCURSEL, 1, 0);
+             Notify(IDC_T_COMBO, CBN_SELCHANGE);
+         },
+         {"combo about:mozilla"}},
+        {"picture clicked", [&] { Notify(IDC_T_PICTURE, STN_CLICKED); }, {"picture"}},
+        {"right button on the picture",
+         [&] { SendMessageA(Item(IDC_T_PICTURE), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2)); },
+         {"picture down 2"}},
+        {"menu entry chosen",
+         [&] { SendMessageA(dialog, WM_COMMAND, IDM_T_ITEM + 1, 0); },
+         {"item 1"}},
+        {"button", [&] { SendMessageA(Item(IDC_T_BUTTON), BM_CLICK, 0, 0); }, {"button"}},
+    };
+    for (const Case& c : cases) {
+        c.act();
+        EXPECT_EQ(TakeLog(), c.log) << c.action;
+    }
+    EXPECT_EQ(form.text.Text(), "Aq");
+    EXPECT_EQ(form.check[1].Value(), 0);
+    EXPECT_EQ(form.list.ListIndex(), 1);
+    EXPECT_EQ(form.combo.Text(), "about:mozilla");
+
+    // What the user cannot click runs nothing, whatever a message says.
+    form.button.SetEnabled(false);
+    form.check[0].SetEnabled(false);
+    SendMessageA(Item(IDC_T_BUTTON), BM_CLICK, 0, 0);
+    Notify(IDC_T_CHECK, BN_CLICKED);
+    EXPECT_EQ(TakeLog(), std::vector<std::string>());
+    EXPECT_EQ(form.check[0].Value(), 0);
+}
+
+TEST_F(DialogBindingTest, AMenuAsksItsHandlerAndShowsTheRefreshedEntriesAsItOpens) {
+    form.onTopMenu = [&] {
+        form.item[0].SetEnabled(false);
+        form.item[1].SetChecked(true);
+    };
+    SendMessageA(dialog, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(TopPopup()), 0);
+    EXPECT_EQ(TakeLog(), (std::vector<std::string>{"top opens"}));
+    EXPECT_TRUE(ItemState(IDM_T_ITEM) & MF_GRAYED);
+    EXPECT_TRUE(ItemState(IDM_T_ITEM + 1) & MF_CHECKED);
+
+    // A hidden top menu opens as a pop-up, by its own model or one of its entries', and is
+    // refreshed like any other.
+    for (const ui::MenuItem* model : {&form.hidden, &form.hiddenItem}) {
+        SetTimer(nullptr, 0, 100, CloseMenuSoon);
+        binding.PopupMenu(*model);
+        EXPECT_EQ(TakeLog(), (std::vector<std::string>{"hidden opens"}));
+    }
+    ui::MenuItem unbound;
+    binding.PopupMenu(unbound);  // no menu of this window: nothing opens
+    EXPECT_EQ(TakeLog(), std::vector<std::string>());
+}
+
+TEST_F(DialogBindingTest, EveryExceptionOfAHandlerIsReportedAndTheWindowCarriesOn) {
+    struct Case {
+        std::function<void()> thrower;
+        const char* number;
+        const char* description;
+    };
+    const std::vector<Case> cases = {
+        {[] { throw RuntimeError(5, "Invalid procedure call or argument"); }, "5",
+         "Invalid procedure call or argument"},
+        {[] { throw std::bad_alloc(); }, "7", "Out of memory"},
+        {[] { throw std::logic_error("Subscript out of range"); }, "51", "Subscript out of range"},
+        {[] { throw 42; }, "51", "Internal error"},
+    };
+    for (const Case& c : cases) {
+        form.onButton = c.thrower;
+        SendMessageA(Item(IDC_T_BUTTON), BM_CLICK, 0, 0);
+        ASSERT_FALSE(dialogs.Shown().empty()) << c.number;
+        const MessageRequest& box = dialogs.Shown().back();
+        EXPECT_EQ(box.text,
+                  std::string("A program error has occurred...\r\nDetails:\r\nError No:\t") +
+                      c.number + "\r\nDescription:\t" + c.description);
+        EXPECT_EQ(box.title, "Kelvary");
+        EXPECT_EQ(box.icon, MsgIcon::Critical);
+        EXPECT_EQ(box.buttons, MsgButtons::Ok);
+        EXPECT_TRUE(box.systemModal);
+        EXPECT_EQ(shell.eventLog.back(), box.text);
+    }
+    EXPECT_EQ(dialogs.Shown().size(), cases.size());
+    form.onButton = nullptr;
+    SendMessageA(Item(IDC_T_BUTTON), BM_CLICK, 0, 0);
+    EXPECT_EQ(form.log.back(), "button");
+    EXPECT_TRUE(IsWindow(dialog));
+}
+
+TEST_F(DialogBindingTest, EscRunsTheKeyHandlerWhoseCloseUnloadsOnceAndEndsTheWindow) {
+    SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    SendMessageA(dialog, WM_CLOSE, 0, 0);  // already closing: no second unload
+    PumpMessages(50, [&] { return !IsWindow(dialog); });
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_EQ(TakeLog(), (std::vector<std::string>{"key 27", "unload"}));
+}
+
+TEST_F(DialogBindingTest, TheCloseBoxUnloadsButEndingTheProgramDoesNot) {
+    SendMessageA(dialog, WM_CLOSE, 0, 0);
+    PumpMessages(50, [&] { return !IsWindow(dialog); });
+    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_EQ(TakeLog(), (std::vector<std::string>{"unload"}));
+
+    TestForm other;
+    DialogBinding second(platform, GetModuleHandleA(nullptr));
+    HWND window = second.Create(TestTable(other, second));
+    ASSERT_NE(window, nullptr);
+    second.EndProgram();
+    PumpMessages(50, [&] { return !IsWindow(window); });
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(std::count(other.log.begin(), other.log.end(), "unload"), 0);
+    // Once gone, the models no longer reach for the window.
+    other.text.SetText("after");
+    other.list.AddItem("after");
+}
+
+TEST_F(DialogBindingTest, ActivationRunsItsHandlerOnceTheDialogHasSettled) {
+    SendMessageA(dialog, WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(form.log, std::vector<std::string>());  // not yet: the focus is put back first
+    PumpMessages(50, [&] { return !form.log.empty(); });
+    EXPECT_EQ(TakeLog(), (std::vector<std::string>{"activate"}));
+}
+
+TEST_F(DialogBindingTest, ToolTipsShowTheModelsTipAtTheMomentTheyShow) {
+    HWND tip = FindOwnedWindow(dialog, TOOLTIPS_CLASSA);
+    ASSERT_NE(tip, nullptr);
+    auto ask = [&](HWND control) {
+        NMTTDISPINFOA info = {};
+        info.hdr.hwndFrom = tip;
+        info.hdr.idFrom = reinterpret_cast<UINT_PTR>(control);
+        info.hdr.code = TTN_GETDISPINFOA;
+        SendMessageA(dialog, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+        return std::string(info.lpszText ? info.lpszText : "(none)");
+    };
+    form.check[0].SetToolTip("Home Page: about:blank");
+    EXPECT_EQ(ask(Item(IDC_T_CHECK)), "Home Page: about:blank");
+    form.check[0].SetToolTip("Home Page: http://example.com/");
+    EXPECT_EQ(ask(Item(IDC_T_CHECK)), "Home Page: http://example.com/");
+    EXPECT_EQ(ask(Item(IDC_T_CHECK + 1)), "");
+}
+
+TEST_F(DialogBindingTest, APictureBoxDrawsItsPictureInEachRectangleClippedToTheBox) {
+    const int width = form.picture.ScaleWidth(), height = form.picture.ScaleHeight();
+    ASSERT_GT(width, 20);
+    ASSERT_GT(height, 20);
+    auto dot = Win32Picture::FromResource(GetModuleHandleA(nullptr), IDB_BINDINGDOT);
+    ASSERT_TRUE(dot);
+    // One rectangle inside, one stretched far beyond the box's lower right corner.
+    form.picture.Draw(dot, {{0, 0, 8, 8}, {width - 4, height - 4, 40, 40}});
+    const COLORREF red = RGB(200, 30, 60), white = RGB(255, 255, 255);
+    OffscreenCanvas canvas(width + 20, height + 20, white);
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_STATIC;
+    item.CtlID = IDC_T_PICTURE;
+    item.hwndItem = Item(IDC_T_PICTURE);
+    item.hDC = canvas.Dc();
+    item.rcItem = {0, 0, width, height};
+    SendMessageA(dialog, WM_DRAWITEM, IDC_T_PICTURE, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(canvas.Pixel(1, 1), red);
+    EXPECT_EQ(canvas.Pixel(7, 7), red);
+    EXPECT_NE(canvas.Pixel(9, 9), red);  // the box's own background
+    EXPECT_EQ(canvas.Pixel(width - 1, height - 1), red);
+    EXPECT_EQ(canvas.Pixel(width + 2, height - 2), white);  // beyond the box: clipped
+    EXPECT_EQ(canvas.Pixel(width - 2, height + 2), white);
+
+    form.picture.ClearDrawing();
+    SendMessageA(dialog, WM_DRAWITEM, IDC_T_PICTURE, reinterpret_cast<LPARAM>(&item));
+    EXPECT_NE(canvas.Pixel(1, 1), red);
+}
+
+TEST_F(DialogBindingTest, TheHostPlacesTitlesFocusesAndCentresTheWindow) {
+    binding.SetCaption("Ocean - C:\\Themes\\Ocean.vlr");
+    EXPECT_EQ(WindowText(dialog), "Ocean - C:\\Themes\\Ocean.vlr");
+    EXPECT_EQ(binding.Handle(), reinterpret_cast<WindowHandle>(dialog));
+
+    binding.CenterOnScreen();
+    RECT rect = {};
+    GetWindowRect(dialog, &rect);
+    EXPECT_LE(std::abs(rect.left + rect.right - binding.ScreenWidth()), 1);
+    EXPECT_LE(std::abs(rect.top + rect.bottom - binding.ScreenHeight()), 1);
+    const LONG left = rect.left;
+    binding.SetTop(17);
+    GetWindowRect(dialog, &rect);
+    EXPECT_EQ(rect.top, 17);
+    EXPECT_EQ(rect.left, left);
+
+    binding.BringToFront();
+    binding.SetFocus(form.combo);
+    EXPECT_TRUE(IsChild(Item(IDC_T_COMBO), GetFocus()) || GetFocus() == Item(IDC_T_COMBO));
+    binding.SetFocus(form.list);
+    EXPECT_EQ(GetFocus(), Item(IDC_T_LIST));
+    // A focused control disabled or hidden by the program hands the focus on.
+    for (auto hide : {&ui::Control::SetEnabled, &ui::Control::SetVisible}) {
+        (form.list.*hide)(true);
+        binding.SetFocus(form.list);
+        (form.list.*hide)(false);
+        EXPECT_NE(GetFocus(), Item(IDC_T_LIST));
+        EXPECT_TRUE(IsChild(dialog, GetFocus()));
+    }
+}
+
+}  // namespace
+}  // namespace velmora::win32
