@@ -16,6 +16,7 @@
 #include "tests/support/FakeShell.h"
 #include "tests/support/MemoryRegistry.h"
 #include "tests/support/SimulatedBrowsers.h"
+#include "tests/support/SimulatedWindowing.h"
 
 namespace {
 
@@ -56,8 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     test::FakeDialogs dialogs;
     test::FakeShell shell;
     test::FakeProductInfo product;
-    test::SimulatedBrowsers browsers;
-    auto window = browsers.OpenBrowser();
+    test::SimulatedWindowing desktop;
+    test::SimulatedBrowsers browsers{desktop};
+    auto window = browsers.OpenBrowser("http://open/");
     Platform platform;
     platform.registry = &registry;
     platform.profile = &files;
@@ -71,16 +73,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     StartUp(platform, [&mainWindow] { ++mainWindow; }).Run(false, raw);
     switch (command.Action()) {
         case StartAction::ApplyThemeFile:
-            Check(window->closed && dialogs.Shown().size() == 1 && mainWindow == 0);
+            Check(window->Closed() && dialogs.Shown().size() == 1 && mainWindow == 0);
             Check(dialogs.Shown()[0].text ==
                   "Failed to load and apply the Internet Explorer Theme file:\r\n" +
                       command.Path());
             break;
         case StartAction::SetToolbarSkin:
-            Check(window->closed && dialogs.Shown().empty() && mainWindow == 0);
+            Check(window->Closed() && dialogs.Shown().empty() && mainWindow == 0);
             break;
         case StartAction::MainWindow:
-            Check(!window->quitRequested && dialogs.Shown().empty() && mainWindow == 1);
+            Check(!window->QuitRequested() && dialogs.Shown().empty() && mainWindow == 1);
             break;
     }
     Check(shell.opened.empty() && registry.Calls(test::RegCall::SetValueEx) == 0);

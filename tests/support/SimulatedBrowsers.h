@@ -1,49 +1,63 @@
-// Browsers double: the shell's collection of open windows, browser and folder windows.
+// Browsers double: a simulated set of shell windows (browser and folder windows) with
+// positions, addresses, enabled and visible states and quit events.
 #pragma once
 
-#include <algorithm>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/Browsers.h"
 #include "tests/support/SimulatedBrowser.h"
+#include "tests/support/SimulatedWindowing.h"
 
 namespace velmora::test {
 
-// A window asked to quit closes, and leaves the collection, at the next yield to the
-// message loop, as a real browser window closes while its messages run.
+// A quit asked of a browser completes at the next yield to the message loop, as a real
+// browser window closes while its messages run: until then it stays in the collection.
+// Each window's top-level handle lives in the given SimulatedWindowing, where its enabled
+// and shown states are kept.
 class SimulatedBrowsers : public Browsers {
 public:
-    std::shared_ptr<SimulatedBrowser> OpenBrowser() {
-        return Open("C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE");
-    }
-    std::shared_ptr<SimulatedBrowser> OpenFolder() { return Open("C:\\WINDOWS\\Explorer.EXE"); }
+    explicit SimulatedBrowsers(SimulatedWindowing& desktop) : desktop_(desktop) {}
 
-    std::vector<std::shared_ptr<BrowserWindow>> ShellWindows() override {
-        ++collectionReads;
-        return {open_.begin(), open_.end()};
-    }
-    std::shared_ptr<BrowserWindow> CreateBrowser() override { return nullptr; }
-    void YieldToMessageLoop() override {
-        ++yields;
-        for (const auto& window : open_) {
-            if (window->quitRequested) window->closed = true;
-        }
-        open_.erase(std::remove_if(open_.begin(), open_.end(),
-                                   [](const auto& window) { return window->closed; }),
-                    open_.end());
-    }
+    // A browser window the user already has open, visible, at the given place and address.
+    std::shared_ptr<SimulatedBrowser> OpenBrowser(const std::string& url, long left = 0,
+                                                  long top = 0, long width = 640,
+                                                  long height = 480);
+    // A folder window of the shell (not a browser).
+    std::shared_ptr<SimulatedBrowser> OpenFolder(const std::string& path);
 
-    int collectionReads = 0;
-    int yields = 0;
+    // Unavailable: always empty, like the collection under Wine. Can't create: CreateBrowser
+    // gives nothing.
+    void SetCollectionAvailable(bool available) { collectionAvailable_ = available; }
+    void SetCanCreate(bool canCreate) { canCreate_ = canCreate; }
+
+    std::vector<std::shared_ptr<BrowserWindow>> ShellWindows() override;
+    std::shared_ptr<BrowserWindow> CreateBrowser() override;
+    void YieldToMessageLoop() override;
+
+    // What the simulation saw: the windows (or only the browser windows) in the collection
+    // now, in its order; every window the program created through CreateBrowser, in order.
+    std::vector<std::shared_ptr<SimulatedBrowser>> OpenWindows() const { return open_; }
+    std::vector<std::shared_ptr<SimulatedBrowser>> OpenBrowsers() const;
+    const std::vector<std::shared_ptr<SimulatedBrowser>>& Created() const { return created_; }
+    int Yields() const { return yields_; }
+    int CollectionReads() const { return collectionReads_; }
+
+    // Called by a window that has closed: it leaves the collection.
+    void Remove(const SimulatedBrowser* window);
 
 private:
-    std::shared_ptr<SimulatedBrowser> Open(const char* program) {
-        open_.push_back(std::make_shared<SimulatedBrowser>(program));
-        return open_.back();
-    }
+    std::shared_ptr<SimulatedBrowser> Add(const std::string& program);
 
+    SimulatedWindowing& desktop_;
     std::vector<std::shared_ptr<SimulatedBrowser>> open_;
+    std::vector<std::shared_ptr<SimulatedBrowser>> created_;
+    std::vector<std::shared_ptr<SimulatedBrowser>> all_;  // keeps closed windows alive
+    bool collectionAvailable_ = true;
+    bool canCreate_ = true;
+    int yields_ = 0;
+    int collectionReads_ = 0;
 };
 
 }  // namespace velmora::test

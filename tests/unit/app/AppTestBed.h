@@ -14,6 +14,7 @@
 #include "tests/support/MemoryFileSystem.h"
 #include "tests/support/MemoryProfile.h"
 #include "tests/support/SimulatedBrowsers.h"
+#include "tests/support/SimulatedWindowing.h"
 
 namespace velmora::test {
 
@@ -35,6 +36,7 @@ struct AppTestBed {
         platform.dialogs = &dialogs;
         platform.shell = &shell;
         platform.browsers = &browsers;
+        platform.windowing = &desktop;
         platform.product = &product;
     }
     // Adds or replaces a theme file whose theme section holds keys.
@@ -57,7 +59,8 @@ struct AppTestBed {
     HookedDialogs dialogs;
     FakeShell shell;
     FakeProductInfo product;
-    SimulatedBrowsers browsers;
+    SimulatedWindowing desktop;
+    SimulatedBrowsers browsers{desktop};
     Platform platform;
 };
 

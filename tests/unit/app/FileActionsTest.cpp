@@ -144,17 +144,17 @@ TEST_F(FileActionsTest, NoAtEitherQuestionOrAMissingBitmapWritesNothing) {
 
 TEST_F(FileActionsTest, EveryBrowserWindowIsHiddenAndClosedAndFolderWindowsStay) {
     std::vector<std::shared_ptr<test::SimulatedBrowser>> closing;
-    for (int i = 0; i < 4; ++i) closing.push_back(browsers.OpenBrowser());
-    auto folder = browsers.OpenFolder();
-    closing.push_back(browsers.OpenBrowser());
+    for (int i = 0; i < 4; ++i) closing.push_back(browsers.OpenBrowser("http://open/"));
+    auto folder = browsers.OpenFolder("C:\\");
+    closing.push_back(browsers.OpenBrowser("http://open/"));
 
     actions.CloseBrowserWindows();
     for (std::size_t i = 0; i < closing.size(); ++i) {
-        EXPECT_TRUE(closing[i]->closed) << i;
-        EXPECT_FALSE(closing[i]->visible) << i;
+        EXPECT_TRUE(closing[i]->Closed()) << i;
+        EXPECT_FALSE(closing[i]->IsVisible()) << i;
     }
-    EXPECT_FALSE(folder->quitRequested);
-    EXPECT_TRUE(folder->visible);
+    EXPECT_FALSE(folder->QuitRequested());
+    EXPECT_TRUE(folder->IsVisible());
 }
 
 }  // namespace

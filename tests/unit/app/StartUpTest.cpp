@@ -18,9 +18,9 @@ protected:
     void SetUp() override {
         AddTheme("C:\\My Themes\\Blue Sky\\blue.vlr", {{"ThemeTitle", "Blue Sky"}});
         files.AddFile("C:\\My Pictures\\sky.bmp", "BM");
-        browser = browsers.OpenBrowser();
+        browser = browsers.OpenBrowser("http://open/");
         dialogs.beforeEach = [this](const MessageRequest&) {
-            if (!browser->closed) boxWithBrowserOpen = true;
+            if (!browser->Closed()) boxWithBrowserOpen = true;
         };
     }
     void Run(const std::string& commandLine, bool anotherInstance = false) {
@@ -39,7 +39,7 @@ TEST_F(StartUpTest, ASecondInstanceDoesNothingAtAllEvenWithAFile) {
     for (const char* commandLine : {"\"C:\\My Themes\\Blue Sky\\blue.vlr\"", "C:\\a.bmp", ""})
         Run(commandLine, true);
     EXPECT_TRUE(dialogs.Shown().empty());
-    EXPECT_EQ(browsers.collectionReads, 0);
+    EXPECT_EQ(browsers.CollectionReads(), 0);
     EXPECT_EQ(mainWindowShown, 0);
     EXPECT_EQ(registry.Calls(test::RegCall::OpenKey) + registry.Calls(test::RegCall::CreateKey),
               0u);
@@ -59,10 +59,10 @@ TEST_F(StartUpTest, AFileClosesTheBrowsersThenRunsItsAction) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.commandLine);
-        browser = browsers.OpenBrowser();
+        browser = browsers.OpenBrowser("http://open/");
         const std::size_t shown = dialogs.Shown().size();
         Run(row.commandLine);
-        EXPECT_TRUE(browser->closed);
+        EXPECT_TRUE(browser->Closed());
         EXPECT_EQ(dialogs.Shown().size(), shown + (row.lastBox.empty() ? 0 : 1));
         if (!row.lastBox.empty()) {
             EXPECT_EQ(LastBox(), row.lastBox);
@@ -100,7 +100,7 @@ TEST_F(StartUpTest, AnythingElseOpensTheMainWindowAndLeavesTheBrowsersAlone) {
     }
     EXPECT_EQ(mainWindowShown, 4);
     EXPECT_TRUE(dialogs.Shown().empty());
-    EXPECT_FALSE(browser->quitRequested);
+    EXPECT_FALSE(browser->QuitRequested());
     StartUp(platform, nullptr).Run(false, "");  // without a main window yet it simply ends
 }
 

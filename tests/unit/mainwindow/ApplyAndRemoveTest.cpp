@@ -103,7 +103,7 @@ TEST_F(ApplyAndRemoveTest, TheNoThemeApplyPutsTheBrowserDefaultsBack) {
 
 TEST_F(ApplyAndRemoveTest, UninstallAsksRunsTheUninstallerAndForgetsTheThemeOnlyOnceItStarted) {
     const std::string uninstaller = "C:\\unins.exe";
-    themes.files.AddFile(uninstaller, "MZ");
+    files.AddFile(uninstaller, "MZ");
     registry.InjectFault(RegCall::DeleteKey, [this]() -> std::optional<long> {
         EXPECT_TRUE(dialogs.Busy());  // the hourglass while the theme is forgotten
         return std::nullopt;
@@ -162,10 +162,10 @@ TEST_F(ApplyAndRemoveTest, DeleteAsksAndForgetsOnlyStoredThemes) {
 }
 
 TEST_F(ApplyAndRemoveTest, OpeningAThemeFileRecordsAndSelectsIt) {
-    themes.AddTheme("C:\\a\\Ocean.vlr", {{"ThemeTitle", "Ocean"}});
-    themes.AddTheme("C:\\b\\ocean2.vlr", {{"ThemeTitle", "ocean"}});
-    themes.AddTheme("C:\\c\\none.vlr", {});
-    themes.AddTheme("C:\\d\\bad.vlr", {{"ThemeTitle", "a\\b"}});
+    AddTheme("C:\\a\\Ocean.vlr", {{"ThemeTitle", "Ocean"}});
+    AddTheme("C:\\b\\ocean2.vlr", {{"ThemeTitle", "ocean"}});
+    AddTheme("C:\\c\\none.vlr", {});
+    AddTheme("C:\\d\\bad.vlr", {{"ThemeTitle", "a\\b"}});
     const std::tuple<std::optional<std::string>, std::size_t, std::string> cases[] = {
         {"C:\\a\\Ocean.vlr", 3, "Ocean"},     {"C:\\b\\ocean2.vlr", 3, "Ocean"},
         {std::nullopt, 3, "Ocean"},           {"C:\\gone.vlr", 3, "Ocean"},
@@ -189,7 +189,7 @@ TEST_F(ApplyAndRemoveTest, OpeningAThemeFileRecordsAndSelectsIt) {
                               "Internet Explorer Theme Files|*.vlr", "vlr", 0x1804ul));
 
     registry.FailWith(RegCall::SetValueEx, 5);  // no rights on the machine's keys
-    themes.AddTheme("C:\\e\\Blue.vlr", {{"ThemeTitle", "Blue"}});
+    AddTheme("C:\\e\\Blue.vlr", {{"ThemeTitle", "Blue"}});
     dialogs.fileChoice = "C:\\e\\Blue.vlr";
     window.pmuFile_Click(0);
     EXPECT_EQ(Texts().size(), 2u);

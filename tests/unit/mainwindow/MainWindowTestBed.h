@@ -27,10 +27,10 @@ struct MainWindowTestBed : AppTestBed {
         window.picBackBitmap.SetSize(300, 40);
     }
     // An installed theme: its file C:\Themes\<title>.vlr (ThemeTitle = title), its entry.
-    void Install(const std::string& title, MemoryThemeFiles::Keys keys = {},
+    void Install(const std::string& title, MemoryProfile::Keys keys = {},
                  const std::string& uninstaller = "") {
         keys.push_back({"ThemeTitle", title});
-        themes.AddTheme("C:\\Themes\\" + title + ".vlr", keys);
+        AddTheme("C:\\Themes\\" + title + ".vlr", keys);
         InstalledThemeStore(platform).AddEntry(title, "C:\\Themes\\" + title + ".vlr");
         if (!uninstaller.empty())
             SeedMachine(*InstalledThemeStore::EntryKey(title), "UninstallFile", uninstaller);

@@ -7,7 +7,7 @@
 namespace velmora::test {
 namespace {
 
-const MemoryThemeFiles::Keys kOcean = {{"Author", "Tol"},          {"WebSite", "http://w"},
+const MemoryProfile::Keys kOcean = {{"Author", "Tol"},          {"WebSite", "http://w"},
                                        {"Description", "Deep."},   {"BackBitmap", "C:\\b.bmp"},
                                        {"AniLarge", "C:\\a.bmp"},  {"BrandLarge", "C:\\g.bmp"},
                                        {"WESkin", "C:\\we.bmp"},   {"HomePage", "http://h"},
@@ -21,7 +21,7 @@ protected:
         pictures.AddPicture("C:\\b.bmp", 16, 20);
         pictures.AddPicture("C:\\a.bmp", 22, 880);
         pictures.AddPicture("C:\\ie.bmp", 400, 30);
-        themes.files.AddFile("C:\\u.exe", "MZ");
+        files.AddFile("C:\\u.exe", "MZ");
     }
 };
 
@@ -58,7 +58,7 @@ TEST_F(ThemeListTest, AnInstalledThemeShowsItsTextsPreviewsAndAreas) {
 }
 
 TEST_F(ThemeListTest, PreviewStepsFollowTheThemeAndSkipPicturesThatDoNotLoad) {
-    const std::tuple<MemoryThemeFiles::Keys, std::string, std::string> cases[] = {
+    const std::tuple<MemoryProfile::Keys, std::string, std::string> cases[] = {
         {{{"BackBitmap", "none"}, {"AniLarge", "NONE"}}, "(none)", "(empty) Play Show "},
         {{{"AniLarge", "C:\\gone.bmp"}, {"WebThumper", "no"}}, "C:\\ie.bmp", "Play Hide "},
         {{{"BackBitmap", "C:\\gone.bmp"}, {"WebThumper", "Yes"}}, "C:\\old.bmp", "picAni Show "},
@@ -129,7 +129,7 @@ TEST_F(ThemeListTest, TheNoThemeEntryShowsTheBuiltInLookOfThisWindowsVersion) {
 }
 
 TEST_F(ThemeListTest, AreaBoxesOfferOnlyAreasTheThemeHasContentFor) {
-    const std::pair<MemoryThemeFiles::Keys, std::string> cases[] = {
+    const std::pair<MemoryProfile::Keys, std::string> cases[] = {
         {{{"HomePage", "http://h"}}, "1000000"},
         {{{"HomePage", "none"}, {"Title", "T"}, {"LocalPage", "l"}}, "0000000"},
         {{{"SearchPage", "http://s"}}, "0000000"},
@@ -192,7 +192,7 @@ TEST_F(ThemeListTest, BadEntriesAndAThousandThemesLeaveTheListUsable) {
     Select("NoPath");
     EXPECT_EQ(window.txtThemeFile.Text() + "|" + window.txtAuthor.Text(), "Not Found|Tol");
     // A second entry whose file has the same title: the caption names the file shown.
-    themes.AddTheme("C:\\twin.vlr", {{"ThemeTitle", odd}});
+    AddTheme("C:\\twin.vlr", {{"ThemeTitle", odd}});
     InstalledThemeStore(platform).AddEntry("Twin", "C:\\twin.vlr");
     window.LoadThemeList("Twin");
     EXPECT_EQ(host.caption, odd + " - C:\\twin.vlr");
