@@ -27,7 +27,7 @@ constexpr int kAreaCount = 7;
 // The area boxes by index: the record's switch each one sets, whether the theme has
 // anything for that area, and the tool tip the box shows.
 struct Area {
-    void (clsVelmora::*setSwitch)(bool);
+    void (*setSwitch)(clsVelmora&, bool);
     bool (*hasContent)(const clsVelmora&);
     std::string (*toolTip)(const clsVelmora&);
 };
@@ -35,10 +35,10 @@ struct Area {
 const Area kAreas[kAreaCount] = {
     // A home page of "None" is no page: pages have no "None" word, so applying it would
     // make the browser start at the address "None".
-    {&clsVelmora::SetApply_HomePage,
+    {[](clsVelmora& t, bool on) { t.SetApply_HomePage(on); },
      [](const clsVelmora& t) { return !t.HomePage().empty() && !SameText(t.HomePage(), "None"); },
      [](const clsVelmora& t) { return "Home Page: " + t.HomePage(); }},
-    {&clsVelmora::SetApply_SearchBar,
+    {[](clsVelmora& t, bool on) { t.SetApply_SearchBar(on); },
      [](const clsVelmora& t) {
          return !(t.SearchBar() + t.SearchAssistant() + t.SearchPage() + t.SearchURL()).empty();
      },
@@ -46,16 +46,20 @@ const Area kAreas[kAreaCount] = {
          return "Search Bar: " + t.SearchBar() + kNewLine +
                 "Search Assistant: " + t.SearchAssistant();
      }},
-    {&clsVelmora::SetApply_TipsPage, [](const clsVelmora& t) { return !t.TipsPage().empty(); },
+    {[](clsVelmora& t, bool on) { t.SetApply_TipsPage(on); },
+     [](const clsVelmora& t) { return !t.TipsPage().empty(); },
      [](const clsVelmora& t) { return "Tips Page: " + t.TipsPage(); }},
-    {&clsVelmora::SetApply_StyleExtension,
+    {[](clsVelmora& t, bool on) { t.SetApply_StyleExtension(on); },
      [](const clsVelmora& t) { return !t.StyleFile().empty(); },
      [](const clsVelmora& t) { return "User Stylesheet: " + t.StyleFile(); }},
-    {&clsVelmora::SetApply_Throbbers, [](const clsVelmora& t) { return !t.BrandLarge().empty(); },
+    {[](clsVelmora& t, bool on) { t.SetApply_Throbbers(on); },
+     [](const clsVelmora& t) { return !t.BrandLarge().empty(); },
      [](const clsVelmora& t) { return t.AniLarge() + kNewLine; }},
-    {&clsVelmora::SetApply_ToolbarSkin, [](const clsVelmora& t) { return !t.WESkin().empty(); },
+    {[](clsVelmora& t, bool on) { t.SetApply_ToolbarSkin(on); },
+     [](const clsVelmora& t) { return !t.WESkin().empty(); },
      [](const clsVelmora& t) { return t.WESkin(); }},
-    {&clsVelmora::SetApply_Sounds, [](const clsVelmora& t) { return !t.Navigate().empty(); },
+    {[](clsVelmora& t, bool on) { t.SetApply_Sounds(on); },
+     [](const clsVelmora& t) { return !t.Navigate().empty(); },
      [](const clsVelmora& t) { return "Navigate: " + t.Navigate() + kNewLine; }},
 };
 
@@ -263,7 +267,7 @@ void InstalledThemes::SetAreaBox(int index, bool enabled, bool ticked) {
 
 void InstalledThemes::chkLink_Click(int index) {
     if (!IsAreaIndex(index)) return;
-    (Theme().*kAreas[index].setSwitch)(chkLink[index].Value() == 1);
+    kAreas[index].setSwitch(Theme(), chkLink[index].Value() == 1);
 }
 
 void InstalledThemes::chkLink_MouseMove(int index) {
