@@ -117,10 +117,10 @@ TEST_F(MainWindowE2eTest, AnAreaUntickedBeforeApplyIsLeftAloneAndEveryOtherIsWri
     const SeenBox box = velmora.WaitForBox(0);
     EXPECT_EQ(box.window, nullptr) << box.text;
 
-    for (const ocean::Row& row : ocean::TextRows()) {
-        const auto stored = probe::Read(row.root, row.key, row.name);
+    for (const test::ThemeValueRow& row : test::ThemeValueRows()) {
+        const auto stored = probe::Read(ocean::Root(row), row.key, row.name);
         // The machine's tips page is written whatever the box says; the user's is the area.
-        if (std::string(row.themeKey) == "TipsPage" && row.root == HKEY_CURRENT_USER) {
+        if (std::string(row.themeKey) == "TipsPage" && row.root == kHkeyCurrentUser) {
             EXPECT_FALSE(stored.has_value()) << row.key;
         } else {
             EXPECT_EQ(stored, probe::Text(ocean::FileValue(row.themeKey)))
