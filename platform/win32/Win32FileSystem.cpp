@@ -60,6 +60,17 @@ FileOutcome LastError() {
     return FileOutcome::Failed(reason);
 }
 
+// Windows refuses to write over or replace a read-only file, but Wine run by root (whom the
+// file's Unix permissions do not stop) does both; so refuse here as Windows does, with its error.
+bool IsReadOnly(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) {
+        return false;
+    }
+    SetLastError(ERROR_ACCESS_DENIED);
+    return true;
+}
+
 }  // namespace
 
 bool Win32FileSystem::IsNormalFile(const std::string& path) const {
@@ -112,6 +123,7 @@ std::string Win32FileSystem::FullPath(const std::string& path) const {
 }
 
 FileOutcome Win32FileSystem::WriteFile(const std::string& path, const std::string& bytes) {
+    if (IsReadOnly(path)) return LastError();
     FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) return LastError();
@@ -130,6 +142,7 @@ FileOutcome Win32FileSystem::WriteFile(const std::string& path, const std::strin
 }
 
 FileOutcome Win32FileSystem::MoveOver(const std::string& replacement, const std::string& target) {
+    if (IsReadOnly(target)) return LastError();
     if (!MoveFileExA(replacement.c_str(), target.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return LastError();

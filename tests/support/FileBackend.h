@@ -23,7 +23,8 @@ public:
     virtual std::string MakeFile(const std::string& name, const std::string& bytes,
                                  unsigned attributes = MemoryFileSystem::kArchive) = 0;
     virtual std::string MakeFolder(const std::string& name) = 0;
-    // Another handle opens the file, sharing nothing, and keeps it open while the backend lives.
+    // Another handle opens the file, sharing only reading, and keeps it open while the backend
+    // lives.
     virtual void HoldOpen(const std::string& path) = 0;
 };
 

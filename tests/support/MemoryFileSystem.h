@@ -27,7 +27,7 @@ public:
     void Remove(const std::string& path);
     // A full folder path such as "C:\\Themes"; empty (the start) leaves relative paths as they are.
     void SetCurrentFolder(const std::string& folder) { currentFolder_ = folder; }
-    // Another handle holds the file open, sharing nothing, until Release.
+    // Another handle holds the file open, sharing only reading, until Release.
     void HoldOpen(const std::string& path) { held_.insert(Normalised(path)); }
     void Release(const std::string& path) { held_.erase(Normalised(path)); }
 

@@ -43,7 +43,7 @@ protected:
         editor.Text1_Change();
     }
 
-    win32::ThemeTempFolder folder_;
+    win32::test::ThemeTempFolder folder_;
     win32::Win32FileSystem files_;
     FakeDialogs dialogs_;
     FakeProductInfo product_;
@@ -75,7 +75,7 @@ TEST_F(ThemeEditorFilesTest, AFileThatCannotBeWrittenIsKeptByteForByte) {
         {"read-only", file_, [&] { SetFileAttributesA(file_.c_str(), FILE_ATTRIBUTE_READONLY); }},
         {"held open", file_,
          [&] {
-             held_ = CreateFileA(file_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+             held_ = CreateFileA(file_.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                  FILE_ATTRIBUTE_NORMAL, nullptr);
              EXPECT_NE(held_, INVALID_HANDLE_VALUE);
          }},
@@ -97,7 +97,9 @@ TEST_F(ThemeEditorFilesTest, AFileThatCannotBeWrittenIsKeptByteForByte) {
         EXPECT_NE(dialogs.Shown()[0].text.find(row.path), std::string::npos) << row.why;
         EXPECT_TRUE(editor.Changed()) << row.why;
         EXPECT_EQ(editor.Text1.Text(), kText + "\r\nNew=\xFF") << row.why;
-        if (row.path == file_) EXPECT_EQ(files_.ReadFile(file_), kText) << row.why;
+        if (row.path == file_) {
+            EXPECT_EQ(files_.ReadFile(file_), kText) << row.why;
+        }
         EXPECT_EQ(GetFileAttributesA((row.path + ".saving").c_str()), INVALID_FILE_ATTRIBUTES)
             << row.why;
         SetFileAttributesA(file_.c_str(), FILE_ATTRIBUTE_NORMAL);

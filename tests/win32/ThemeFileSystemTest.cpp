@@ -41,14 +41,14 @@ public:
     }
     std::string MakeFolder(const std::string& name) override { return folder_.MakeFolder(name); }
     void HoldOpen(const std::string& path) override {
-        HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+        HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
         ASSERT_NE(handle, INVALID_HANDLE_VALUE) << path;
         held_.push_back(handle);
     }
 
 private:
-    win32::ThemeTempFolder folder_;
+    win32::test::ThemeTempFolder folder_;
     win32::Win32FileSystem files_;
     std::vector<HANDLE> held_;
 };
