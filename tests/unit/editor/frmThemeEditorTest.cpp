@@ -115,6 +115,11 @@ TEST_F(ThemeEditorTest, SaveIsEnabledWhileChangedAndWritesTheTextByteForByte) {
     editor_.Text1.SetText(kText + "\r\n\x80");
     editor_.Text1_Change();
     EXPECT_TRUE(SaveEnabled());
+    // Another file taken over a changed text starts unchanged; a path of no theme drops it.
+    editor_.SetThemeFile(kFile);
+    EXPECT_FALSE(SaveEnabled());
+    editor_.SetThemeFile("C:\\Themes\\notes.txt");
+    EXPECT_EQ(editor_.ThemeFile(), "");
 }
 
 TEST_F(ThemeEditorTest, ClosingAChangedTextAsksWhetherToSave) {
@@ -180,6 +185,7 @@ TEST_F(ThemeEditorTest, AFailedSaveKeepsTheFileTheTextAndChanged) {
         EXPECT_NE(told.find(kFile), std::string::npos) << told;
         EXPECT_NE(told.find(row.reason), std::string::npos) << told;
         EXPECT_EQ(dialogs.Shown()[0].title, "Kelvary");
+        EXPECT_TRUE(dialogs.Shown()[0].systemModal);
         EXPECT_EQ(files_.ReadFile(kFile),
                   row.fileKept ? std::optional<std::string>(kText) : std::nullopt);
         EXPECT_EQ(files_.IsNormalFile(std::string(kFile) + ".saving"), false) << row.why;
