@@ -1,10 +1,22 @@
-// Port: files named by Windows paths (C:\Themes\Blue\blue.vlr).
+// Port: files named by Windows paths (C:\Themes\Blue\blue.vlr). The names keep clear of
+// windows.h, whose DeleteFile and ReplaceFile are macros.
 #pragma once
 
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace velmora {
+
+// How a change to the files ended: done, or the platform's reason why not, in words for the
+// user ("Access is denied.").
+struct FileOutcome {
+    bool done = true;
+    std::string reason;
+
+    static FileOutcome Failed(std::string why) { return FileOutcome{false, std::move(why)}; }
+    explicit operator bool() const { return done; }
+};
 
 class FileSystem {
 public:
@@ -22,7 +34,19 @@ public:
     // relative path; a path that cannot be resolved comes back unchanged.
     virtual std::string FullPath(const std::string& path) const = 0;
 
-    // Writing, replacing and deleting files join here when the editor needs them.
+    // Creates the file at path, or empties the one there, writes bytes to it and has them on
+    // the disk before it returns. Fails for a missing folder, a read-only file or a folder, and
+    // a file another handle holds open.
+    virtual FileOutcome WriteFile(const std::string& path, const std::string& bytes) = 0;
+
+    // Puts the file replacement in the place of target in one step, on the disk before it
+    // returns: target (which need not exist) then has replacement's content and replacement is
+    // gone. Fails, changing neither, when target is read-only or a folder, or either file is
+    // held open by another handle.
+    virtual FileOutcome MoveOver(const std::string& replacement, const std::string& target) = 0;
+
+    // Removes the file at path. Fails for a missing, read-only or held-open file and a folder.
+    virtual FileOutcome RemoveFile(const std::string& path) = 0;
 };
 
 }  // namespace velmora

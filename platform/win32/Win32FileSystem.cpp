@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <new>
+#include <string>
 
 namespace velmora::win32 {
 
@@ -41,6 +42,34 @@ private:
 // Larger files are not read: no text file of the program comes near this, and the whole
 // file is held in memory.
 constexpr LONGLONG kLargestFile = 256LL * 1024 * 1024;
+
+// The system's words for the last error, without the line end it carries.
+FileOutcome LastError() {
+    const DWORD code = GetLastError();
+    char* text = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<LPSTR>(&text), 0, nullptr);
+    std::string reason = length && text ? std::string(text, length) : std::string();
+    if (text) LocalFree(text);
+    while (!reason.empty() && (reason.back() == '\r' || reason.back() == '\n' ||
+                               reason.back() == ' ')) {
+        reason.pop_back();
+    }
+    if (reason.empty()) reason = "Error " + std::to_string(code) + ".";
+    return FileOutcome::Failed(reason);
+}
+
+// Windows refuses to write over or replace a read-only file, but Wine run by root (whom the
+// file's Unix permissions do not stop) does both; so refuse here as Windows does, with its error.
+bool IsReadOnly(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_READONLY)) {
+        return false;
+    }
+    SetLastError(ERROR_ACCESS_DENIED);
+    return true;
+}
 
 }  // namespace
 
@@ -91,6 +120,39 @@ std::string Win32FileSystem::FullPath(const std::string& path) const {
     if (length == 0 || length >= full.size()) return path;
     full.resize(length);
     return full;
+}
+
+FileOutcome Win32FileSystem::WriteFile(const std::string& path, const std::string& bytes) {
+    if (IsReadOnly(path)) return LastError();
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) return LastError();
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD written = 0;
+        if (!::WriteFile(file.Get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
+                         &written, nullptr)) {
+            return LastError();
+        }
+        if (written == 0) return FileOutcome::Failed("Nothing could be written to the file.");
+        done += written;
+    }
+    if (!FlushFileBuffers(file.Get())) return LastError();
+    return {};
+}
+
+FileOutcome Win32FileSystem::MoveOver(const std::string& replacement, const std::string& target) {
+    if (IsReadOnly(target)) return LastError();
+    if (!MoveFileExA(replacement.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return LastError();
+    }
+    return {};
+}
+
+FileOutcome Win32FileSystem::RemoveFile(const std::string& path) {
+    if (!DeleteFileA(path.c_str())) return LastError();
+    return {};
 }
 
 }  // namespace velmora::win32

@@ -12,6 +12,12 @@ public:
     std::optional<std::string> ReadFile(const std::string& path) const override;
     // GetFullPathNameA.
     std::string FullPath(const std::string& path) const override;
+    // CreateFileA (CREATE_ALWAYS), WriteFile, FlushFileBuffers.
+    FileOutcome WriteFile(const std::string& path, const std::string& bytes) override;
+    // MoveFileExA with MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH.
+    FileOutcome MoveOver(const std::string& replacement, const std::string& target) override;
+    // DeleteFileA.
+    FileOutcome RemoveFile(const std::string& path) override;
 };
 
 }  // namespace velmora::win32

@@ -3,6 +3,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "platform/FileSystem.h"
@@ -26,11 +27,18 @@ public:
     void Remove(const std::string& path);
     // A full folder path such as "C:\\Themes"; empty (the start) leaves relative paths as they are.
     void SetCurrentFolder(const std::string& folder) { currentFolder_ = folder; }
+    // Another handle holds the file open, sharing only reading, until Release.
+    void HoldOpen(const std::string& path) { held_.insert(Normalised(path)); }
+    void Release(const std::string& path) { held_.erase(Normalised(path)); }
 
     bool IsNormalFile(const std::string& path) const override;
     std::optional<std::string> ReadFile(const std::string& path) const override;
     // Joins a path without drive or leading slash to the current folder; "/" becomes "\\".
     std::string FullPath(const std::string& path) const override;
+    // A file's folder exists when it was added, when something lies in it, or it is a drive.
+    FileOutcome WriteFile(const std::string& path, const std::string& bytes) override;
+    FileOutcome MoveOver(const std::string& replacement, const std::string& target) override;
+    FileOutcome RemoveFile(const std::string& path) override;
 
 private:
     struct Entry {
@@ -39,9 +47,13 @@ private:
     };
 
     std::string Normalised(const std::string& path) const;
+    bool FolderExists(const std::string& key) const;
+    // Why the file at key cannot be changed, or nothing when it can.
+    std::optional<FileOutcome> Unchangeable(const std::string& key) const;
 
     std::map<std::string, Entry> entries_;
     std::string currentFolder_;
+    std::set<std::string> held_;
 };
 
 }  // namespace velmora::test

@@ -1,50 +1,63 @@
-// The file port on real files: which listings count as a normal file, and whole-file reads.
+// The file suite on kernel32 under Wine, in a scratch folder (the unit tests run it on the
+// in-memory files).
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/win32/Win32FileSystem.h"
+#include "tests/support/FileSystemSuite.h"
 #include "tests/win32/ThemeTempFolder.h"
 
-namespace velmora::win32::test {
+namespace velmora::test {
+
 namespace {
 
-TEST(ThemeFileSystem, OnlyFilesThatAreNeitherHiddenNorSystemAreNormal) {
-    ThemeTempFolder folder;
-    Win32FileSystem files;
-    const struct {
-        const char* name;
-        DWORD attributes;
-        bool normal;
-    } cases[] = {{"plain.vlr", FILE_ATTRIBUTE_NORMAL, true},
-                 {"ro.vlr", FILE_ATTRIBUTE_READONLY, true},
-                 {"arch.vlr", FILE_ATTRIBUTE_ARCHIVE, true},
-                 {"hidden.vlr", FILE_ATTRIBUTE_HIDDEN, false},
-                 {"system.vlr", FILE_ATTRIBUTE_SYSTEM, false}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(files.IsNormalFile(folder.Write(c.name, "x", c.attributes)), c.normal) << c.name;
+class Win32FileBackend : public FileBackend {
+public:
+    ~Win32FileBackend() override {
+        for (HANDLE handle : held_) CloseHandle(handle);
+        // What the port made under names of its own goes too.
+        WIN32_FIND_DATAA found;
+        HANDLE find = FindFirstFileA((folder_.Path() + "\\*").c_str(), &found);
+        if (find == INVALID_HANDLE_VALUE) return;
+        do {
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+            const std::string path = folder_.Path() + "\\" + found.cFileName;
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(path.c_str());
+        } while (FindNextFileA(find, &found));
+        FindClose(find);
     }
-    EXPECT_TRUE(files.IsNormalFile(folder.Path() + "\\PLAIN.VLR"));
-    EXPECT_FALSE(files.IsNormalFile(folder.MakeFolder("folder.vlr")));
-    for (const char* name : {"\\missing.vlr", "\\*.vlr", "\\plai?.vlr", "\\plain.vlr\\"}) {
-        EXPECT_FALSE(files.IsNormalFile(folder.Path() + name)) << name;
-    }
-    EXPECT_FALSE(files.IsNormalFile(""));
-}
 
-TEST(ThemeFileSystem, ReadsEveryByteOfAFileAndNothingFromAFolder) {
-    ThemeTempFolder folder;
-    Win32FileSystem files;
-    std::string bytes(70000, '\0');
-    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7);
-    EXPECT_EQ(files.ReadFile(folder.Write("bytes.vlr", bytes)), bytes);
-    EXPECT_EQ(files.ReadFile(folder.Write("empty.vlr", "")), std::string());
-    EXPECT_EQ(files.ReadFile(folder.Write("hidden.vlr", "h", FILE_ATTRIBUTE_HIDDEN)), "h");
-    EXPECT_EQ(files.ReadFile(folder.Path() + "\\missing.vlr"), std::nullopt);
-    EXPECT_EQ(files.ReadFile(folder.MakeFolder("folder")), std::nullopt);
-}
+    FileSystem& Files() override { return files_; }
+    std::string Folder() const override { return folder_.Path(); }
+    std::string MakeFile(const std::string& name, const std::string& bytes,
+                         unsigned attributes) override {
+        return folder_.Write(name, bytes, attributes);
+    }
+    std::string MakeFolder(const std::string& name) override { return folder_.MakeFolder(name); }
+    void HoldOpen(const std::string& path) override {
+        HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(handle, INVALID_HANDLE_VALUE) << path;
+        held_.push_back(handle);
+    }
+
+private:
+    win32::test::ThemeTempFolder folder_;
+    win32::Win32FileSystem files_;
+    std::vector<HANDLE> held_;
+};
 
 }  // namespace
-}  // namespace velmora::win32::test
+
+INSTANTIATE_TEST_SUITE_P(Win, FileSystemSuite,
+                         ::testing::Values(FileBackendParam{
+                             "Kernel32", [] { return std::make_unique<Win32FileBackend>(); }}),
+                         [](const auto& info) { return info.param.name; });
+
+}  // namespace velmora::test

@@ -1,0 +1,12 @@
+// Resource ids of the About window: its dialog, background picture and labels.
+#pragma once
+
+#define IDD_ABOUT 300
+#define IDB_ABOUTBACK 301
+
+#define IDC_ABOUTBACK 3000
+#define IDC_LABEL1 3001
+#define IDC_LABEL2 3002
+#define IDC_LBL300 3003
+#define IDC_LBL301 3004
+#define IDC_LBL302 3005
