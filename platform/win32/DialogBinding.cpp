@@ -15,6 +15,7 @@
 #include "platform/Shell.h"
 #include "platform/win32/Win32ClipControl.h"
 #include "platform/win32/Win32Picture.h"
+#include "registry/ErrorTrap.h"
 
 namespace velmora::win32 {
 
@@ -625,42 +626,7 @@ void DialogBinding::Read(Bound& bound) {
 }
 
 void DialogBinding::Trapped(const std::function<void()>& handler) {
-    if (!handler) return;
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        ReportTrappedError(error);
-    } catch (...) {
-        ReportTrappedError(std::runtime_error(""));
-    }
-}
-
-void DialogBinding::ReportTrappedError(const std::exception& error) {
-    // Until the shared error trap serves the windows too: the same report, the same box.
-    long number = 51;
-    std::string description = *error.what() ? error.what() : "Internal error";
-    if (const auto* runtime = dynamic_cast<const RuntimeError*>(&error)) {
-        number = runtime->Number();
-    } else if (dynamic_cast<const std::bad_alloc*>(&error)) {
-        number = 7;
-        description = "Out of memory";
-    }
-    try {
-        const std::string text = "A program error has occurred...\r\nDetails:\r\nError No:\t" +
-                                 std::to_string(number) + "\r\nDescription:\t" + description;
-        if (platform_.dialogs) {
-            MessageRequest request;
-            request.text = text;
-            request.title = platform_.product ? platform_.product->ProductName() : std::string();
-            request.buttons = MsgButtons::Ok;
-            request.icon = MsgIcon::Critical;
-            request.systemModal = true;
-            platform_.dialogs->ShowMessage(request);
-        }
-        if (platform_.shell) platform_.shell->LogApplicationEvent(text);
-    } catch (...) {
-        // The report itself never takes the window down.
-    }
+    if (handler) ErrorTrap(platform_).Run(handler);
 }
 
 void DialogBinding::End() {

@@ -82,7 +82,6 @@ private:
 
     // Runs a handler: every exception stops here and is reported.
     void Trapped(const std::function<void()>& handler);
-    void ReportTrappedError(const std::exception& error);
     void End();
 
     Platform platform_;
