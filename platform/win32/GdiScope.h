@@ -77,6 +77,7 @@ public:
     OwnedGdiObject(const OwnedGdiObject&) = delete;
     OwnedGdiObject& operator=(const OwnedGdiObject&) = delete;
     Handle Get() const { return handle_; }
+    Handle Release() { return std::exchange(handle_, nullptr); }
     void Reset(Handle handle = nullptr) {
         if (Handle old = std::exchange(handle_, handle)) DeleteObject(old);
     }
