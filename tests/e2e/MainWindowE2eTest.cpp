@@ -196,5 +196,70 @@ TEST_F(MainWindowE2eTest, ASecondStartWhileTheWindowIsOpenDoesNothing) {
     EXPECT_TRUE(first.WaitForExit(15000));
 }
 
+// "[None]" puts the browser's own settings back: the theme's pictures, stylesheet, title and
+// sounds go, the machine's pages are copied where the machine has them, and the throbber
+// shows in every layout there is.
+TEST_F(MainWindowE2eTest, ApplyingNoneResetsTheBrowserToItsOwnSettings) {
+    const std::string toolbar = ocean::kIe + "Toolbar", main = ocean::kIe + "Main",
+                      styles = ocean::kIe + "Styles";
+    const char* const pictures[] = {"BackBitmap",  "BackBitmapIE5", "BigBitmap",
+                                    "BrandBitmap", "SmallBitmap",   "SmBrandBitmap"};
+    for (const char* name : pictures)
+        probe::Write(HKEY_CURRENT_USER, toolbar, name, probe::Text("C:\\t.bmp"));
+    probe::Write(HKEY_CURRENT_USER, styles, "User StyleSheet", probe::Text("C:\\t.css"));
+    probe::Write(HKEY_CURRENT_USER, styles, "Use My Stylesheet", probe::Dword(1));
+    probe::Write(HKEY_CURRENT_USER, main, "Window Title", probe::Text("Themed"));
+    probe::Write(HKEY_CURRENT_USER, main, "Start Page", probe::Text("http://theme.example.com/"));
+    probe::Write(HKEY_CURRENT_USER, main, "Local Page", probe::Text("C:\\mine.htm"));
+    const std::string navigating = "AppEvents\\Schemes\\Apps\\Explorer\\Navigating\\.current";
+    probe::Write(HKEY_CURRENT_USER, navigating, "", probe::Text("C:\\t.wav"));
+    // The machine has a start page but no local page; both put back as found afterwards.
+    const auto machineStart = probe::Read(HKEY_LOCAL_MACHINE, main, "Start Page");
+    const auto machineLocal = probe::Read(HKEY_LOCAL_MACHINE, main, "Local Page");
+    probe::Write(HKEY_LOCAL_MACHINE, main, "Start Page",
+                 probe::Text("http://machine.example.com/"));
+    probe::DeleteValue(HKEY_LOCAL_MACHINE, main, "Local Page");
+    const std::string mark = std::string(kThemeStoreRoot) + "\\.Current";
+    probe::DeleteValue(HKEY_CURRENT_USER, mark, "");
+
+    VelmoraProcess velmora("");
+    HWND window = velmora.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    MainWindowUser user(window);
+    ASSERT_TRUE(user.Select("[None]"));
+    ASSERT_TRUE(user.Click(IDC_CMDAPPLY));
+    EXPECT_TRUE(WaitUntil([&] {
+        return probe::Read(HKEY_CURRENT_USER, mark, "") == probe::Text("[None]") && user.Settle();
+    }));
+    EXPECT_EQ(velmora.WaitForBox(0).window, nullptr);
+
+    for (const char* name : pictures)
+        EXPECT_FALSE(probe::Read(HKEY_CURRENT_USER, toolbar, name).has_value()) << name;
+    EXPECT_EQ(probe::Read(HKEY_CURRENT_USER, styles, "User StyleSheet"), probe::Text(""));
+    EXPECT_EQ(probe::Read(HKEY_CURRENT_USER, styles, "Use My Stylesheet"), probe::Dword(0));
+    EXPECT_EQ(probe::Read(HKEY_CURRENT_USER, main, "Window Title"), probe::Text(""));
+    EXPECT_EQ(probe::Read(HKEY_CURRENT_USER, main, "Start Page"),
+              probe::Text("http://machine.example.com/"));
+    EXPECT_EQ(probe::Read(HKEY_CURRENT_USER, main, "Local Page"), probe::Text("C:\\mine.htm"));
+    EXPECT_FALSE(probe::Read(HKEY_CURRENT_USER, navigating, "").has_value());
+    // The browser's layout gains the throbber flag (8 in byte 16); the explorer's has it
+    // already; a layout that was never stored is not created.
+    EXPECT_EQ(probe::Read(HKEY_CURRENT_USER, ocean::kLayoutKeys[0], "ITBarLayout"),
+              ocean::Layout(0x28));
+    EXPECT_EQ(probe::Read(HKEY_CURRENT_USER, ocean::kLayoutKeys[1], "ITBarLayout"),
+              ocean::Layout(0x08));
+    EXPECT_FALSE(probe::Read(HKEY_CURRENT_USER, ocean::kLayoutKeys[2], "ITBarLayout").has_value());
+
+    EXPECT_TRUE(user.PressEscape());
+    EXPECT_TRUE(velmora.WaitForExit(15000));
+    for (const auto& [name, value] :
+         {std::pair{"Start Page", machineStart}, {"Local Page", machineLocal}}) {
+        if (value)
+            probe::Write(HKEY_LOCAL_MACHINE, main, name, *value);
+        else
+            probe::DeleteValue(HKEY_LOCAL_MACHINE, main, name);
+    }
+}
+
 }  // namespace
 }  // namespace velmora::e2e
