@@ -7,6 +7,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -259,6 +261,42 @@ TEST_F(MainWindowE2eTest, ApplyingNoneResetsTheBrowserToItsOwnSettings) {
         else
             probe::DeleteValue(HKEY_LOCAL_MACHINE, main, name);
     }
+}
+
+TEST_F(MainWindowE2eTest, UninstallRunsTheThemesUninstallerSilentlyAndThenForgetsTheTheme) {
+    const std::string uninstaller = VELMORA_BUILD_DIR "\\tests\\recording_uninstaller.exe";
+    const std::string log = uninstaller + ".log";
+    DeleteFileA(log.c_str());
+    probe::Write(HKEY_LOCAL_MACHINE, std::string(kThemeStoreRoot) + "\\Blue", "UninstallFile",
+                 probe::Text(uninstaller));
+
+    VelmoraProcess velmora("");
+    HWND window = velmora.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    MainWindowUser user(window);
+    ASSERT_TRUE(user.Select("Blue"));
+    ASSERT_TRUE(user.Click(IDC_CMDUNINSTALL));
+    SeenBox box = velmora.WaitForBox();
+    EXPECT_EQ(box.text, "Are you sure you want to remove this Theme - \r\n\r\nBlue");
+    ASSERT_TRUE(velmora.Press(box, IDYES));
+    box = velmora.WaitForBox();
+    EXPECT_EQ(box.text, "Internet Explorer needs to be refreshed for the changes to take effect.");
+    ASSERT_TRUE(velmora.Press(box, IDOK));
+
+    std::string recorded;
+    EXPECT_TRUE(WaitUntil([&] {
+        std::ifstream in(log, std::ios::binary);
+        recorded.assign(std::istreambuf_iterator<char>(in), {});
+        return !recorded.empty();
+    })) << "the uninstaller never ran";
+    EXPECT_EQ(recorded, uninstaller + " /SILENT");
+    ASSERT_TRUE(user.Settle());
+    EXPECT_EQ(user.Entries(),
+              (std::vector<std::string>{".Current", "[None]", "Aqua", "Autumn", "Ocean"}));
+    ExpectThemeEntries({"Aqua", "Autumn", "Ocean"});
+    EXPECT_TRUE(user.PressEscape());
+    EXPECT_TRUE(velmora.WaitForExit(15000));
+    DeleteFileA(log.c_str());
 }
 
 }  // namespace
