@@ -71,6 +71,7 @@ struct DialogBinding::Bound {
     MenuPlace place;                 // menu entries
     bool menuBar = false;            // an entry of the window's menu bar itself
     std::vector<std::string> items;  // what a list or combo box holds, as last pushed
+    OwnedGdiObject<HFONT> font;      // the row's own font
     bool pushing = false;            // the control's own notifications of a push are not read back
     bool reading = false;            // a read's model changes are not pushed back
 };
@@ -229,11 +230,13 @@ void DialogBinding::Attach(Bound& bound) {
             SendMessageA(bound.window, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.Get()),
                          FALSE);
     }
+    if (!row.fontFace.empty()) SetFont(bound);
     if (row.kind == ControlKind::Picture) {
         auto* box = static_cast<ui::PictureBox*>(row.model);
         RECT client = {};
         GetClientRect(bound.window, &client);
         box->SetSize(client.right, client.bottom);
+        if (row.backdrop) SetBackdrop(bound, client);
         if (row.designBitmap && !box->Picture()) {
             if (PicturePtr picture = Win32Picture::FromResource(resources_, row.designBitmap)) {
                 const int width = picture->Width(), height = picture->Height();
@@ -242,6 +245,45 @@ void DialogBinding::Attach(Bound& bound) {
             }
         }
     }
+}
+
+void DialogBinding::SetFont(Bound& bound) {
+    LOGFONTA font = {};
+    const WindowDC screen;
+    font.lfHeight = -MulDiv(bound.row.fontPoints, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
+    font.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(font.lfFaceName, bound.row.fontFace.c_str(), LF_FACESIZE);
+    bound.font.Reset(CreateFontIndirectA(&font));
+    if (bound.font.Get())
+        SendMessageA(bound.window, WM_SETFONT, reinterpret_cast<WPARAM>(bound.font.Get()), FALSE);
+}
+
+void DialogBinding::SetBackdrop(const Bound& bound, const RECT& client) {
+    backdropBitmap_.Reset(static_cast<HBITMAP>(
+        LoadImageA(resources_, MAKEINTRESOURCEA(bound.row.designBitmap), IMAGE_BITMAP, 0, 0, 0)));
+    BITMAP size = {};
+    if (!backdropBitmap_.Get() || !GetObjectA(backdropBitmap_.Get(), sizeof size, &size)) return;
+    backdropBrush_.Reset(CreatePatternBrush(backdropBitmap_.Get()));
+    // Where the box draws its design picture: centred in it.
+    POINT corner = {(client.right - size.bmWidth) / 2, (client.bottom - size.bmHeight) / 2};
+    MapWindowPoints(bound.window, window_, &corner, 1);
+    backdropOrigin_ = corner;
+    backdropText_ = bound.row.backdropText;
+}
+
+HBRUSH DialogBinding::BackdropBrush(HWND control, HDC dc) {
+    if (!backdropBrush_.Get()) return nullptr;
+    POINT origin = backdropOrigin_;
+    if (control != window_) {
+        const Bound* bound = FindWindow(control);
+        // Only texts show it through; an edit box keeps its own background.
+        if (!bound || bound->row.kind != ControlKind::Text || bound->edit) return nullptr;
+        MapWindowPoints(window_, control, &origin, 1);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, backdropText_);
+    }
+    SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
+    return backdropBrush_.Get();
 }
 
 void DialogBinding::Detach() {
@@ -271,8 +313,13 @@ INT_PTR DialogBinding::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return FALSE;
         }
         case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        case WM_CTLCOLORDLG:
+            return reinterpret_cast<INT_PTR>(BackdropBrush(window_, reinterpret_cast<HDC>(wParam)));
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT: {
+            if (HBRUSH brush = BackdropBrush(reinterpret_cast<HWND>(lParam),
+                                             reinterpret_cast<HDC>(wParam)))
+                return reinterpret_cast<INT_PTR>(brush);
             Bound* bound = FindWindow(reinterpret_cast<HWND>(lParam));
             if (!bound || !bound->row.link) return FALSE;
             auto dc = reinterpret_cast<HDC>(wParam);
@@ -286,6 +333,15 @@ INT_PTR DialogBinding::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case kActivatedMessage:
             if (!closing_) Trapped(table_.activate);
             return TRUE;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (!table_.keyDown || !ready_) return FALSE;
+            Trapped([this, wParam] { table_.keyDown(static_cast<int>(wParam)); });
+            return TRUE;
+        case WM_LBUTTONUP:
+            if (!table_.click || !ready_) return FALSE;
+            Trapped(table_.click);
+            return TRUE;
         case WM_CLOSE: Close(); return TRUE;
         case kDestroyMessage: DestroyWindow(window_); return TRUE;
         case WM_DESTROY: Detach(); return FALSE;
@@ -295,6 +351,11 @@ INT_PTR DialogBinding::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void DialogBinding::OnCommand(int id, int code, HWND control) {
     if (!ready_) return;  // the controls' own notifications while the window is set up
+    if ((id == IDCANCEL || id == IDOK) && table_.keyDown && !Find(id, ControlKind::Button)) {
+        // Esc and Enter, as the dialog manager reports them.
+        Trapped([this, id] { table_.keyDown(id == IDCANCEL ? VK_ESCAPE : VK_RETURN); });
+        return;
+    }
     if (id == IDCANCEL && !Find(id, ControlKind::Button)) {
         // Esc, as the dialog manager reports it.
         if (table_.keyPress) {
@@ -700,7 +761,15 @@ void DialogBinding::PopupMenu(const ui::MenuItem& topMenu) {
 }
 
 void DialogBinding::Close() {
-    if (closing_ || !window_) return;
+    if (closing_ || askingUnload_ || !window_) return;
+    if (table_.queryUnload) {
+        // A handler that fails keeps the window, and with it what the user has in it.
+        bool close = false;
+        askingUnload_ = true;
+        Trapped([this, &close] { close = table_.queryUnload(); });
+        askingUnload_ = false;
+        if (!close || !window_) return;
+    }
     closing_ = true;
     Trapped(table_.unload);
     End();

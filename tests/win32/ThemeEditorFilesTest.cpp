@@ -14,7 +14,7 @@
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/resources/AboutRes.h"
 #include "platform/win32/resources/ThemeEditorRes.h"
-#include "tests/support/EditorHost.h"
+#include "tests/support/FakeFormHost.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeProductInfo.h"
 #include "tests/win32/ThemeTempFolder.h"
@@ -48,7 +48,7 @@ protected:
     FakeDialogs dialogs_;
     FakeProductInfo product_;
     SimulatedWindowing desktop_;
-    EditorHost host_{desktop_};
+    FakeFormHost host_{desktop_};
     Platform platform_;
     std::string file_;
     HANDLE held_ = INVALID_HANDLE_VALUE;
