@@ -9,7 +9,6 @@
 #include "registry/SameText.h"
 #include "registry/cRegistry.h"
 #include "store/InstalledThemeStore.h"
-#include "theme/BrowserSettings.h"
 
 namespace velmora {
 

@@ -22,8 +22,8 @@ FormTable AboutTable(AboutVelmora& w) {
     table.Add(IDC_ABOUTBACK, w.imgBackground)
         .WithPicture(IDB_ABOUTBACK)
         .AsBackdrop(kTextOverBackground);
-    table.Add(IDC_LABEL1, w.Label1);
-    table.Add(IDC_LABEL2, w.Label2);
+    table.Add(IDC_ABOUTLABEL1, w.Label1);
+    table.Add(IDC_ABOUTLABEL2, w.Label2);
     table.Add(IDC_LBL300, w.lbl300).WithFont(kSmallFont, kSmallFontPoints);
     table.Add(IDC_LBL301, w.lbl301).WithFont(kSmallFont, kSmallFontPoints);
     table.Add(IDC_LBL302, w.lbl302).WithFont(kSmallFont, kSmallFontPoints);

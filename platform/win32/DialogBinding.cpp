@@ -202,8 +202,9 @@ void DialogBinding::Attach(Bound& bound) {
     bound.edit =
         row.kind == ControlKind::Text && lstrcmpiA(ClassOf(bound.window).c_str(), "Edit") == 0;
 
-    const bool needsMessages =
-        row.mouseDown || row.mouseMove || row.keyUp || row.link || (bound.edit && row.click);
+    // A window that sees every key first hears of them from whichever control has the focus.
+    const bool needsMessages = row.mouseDown || row.mouseMove || row.keyUp || row.link ||
+                               (bound.edit && row.click) || table_.keyDown;
     if (needsMessages) {
         SetWindowSubclass(bound.window, ControlProc, reinterpret_cast<UINT_PTR>(&bound),
                           reinterpret_cast<DWORD_PTR>(this));
@@ -515,6 +516,10 @@ LRESULT DialogBinding::OnControlMessage(Bound& bound, HWND window, UINT message,
                 Trapped([&] { row.keyUp(static_cast<int>(wParam)); });
                 return result;
             }
+            break;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (table_.keyDown) Trapped([&] { table_.keyDown(static_cast<int>(wParam)); });
             break;
         case WM_SETCURSOR:
             if (row.link) {

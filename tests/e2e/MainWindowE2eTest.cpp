@@ -242,11 +242,16 @@ TEST_F(MainWindowE2eTest, FileEditOpensTheThemeFileInTheEditorWhichSavesAndAsksB
     EXPECT_EQ(editor.Caption(), "Velmora Editor - Lite Version");
     EXPECT_EQ(editor.Text(IDC_TEXT1), original);
     EXPECT_FALSE(editor.Enabled(IDC_CMDSAVE));
-    // Types a letter at the end of the text; Save is offered once the window has seen it.
+    // Clicks into the text and types a letter at its end; Save is offered once the window
+    // has seen it.
     const auto type = [&](const char* key) {
+        HWND text = GetDlgItem(editor.Window(), IDC_TEXT1);
         SetForegroundWindow(editor.Window());
+        PostMessageA(text, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        PostMessageA(text, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        editor.Settle();
         const LPARAM end = static_cast<LPARAM>(editor.Text(IDC_TEXT1).size());
-        SendMessageA(GetDlgItem(editor.Window(), IDC_TEXT1), EM_SETSEL, end, end);
+        SendMessageA(text, EM_SETSEL, end, end);
         MainWindowUser::PressKeys(key);
         return WaitUntil([&] { return editor.Enabled(IDC_CMDSAVE); }, 15000);
     };
@@ -263,7 +268,9 @@ TEST_F(MainWindowE2eTest, FileEditOpensTheThemeFileInTheEditorWhichSavesAndAsksB
         EXPECT_EQ(box.text, "Save changes to this Theme file?");
         EXPECT_TRUE(box.hasYes && box.hasNo && box.questionIcon && box.systemModal);
         ASSERT_TRUE(velmora->Press(box, answer));
-        if (answer == IDCANCEL) EXPECT_EQ(editor.Text(IDC_TEXT1), original + "xy");
+        if (answer == IDCANCEL) {
+            EXPECT_EQ(editor.Text(IDC_TEXT1), original + "xy");
+        }
     }
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(editor.Window()); }, 15000));
     EXPECT_EQ(fileBytes(), original + "x");
@@ -276,8 +283,8 @@ TEST_F(MainWindowE2eTest, HelpAboutShowsTheProgramAndAnyKeyClosesIt) {
     user.ChooseMenu("HA");
     MainWindowUser about(WaitForDialog(IDC_LBL302));
     ASSERT_NE(about.Window(), nullptr);
-    EXPECT_EQ(about.Text(IDC_LABEL1), "Kelvary");
-    EXPECT_EQ(about.Text(IDC_LABEL2).rfind("Version (", 0), 0u);
+    EXPECT_EQ(about.Text(IDC_ABOUTLABEL1), "Kelvary");
+    EXPECT_EQ(about.Text(IDC_ABOUTLABEL2).rfind("Version (", 0), 0u);
     EXPECT_EQ(about.Text(IDC_LBL302), "Press any key to continue...");
     SetForegroundWindow(about.Window());
     MainWindowUser::PressKeys("K");
