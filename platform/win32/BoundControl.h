@@ -68,8 +68,8 @@ struct BoundControl {
         fontPoints = points;
         return *this;
     }
-    // A picture box whose design picture is the window's backdrop: the window and its static
-    // texts show it through, the texts in textColour.
+    // A picture box whose design picture is the window's backdrop: the window takes the
+    // picture's size, the box fills it, and the static texts show it through, in textColour.
     BoundControl& AsBackdrop(COLORREF textColour) {
         backdrop = true;
         backdropText = textColour;

@@ -234,10 +234,10 @@ void DialogBinding::Attach(Bound& bound) {
     if (!row.fontFace.empty()) SetFont(bound);
     if (row.kind == ControlKind::Picture) {
         auto* box = static_cast<ui::PictureBox*>(row.model);
+        if (row.backdrop) SetBackdrop(bound);
         RECT client = {};
         GetClientRect(bound.window, &client);
         box->SetSize(client.right, client.bottom);
-        if (row.backdrop) SetBackdrop(bound, client);
         if (row.designBitmap && !box->Picture()) {
             if (PicturePtr picture = Win32Picture::FromResource(resources_, row.designBitmap)) {
                 const int width = picture->Width(), height = picture->Height();
@@ -259,17 +259,27 @@ void DialogBinding::SetFont(Bound& bound) {
         SendMessageA(bound.window, WM_SETFONT, reinterpret_cast<WPARAM>(bound.font.Get()), FALSE);
 }
 
-void DialogBinding::SetBackdrop(const Bound& bound, const RECT& client) {
+void DialogBinding::SetBackdrop(const Bound& bound) {
     backdropBitmap_.Reset(static_cast<HBITMAP>(
         LoadImageA(resources_, MAKEINTRESOURCEA(bound.row.designBitmap), IMAGE_BITMAP, 0, 0, 0)));
     BITMAP size = {};
     if (!backdropBitmap_.Get() || !GetObjectA(backdropBitmap_.Get(), sizeof size, &size)) return;
     backdropBrush_.Reset(CreatePatternBrush(backdropBitmap_.Get()));
-    // Where the box draws its design picture: centred in it.
-    POINT corner = {(client.right - size.bmWidth) / 2, (client.bottom - size.bmHeight) / 2};
-    MapWindowPoints(bound.window, window_, &corner, 1);
-    backdropOrigin_ = corner;
     backdropText_ = bound.row.backdropText;
+    backdropOrigin_ = {0, 0};
+    // The window is its picture: dialog units never give its size in pixels exactly, so the
+    // window keeps its centre and takes the picture's size, the box filling it.
+    RECT frame = {0, 0, size.bmWidth, size.bmHeight}, now = {};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(window_, GWL_STYLE)),
+                       GetMenu(window_) != nullptr,
+                       static_cast<DWORD>(GetWindowLongA(window_, GWL_EXSTYLE)));
+    GetWindowRect(window_, &now);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    SetWindowPos(window_, nullptr, (now.left + now.right - width) / 2,
+                 (now.top + now.bottom - height) / 2, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(bound.window, nullptr, 0, 0, size.bmWidth, size.bmHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HBRUSH DialogBinding::BackdropBrush(HWND control, HDC dc) {

@@ -73,7 +73,7 @@ private:
     // window's usual one.
     HBRUSH BackdropBrush(HWND control, HDC dc);
     void SetFont(Bound& bound);
-    void SetBackdrop(const Bound& bound, const RECT& client);
+    void SetBackdrop(const Bound& bound);
     Bound* Find(int id, ControlKind kind);
     Bound* FindModel(const ui::Control* model);
     const Bound* FindModel(const ui::Control* model) const;

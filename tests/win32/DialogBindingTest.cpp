@@ -404,8 +404,11 @@ TEST_F(DialogBindingStartTest, AWindowOverABackdropSeesEveryKeyFirstAndClicksOnI
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Item(IDC_T_LABEL), WM_GETFONT, 0, 0)),
                sizeof font, &font);
     EXPECT_STREQ(font.lfFaceName, "Small Fonts");
-    // A static text paints its background with the backdrop's picture, its text in the
-    // backdrop's colour; an edit box keeps its own.
+    // The window takes the picture's size (4 x 4); a static text paints its background with
+    // the picture, its text in the backdrop's colour; an edit box keeps its own.
+    RECT client = {};
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right * 100 + client.bottom, 404);
     OffscreenCanvas canvas(8, 8, white);
     const auto colour = [&](UINT message, int id) {
         return reinterpret_cast<HBRUSH>(SendMessageA(dialog, message,
