@@ -107,7 +107,8 @@ void InstalledThemes::pmuFile_Click(int index) {
         }
         case 1:
             // The editor is for the file shown; it is gone again once it has closed.
-            if (platform_.forms) platform_.forms->ShowThemeEditor(txtThemeFile.Text(), host_.Handle());
+            if (platform_.forms)
+                platform_.forms->ShowThemeEditor(txtThemeFile.Text(), host_.Handle());
             break;
         case 3: host_.Close(); break;
         default: break;

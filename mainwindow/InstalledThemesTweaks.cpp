@@ -122,8 +122,8 @@ void InstalledThemes::SwitchStylesheet() {
 }
 
 void InstalledThemes::SelectClickSound(std::string& path) {
-    const std::optional<std::string> chosen = platform_.dialogs->OpenFile(
-        {path, kSoundTitle, kSoundFilter, ".wav", kExistingFileFlags});
+    const std::optional<std::string> chosen =
+        platform_.dialogs->OpenFile({path, kSoundTitle, kSoundFilter, ".wav", kExistingFileFlags});
     if (!chosen || !platform_.files->IsNormalFile(*chosen)) return;
     path = *chosen;
     cRegistry(platform_).WriteRegistry(kHkeyCurrentUser, browser::kSoundNavigating, "", kRegSz,

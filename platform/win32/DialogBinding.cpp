@@ -276,8 +276,7 @@ void DialogBinding::SetBackdrop(const Bound& bound) {
     GetWindowRect(window_, &now);
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
     SetWindowPos(window_, nullptr, (now.left + now.right - width) / 2,
-                 (now.top + now.bottom - height) / 2, width, height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+                 (now.top + now.bottom - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowPos(bound.window, nullptr, 0, 0, size.bmWidth, size.bmHeight,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -328,8 +327,8 @@ INT_PTR DialogBinding::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return reinterpret_cast<INT_PTR>(BackdropBrush(window_, reinterpret_cast<HDC>(wParam)));
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT: {
-            if (HBRUSH brush = BackdropBrush(reinterpret_cast<HWND>(lParam),
-                                             reinterpret_cast<HDC>(wParam)))
+            if (HBRUSH brush =
+                    BackdropBrush(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
                 return reinterpret_cast<INT_PTR>(brush);
             Bound* bound = FindWindow(reinterpret_cast<HWND>(lParam));
             if (!bound || !bound->row.link) return FALSE;

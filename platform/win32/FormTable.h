@@ -38,10 +38,10 @@ struct FormTable {
     // Every key pressed while the window is active, before its controls see it (virtual-key
     // codes; Esc and Enter included); with it, keyPress is not used.
     std::function<void(int)> keyDown;
-    std::function<void()> click;        // a click on the window's own surface
+    std::function<void()> click;  // a click on the window's own surface
     // Before the window closes, whatever closes it: false keeps it open.
     std::function<bool()> queryUnload;
-    std::function<void()> unload;       // when it closes, before it goes
+    std::function<void()> unload;  // when it closes, before it goes
     std::vector<BoundControl> controls;
 
 private:

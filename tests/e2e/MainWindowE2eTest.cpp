@@ -304,9 +304,11 @@ TEST_F(MainWindowE2eTest, TheHomePageToolsWriteTheStartPageAndTheLockAfterItsQue
     clearLock();
     ASSERT_TRUE(Start());
     user.ChooseMenu("RHB");  // Reset Home Page to... > Blank
-    EXPECT_TRUE(WaitUntil([&] {
-        return probe::Read(HKEY_CURRENT_USER, main, "Start Page") == probe::Text("about:blank");
-    }, 15000));
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return probe::Read(HKEY_CURRENT_USER, main, "Start Page") == probe::Text("about:blank");
+        },
+        15000));
 
     user.ChooseMenu("RE");  // Enable/Disable Home Page Changes
     const SeenBox box = velmora->WaitForBox();

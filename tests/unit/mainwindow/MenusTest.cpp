@@ -121,17 +121,20 @@ TEST_F(MenusTest, TheStylesheetEntryIsTickedForANonZeroNumberAndSwitchesToTheOpp
 }
 
 TEST_F(MenusTest, ToolbarLayoutResetsWriteTheDefaultLayoutLockAndReopen) {
-    // Bytes 16, 33, 40, 56, 57, 68 and 80 of each kind.
-    const std::pair<int, std::string> cases[] = {{0, "1F0262A00F0039"}, {1, "1F026AB901C778"}};
+    // Bytes 16 and 33, then 36 to 80 (the band sizes) of each kind.
+    const std::pair<int, std::string> cases[] = {
+        {0,
+         "1F020500000062050000260000000400000021010000A00F00000300000021030000000000000100000021"
+         "07000039"},
+        {1,
+         "1F02050000006A050000260000000400000021010000B90100000100000020070000C70100000300000021"
+         "03000078"}};
     for (const auto& [entry, bytes] : cases) {
         Seed(kToolbarKey, "Locked", "0");
         window.pmuLayout_Click(entry);
         const std::string stored = User(kToolbarKey + "\\WebBrowser", "ITBarLayout");
         EXPECT_EQ(stored.size(), 564u * 2);
-        std::string picked;
-        for (const std::size_t offset : {16, 33, 40, 56, 57, 68, 80})
-            picked += stored.substr(offset * 2, 2);
-        EXPECT_EQ(picked, bytes);
+        EXPECT_EQ(stored.substr(32, 2) + stored.substr(66, 2) + stored.substr(72, 90), bytes);
         for (const char* key : {"\\ShellBrowser", "\\Explorer"})
             EXPECT_EQ(User(kToolbarKey + key, "ITBarLayout"), stored);
         EXPECT_EQ(User(kToolbarKey, "Theater"), stored);
@@ -228,7 +231,8 @@ TEST_F(MenusTest, AToolbarPictureIsPreviewedForApplyOnlyWhenItLoads) {
         seen += RecordingPictures::Name(window.picBackBitmap.Picture()) + " " +
                 window.ToolbarPicturePath() + (window.cmdApply.Enabled() ? " apply|" : " -|");
     }
-    EXPECT_EQ(seen, "C:\\old.bmp C:\\old.bmp -|C:\\old.bmp C:\\old.bmp -|C:\\new.bmp C:\\new.bmp apply|");
+    EXPECT_EQ(seen,
+              "C:\\old.bmp C:\\old.bmp -|C:\\old.bmp C:\\old.bmp -|C:\\new.bmp C:\\new.bmp apply|");
     ASSERT_EQ(Texts().size(), 1u);
     EXPECT_NE(Texts()[0].find("C:\\new.png"), std::string::npos);
     const OpenFileRequest& request = dialogs.fileRequests.front();
@@ -238,6 +242,9 @@ TEST_F(MenusTest, AToolbarPictureIsPreviewedForApplyOnlyWhenItLoads) {
               "Windows Bitmap Files|*.bmp|Other Unsupported Image Files|*.gif;*.jpg;*.png;*.ico");
     EXPECT_EQ(request.flags, 0x1804u);
     EXPECT_EQ(Writes(), writes);
+    window.cmdApply_Click();  // the chosen picture becomes both toolbars'
+    EXPECT_EQ(User(kToolbarKey, "BackBitmap") + User(kToolbarKey, "BackBitmapIE5"),
+              "C:\\new.bmpC:\\new.bmp");
 }
 
 TEST_F(MenusTest, AClickSoundIsStoredOnlyForAFileThatExists) {
@@ -292,10 +299,11 @@ TEST_F(MenusTest, BrowsingForAWebDocumentStartsInTheFolderOfALocalPathOnly) {
     EXPECT_EQ(request.title, "Open Web Document");
     EXPECT_EQ(request.defaultExt, "HTM");
     EXPECT_EQ(request.flags, 0x80006u);
-    EXPECT_EQ(request.filter,
-              "Internet Files(*.htm;*.html;*.asp*;*.hta;*.htc;*.vbd)|*.htm;*.html;*.asp*;*.hta;*.htc;"
-              "*.vbd|Office Documents(*.do*;*.xl*;*.pp*)|*.do*;*.xl*;*.pp*|Image Files(*.bmp;*.gif;"
-              "*.jpg)|*.bmp;*.gif;*.jpg|All Files(*.*)|*.*");
+    EXPECT_EQ(
+        request.filter,
+        "Internet Files(*.htm;*.html;*.asp*;*.hta;*.htc;*.vbd)|*.htm;*.html;*.asp*;*.hta;*.htc;"
+        "*.vbd|Office Documents(*.do*;*.xl*;*.pp*)|*.do*;*.xl*;*.pp*|Image Files(*.bmp;*.gif;"
+        "*.jpg)|*.bmp;*.gif;*.jpg|All Files(*.*)|*.*");
     dialogs.fileChoice = "C:\\Web\\b.htm";
     std::string chosen;
     EXPECT_TRUE(window.BrowseWebDocument(chosen));
