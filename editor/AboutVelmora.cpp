@@ -17,11 +17,10 @@ void AboutVelmora::Form_Load() {
     }
     lbl300.SetText("Copyright (C) 2004 Tolvane. All rights reserved.");
     lbl301.SetText(
-        "Warning: this computer program is protected by copyright law and international "
-        "treaties.\r\n"
-        "Unauthorized reproduction or distribution of this program, or any portion of it, may "
-        "result in severe civil and criminal penalties, and will be prosecuted to the maximum "
-        "extent possible under the law.");
+        "Warning: this program is protected by copyright law and international treaties.\r\n"
+        "Unauthorized reproduction or distribution of it, or of any part of it, may result in "
+        "severe civil and criminal penalties, and will be prosecuted to the maximum extent "
+        "possible under the law.");
     lbl302.SetText("Press any key to continue...");
 }
 

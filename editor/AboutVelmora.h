@@ -18,6 +18,8 @@ public:
 
     // Labels, under their design names: product name, version, notice, warning, the prompt.
     ui::TextBox Label1, Label2, lbl300, lbl301, lbl302;
+    // The background picture the labels stand on.
+    ui::PictureBox imgBackground;
 
     void Form_Load();
     // The window sees every key first, those without a character too.

@@ -38,7 +38,8 @@ struct LayoutValue {
     const char* key;
     const char* name;
 };
-// The browser, theater, shell and explorer layouts, in the order the reset visits them.
+// The browser, theater, shell and explorer layouts, in the order the throbber switch visits
+// them.
 constexpr LayoutValue kResetLayouts[] = {
     {browser::kWebBrowserToolbarKey, browser::kLayoutValue},
     {browser::kToolbarKey, browser::kTheaterLayoutValue},
@@ -63,17 +64,18 @@ void CopyMachineValue(cRegistry& registry, const char* userKey, const char* user
     registry.WriteRegistry(kHkeyCurrentUser, userKey, userName, kRegSz, value);
 }
 
-// Sets the throbber flag of one layout; a missing value is judged by the thick default,
-// which already shows the throbber, so it is never created.
-void ShowThrobber(cRegistry& registry, const LayoutValue& layout) {
+// Sets or clears the throbber flag of one layout. A missing value is judged by the thick
+// default, which shows the throbber: clearing the flag creates it, setting it does not.
+void SetThrobberFlag(cRegistry& registry, const LayoutValue& layout, bool on) {
     std::vector<std::uint8_t> bytes =
         registry.ReadRegistryByte(kHkeyCurrentUser, layout.key, layout.name);
     if (bytes.empty()) bytes = DefaultToolbarLayout(kThickLayout);
-    // Fewer than 17 stored bytes (plus the spare element): there is no flag byte to set.
+    // Fewer than 17 stored bytes (plus the spare element): there is no flag byte to change.
     if (bytes.size() < browser::kThrobberFlagOffset + 2) return;
     std::uint8_t& flags = bytes[browser::kThrobberFlagOffset];
-    if (IsBitSet(flags, kThrobberFlagBit) != 0) return;
-    flags = static_cast<std::uint8_t>(flags + browser::kThrobberFlag);
+    if ((IsBitSet(flags, kThrobberFlagBit) != 0) == on) return;
+    flags = static_cast<std::uint8_t>(on ? flags + browser::kThrobberFlag
+                                         : flags - browser::kThrobberFlag);
     registry.WriteRegistry(kHkeyCurrentUser, layout.key, layout.name, kRegBinary, bytes);
 }
 
@@ -99,7 +101,18 @@ void RestoreBrowserDefaults(const Platform& platform) {
     CopyMachineValue(registry, browser::kMainKey, browser::kSearchBar, browser::kSearchBar);
     CopyMachineValue(registry, browser::kMainKey, browser::kSearchPage, browser::kSearchPage);
     for (const char* key : kSoundKeys) registry.DeleteSubkey(kHkeyCurrentUser, key);
-    for (const LayoutValue& layout : kResetLayouts) ShowThrobber(registry, layout);
+    SetThrobbers(platform, true);
+}
+
+void SetThrobbers(const Platform& platform, bool on) {
+    cRegistry registry(platform);
+    for (const LayoutValue& layout : kResetLayouts) {
+        // A value that cannot be read or written is skipped.
+        try {
+            SetThrobberFlag(registry, layout, on);
+        } catch (...) {
+        }
+    }
 }
 
 void WriteDefaultToolbarLayouts(const Platform& platform, std::int16_t kind) {

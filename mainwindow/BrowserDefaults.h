@@ -15,6 +15,11 @@ namespace velmora {
 // the throbber in every toolbar layout.
 void RestoreBrowserDefaults(const Platform& platform);
 
+// Shows (on) or hides the throbber in all four toolbar layouts. A missing layout counts as
+// the thick default, which shows it: hiding creates the value from that default. A value
+// too short to hold the flag is left alone; one that cannot be read or written is skipped.
+void SetThrobbers(const Platform& platform, bool on);
+
 // Writes the default layout of kind (see DefaultToolbarLayout) to all four toolbar layouts
 // and locks the toolbars.
 void WriteDefaultToolbarLayouts(const Platform& platform, std::int16_t kind);

@@ -64,6 +64,7 @@ public:
     void List1_Click();
     void List1_MouseDown(int button);
     void imgExplorer_MouseDown(int button);
+    void picBackBitmap_MouseDown(int button);
     void chkLink_Click(int index);
     void chkLink_MouseMove(int index);
     void Combo1_Click();
@@ -107,6 +108,12 @@ public:
     void ResetWindowPlacement();
     void ReopenBrowsers();
     void BindCompanionBrowser(WindowHandle window);
+    // The Edit menu's tweaks and the home page tools. The dialogs start at path and return
+    // the choice in it; false (path unchanged) when the user cancelled.
+    bool SelectToolbarPicture(std::string& path);
+    void SelectClickSound(std::string& path);
+    bool BrowseWebDocument(std::string& path);
+    void ToggleHomePageLock();
 
     // Window fields, readable for the binding and the tests.
     bool Applying() const { return applying_; }
@@ -150,9 +157,15 @@ private:
     // Shows a page of the maker's in the companion (or through the shell) and ends the program.
     void OpenMakerPageAndEnd(const std::string& address);
     void OpenOnlineInfo();
-    // The menu entries whose work comes with the theme editor, the About window and the
-    // browser tweaks: their captions and states are kept, their clicks do nothing yet.
-    void DeferredEntry(const ui::MenuItem& entry);
+    // The Edit menu's entries that change the browser at once, then reopen its windows.
+    void SetThrobbersAndReopen(bool on);
+    void SwitchStylesheet();
+    // Whether the per-user "Use My Stylesheet" value is on (a non-zero number).
+    bool StylesheetSwitchOn();
+    // "Select Toolbar S&kin": the chosen picture previewed, ready to apply.
+    void ChooseToolbarPicture();
+    // A start page of the "Reset &Home Page to..." sub-menu, written as the user's.
+    void SetStartPage(int index);
 
     Platform platform_;
     FormHost& host_;

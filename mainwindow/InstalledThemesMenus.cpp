@@ -2,15 +2,13 @@
 // given when they open, the pop-ups, and which operation each entry starts.
 #include "mainwindow/InstalledThemes.h"
 
-#include <cstdlib>
-
 #include "mainwindow/BrowserDefaults.h"
 #include "mainwindow/DefaultToolbarLayout.h"
 #include "mainwindow/WebAddresses.h"
+#include "platform/Forms.h"
 #include "registry/SameText.h"
 #include "registry/cRegistry.h"
 #include "store/InstalledThemeStore.h"
-#include "theme/BrowserSettings.h"
 
 namespace velmora {
 
@@ -22,28 +20,6 @@ constexpr char kSeparator[] = "-";
 // The theme list's first two entries, the current-theme and no-theme entries, are no
 // stored themes: they cannot be deleted.
 constexpr int kFirstStoredTheme = 2;
-
-// The text as a number, as the registry class gives a DWORD ("00000001"); nothing when it is
-// no number (for example "Not Found", or the hexadecimal pairs of a binary value).
-std::optional<double> NumericValue(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return std::nullopt;
-    const std::string trimmed = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    std::size_t i = trimmed[0] == '+' || trimmed[0] == '-' ? 1 : 0;
-    bool digits = false, point = false;
-    for (; i < trimmed.size(); ++i) {
-        const char c = trimmed[i];
-        if (c >= '0' && c <= '9') {
-            digits = true;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!digits) return std::nullopt;
-    return std::strtod(trimmed.c_str(), nullptr);
-}
 
 }  // namespace
 
@@ -101,9 +77,7 @@ void InstalledThemes::mnuFile_Click() {
 
 void InstalledThemes::mnuEdit_Click() {
     pmuEdit[0].SetEnabled(SameText(SelectedEntry(), kCurrentThemeEntry));
-    const std::optional<double> useStylesheet = NumericValue(cRegistry(platform_).ReadRegistry(
-        kHkeyCurrentUser, browser::kStylesKey, browser::kUseMyStylesheet));
-    pmuEdit[3].SetChecked(useStylesheet && *useStylesheet != 0);
+    pmuEdit[3].SetChecked(StylesheetSwitchOn());
 }
 
 void InstalledThemes::mnuHelp_Click() {
@@ -131,23 +105,41 @@ void InstalledThemes::pmuFile_Click(int index) {
             OpenThemeFile(path);
             break;
         }
-        case 1: DeferredEntry(pmuFile[1]); break;
+        case 1:
+            // The editor is for the file shown; it is gone again once it has closed.
+            if (platform_.forms)
+                platform_.forms->ShowThemeEditor(txtThemeFile.Text(), host_.Handle());
+            break;
         case 3: host_.Close(); break;
         default: break;
     }
 }
 
 void InstalledThemes::pmuEdit_Click(int index) {
-    if (index >= 0 && index < static_cast<int>(pmuEdit.size())) DeferredEntry(pmuEdit[index]);
+    switch (index) {
+        case 0: ChooseToolbarPicture(); break;
+        case 1: SetThrobbersAndReopen(true); break;
+        case 2: SetThrobbersAndReopen(false); break;
+        case 3: SwitchStylesheet(); break;
+        case 4: {
+            std::string path;
+            SelectClickSound(path);
+            break;
+        }
+        default: break;
+    }
 }
 
 void InstalledThemes::pmuRepair_Click(int index) {
     switch (index) {
         case 0:  // the start-page sub-menu opens
+            // A page the registry did not have is shown as such, but cannot be chosen.
             pmuHome[2].SetCaption("&Current - " + currentStartPage_);
+            pmuHome[2].SetEnabled(!IsNotFound(currentStartPage_));
             pmuHome[3].SetCaption("&Default - " + defaultStartPage_);
+            pmuHome[3].SetEnabled(!IsNotFound(defaultStartPage_));
             break;
-        case 1: DeferredEntry(pmuRepair[1]); break;
+        case 1: ToggleHomePageLock(); break;
         case 2: ResetWindowPlacement(); break;
         default:  // 3: the layout sub-menu opens; it has no action of its own
             break;
@@ -155,7 +147,7 @@ void InstalledThemes::pmuRepair_Click(int index) {
 }
 
 void InstalledThemes::pmuHome_Click(int index) {
-    if (index >= 0 && index < static_cast<int>(pmuHome.size())) DeferredEntry(pmuHome[index]);
+    SetStartPage(index);
 }
 
 void InstalledThemes::pmuLayout_Click(int index) {
@@ -170,22 +162,15 @@ void InstalledThemes::pmuTools_Click(int index) {
 
 void InstalledThemes::pmuHelp_Click(int index) {
     switch (index) {
-        case 0: DeferredEntry(pmuHelp[0]); break;
+        case 0:
+            if (platform_.forms) platform_.forms->ShowAbout(host_.Handle());
+            break;
         case 1: OpenMakerPageAndEnd(WebAddresses(platform_).Gallery()); break;
         case 2: OpenMakerPageAndEnd(WebAddresses(platform_).UpdateCheck()); break;
         case 4: OpenOnlineInfo(); break;
         default: break;
     }
 }
-
-void InstalledThemes::pmuToolbar_Click(int index) {
-    if (index == 0) DeferredEntry(pmuToolbar[0]);
-}
-
-// The File menu's "&Edit" (theme editor), the Edit menu's tweaks, the start-page entries and
-// the home-page lock, "&About" and "Copy Image to Clipboard" get their work when the theme
-// editor, the About window and the browser tweaks join the program.
-void InstalledThemes::DeferredEntry(const ui::MenuItem&) {}
 
 void InstalledThemes::ResetToolbarLayout(int kind) {
     platform_.dialogs->SetBusyPointer(true);

@@ -25,6 +25,7 @@ struct OpenFileRequest {
     std::string filter;     // "Description|*.ext|Description|*.ext2"
     std::string defaultExt;
     unsigned long flags = 0;  // OFN_ flags, with the platform's own values
+    std::string initialDir{};  // empty: the dialog's own choice
 };
 
 class Dialogs {

@@ -12,6 +12,8 @@ class Browsers;
 class Windowing;
 class ProductInfo;
 class Pictures;
+class Forms;
+class Clipboard;
 
 // The program fills this with the Windows implementations (platform/win32), tests with
 // doubles (tests/support). A port a piece of code does not use may stay null.
@@ -25,6 +27,8 @@ struct Platform {
     Windowing* windowing = nullptr;
     ProductInfo* product = nullptr;
     Pictures* pictures = nullptr;
+    Forms* forms = nullptr;
+    Clipboard* clipboard = nullptr;
 };
 
 }  // namespace velmora

@@ -2,7 +2,10 @@
 // the model that mirrors it and the handlers its notifications run.
 #pragma once
 
+#include <windows.h>
+
 #include <functional>
+#include <string>
 #include <utility>
 
 #include "ui/Controls.h"
@@ -59,6 +62,20 @@ struct BoundControl {
         return *this;
     }
 
+    // A text drawn in this font instead of the window's.
+    BoundControl& WithFont(std::string face, int points) {
+        fontFace = std::move(face);
+        fontPoints = points;
+        return *this;
+    }
+    // A picture box whose design picture is the window's backdrop: the window takes the
+    // picture's size, the box fills it, and the static texts show it through, in textColour.
+    BoundControl& AsBackdrop(COLORREF textColour) {
+        backdrop = true;
+        backdropText = textColour;
+        return *this;
+    }
+
     int id;
     ControlKind kind;
     ui::Control* model;      // null only for the clip control
@@ -71,6 +88,10 @@ struct BoundControl {
     std::function<void()> gotFocus;
     bool link = false;
     int designBitmap = 0;
+    std::string fontFace;
+    int fontPoints = 0;
+    bool backdrop = false;
+    COLORREF backdropText = 0;
 };
 
 }  // namespace velmora::win32

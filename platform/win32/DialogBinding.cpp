@@ -71,6 +71,7 @@ struct DialogBinding::Bound {
     MenuPlace place;                 // menu entries
     bool menuBar = false;            // an entry of the window's menu bar itself
     std::vector<std::string> items;  // what a list or combo box holds, as last pushed
+    OwnedGdiObject<HFONT> font;      // the row's own font
     bool pushing = false;            // the control's own notifications of a push are not read back
     bool reading = false;            // a read's model changes are not pushed back
 };
@@ -201,8 +202,9 @@ void DialogBinding::Attach(Bound& bound) {
     bound.edit =
         row.kind == ControlKind::Text && lstrcmpiA(ClassOf(bound.window).c_str(), "Edit") == 0;
 
-    const bool needsMessages =
-        row.mouseDown || row.mouseMove || row.keyUp || row.link || (bound.edit && row.click);
+    // A window that sees every key first hears of them from whichever control has the focus.
+    const bool needsMessages = row.mouseDown || row.mouseMove || row.keyUp || row.link ||
+                               (bound.edit && row.click) || table_.keyDown;
     if (needsMessages) {
         SetWindowSubclass(bound.window, ControlProc, reinterpret_cast<UINT_PTR>(&bound),
                           reinterpret_cast<DWORD_PTR>(this));
@@ -229,8 +231,10 @@ void DialogBinding::Attach(Bound& bound) {
             SendMessageA(bound.window, WM_SETFONT, reinterpret_cast<WPARAM>(linkFont_.Get()),
                          FALSE);
     }
+    if (!row.fontFace.empty()) SetFont(bound);
     if (row.kind == ControlKind::Picture) {
         auto* box = static_cast<ui::PictureBox*>(row.model);
+        if (row.backdrop) SetBackdrop(bound);
         RECT client = {};
         GetClientRect(bound.window, &client);
         box->SetSize(client.right, client.bottom);
@@ -242,6 +246,54 @@ void DialogBinding::Attach(Bound& bound) {
             }
         }
     }
+}
+
+void DialogBinding::SetFont(Bound& bound) {
+    LOGFONTA font = {};
+    const WindowDC screen;
+    font.lfHeight = -MulDiv(bound.row.fontPoints, GetDeviceCaps(screen.Get(), LOGPIXELSY), 72);
+    font.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(font.lfFaceName, bound.row.fontFace.c_str(), LF_FACESIZE);
+    bound.font.Reset(CreateFontIndirectA(&font));
+    if (bound.font.Get())
+        SendMessageA(bound.window, WM_SETFONT, reinterpret_cast<WPARAM>(bound.font.Get()), FALSE);
+}
+
+void DialogBinding::SetBackdrop(const Bound& bound) {
+    backdropBitmap_.Reset(static_cast<HBITMAP>(
+        LoadImageA(resources_, MAKEINTRESOURCEA(bound.row.designBitmap), IMAGE_BITMAP, 0, 0, 0)));
+    BITMAP size = {};
+    if (!backdropBitmap_.Get() || !GetObjectA(backdropBitmap_.Get(), sizeof size, &size)) return;
+    backdropBrush_.Reset(CreatePatternBrush(backdropBitmap_.Get()));
+    backdropText_ = bound.row.backdropText;
+    backdropOrigin_ = {0, 0};
+    // The window is its picture: dialog units never give its size in pixels exactly, so the
+    // window keeps its centre and takes the picture's size, the box filling it.
+    RECT frame = {0, 0, size.bmWidth, size.bmHeight}, now = {};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(window_, GWL_STYLE)),
+                       GetMenu(window_) != nullptr,
+                       static_cast<DWORD>(GetWindowLongA(window_, GWL_EXSTYLE)));
+    GetWindowRect(window_, &now);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    SetWindowPos(window_, nullptr, (now.left + now.right - width) / 2,
+                 (now.top + now.bottom - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(bound.window, nullptr, 0, 0, size.bmWidth, size.bmHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HBRUSH DialogBinding::BackdropBrush(HWND control, HDC dc) {
+    if (!backdropBrush_.Get()) return nullptr;
+    POINT origin = backdropOrigin_;
+    if (control != window_) {
+        const Bound* bound = FindWindow(control);
+        // Only texts show it through; an edit box keeps its own background.
+        if (!bound || bound->row.kind != ControlKind::Text || bound->edit) return nullptr;
+        MapWindowPoints(window_, control, &origin, 1);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, backdropText_);
+    }
+    SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
+    return backdropBrush_.Get();
 }
 
 void DialogBinding::Detach() {
@@ -271,8 +323,13 @@ INT_PTR DialogBinding::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return FALSE;
         }
         case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        case WM_CTLCOLORDLG:
+            return reinterpret_cast<INT_PTR>(BackdropBrush(window_, reinterpret_cast<HDC>(wParam)));
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT: {
+            if (HBRUSH brush =
+                    BackdropBrush(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
+                return reinterpret_cast<INT_PTR>(brush);
             Bound* bound = FindWindow(reinterpret_cast<HWND>(lParam));
             if (!bound || !bound->row.link) return FALSE;
             auto dc = reinterpret_cast<HDC>(wParam);
@@ -286,6 +343,15 @@ INT_PTR DialogBinding::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case kActivatedMessage:
             if (!closing_) Trapped(table_.activate);
             return TRUE;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (!table_.keyDown || !ready_) return FALSE;
+            Trapped([this, wParam] { table_.keyDown(static_cast<int>(wParam)); });
+            return TRUE;
+        case WM_LBUTTONUP:
+            if (!table_.click || !ready_) return FALSE;
+            Trapped(table_.click);
+            return TRUE;
         case WM_CLOSE: Close(); return TRUE;
         case kDestroyMessage: DestroyWindow(window_); return TRUE;
         case WM_DESTROY: Detach(); return FALSE;
@@ -295,6 +361,11 @@ INT_PTR DialogBinding::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void DialogBinding::OnCommand(int id, int code, HWND control) {
     if (!ready_) return;  // the controls' own notifications while the window is set up
+    if ((id == IDCANCEL || id == IDOK) && table_.keyDown && !Find(id, ControlKind::Button)) {
+        // Esc and Enter, as the dialog manager reports them.
+        Trapped([this, id] { table_.keyDown(id == IDCANCEL ? VK_ESCAPE : VK_RETURN); });
+        return;
+    }
     if (id == IDCANCEL && !Find(id, ControlKind::Button)) {
         // Esc, as the dialog manager reports it.
         if (table_.keyPress) {
@@ -454,6 +525,10 @@ LRESULT DialogBinding::OnControlMessage(Bound& bound, HWND window, UINT message,
                 Trapped([&] { row.keyUp(static_cast<int>(wParam)); });
                 return result;
             }
+            break;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (table_.keyDown) Trapped([&] { table_.keyDown(static_cast<int>(wParam)); });
             break;
         case WM_SETCURSOR:
             if (row.link) {
@@ -700,7 +775,15 @@ void DialogBinding::PopupMenu(const ui::MenuItem& topMenu) {
 }
 
 void DialogBinding::Close() {
-    if (closing_ || !window_) return;
+    if (closing_ || askingUnload_ || !window_) return;
+    if (table_.queryUnload) {
+        // A handler that fails keeps the window, and with it what the user has in it.
+        bool close = false;
+        askingUnload_ = true;
+        Trapped([this, &close] { close = table_.queryUnload(); });
+        askingUnload_ = false;
+        if (!close || !window_) return;
+    }
     closing_ = true;
     Trapped(table_.unload);
     End();

@@ -69,6 +69,11 @@ private:
     void OnInitMenuPopup(HMENU popup);
     bool OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnToolTipText(NMHDR* header);
+    // The brush a static text or the window paints its background with; null for the
+    // window's usual one.
+    HBRUSH BackdropBrush(HWND control, HDC dc);
+    void SetFont(Bound& bound);
+    void SetBackdrop(const Bound& bound);
     Bound* Find(int id, ControlKind kind);
     Bound* FindModel(const ui::Control* model);
     const Bound* FindModel(const ui::Control* model) const;
@@ -99,8 +104,14 @@ private:
     std::vector<std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer>> loadedMenus_;
     std::vector<std::unique_ptr<Bound>> bound_;
     OwnedGdiObject<HFONT> linkFont_;
+    // The backdrop's picture as a brush, and where its top left corner lies in the window.
+    OwnedGdiObject<HBITMAP> backdropBitmap_;
+    OwnedGdiObject<HBRUSH> backdropBrush_;
+    POINT backdropOrigin_ = {};
+    COLORREF backdropText_ = 0;
     bool ready_ = false;  // handlers run only once the models are shown
     bool closing_ = false;
+    bool askingUnload_ = false;  // the query-unload handler runs (it may show a box)
 };
 
 }  // namespace velmora::win32

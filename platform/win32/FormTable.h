@@ -35,7 +35,13 @@ struct FormTable {
     std::function<void()> load;         // before the window shows
     std::function<void()> activate;     // each time it becomes the active window
     std::function<void(int)> keyPress;  // Esc (27); without it Esc closes the window
-    std::function<void()> unload;       // when it closes, before it goes
+    // Every key pressed while the window is active, before its controls see it (virtual-key
+    // codes; Esc and Enter included); with it, keyPress is not used.
+    std::function<void(int)> keyDown;
+    std::function<void()> click;  // a click on the window's own surface
+    // Before the window closes, whatever closes it: false keeps it open.
+    std::function<bool()> queryUnload;
+    std::function<void()> unload;  // when it closes, before it goes
     std::vector<BoundControl> controls;
 
 private:

@@ -50,7 +50,9 @@ FormTable MainWindowTable(InstalledThemes& w, Win32ClipControl& clip) {
     table.Add(IDC_IMGEXPLORER, w.imgExplorer)
         .WithPicture(IDB_EXPLORER)
         .OnMouseDown([&w](int button) { w.imgExplorer_MouseDown(button); });
-    table.Add(IDC_PICBACKBITMAP, w.picBackBitmap);
+    table.Add(IDC_PICBACKBITMAP, w.picBackBitmap).OnMouseDown([&w](int button) {
+        w.picBackBitmap_MouseDown(button);
+    });
     table.Add(IDC_FLINTOR1, clip);
 
     for (size_t i = 0; i < w.chkLink.size(); ++i) {

@@ -4,8 +4,10 @@
 #include "app/StartUp.h"
 #include "platform/Platform.h"
 #include "platform/win32/Win32Browsers.h"
+#include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Dialogs.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Forms.h"
 #include "platform/win32/Win32ProductInfo.h"
 #include "platform/win32/ShowMainWindow.h"
 #include "platform/win32/Win32Pictures.h"
@@ -35,8 +37,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     win32::Win32Windowing windowing;
     win32::Win32ProductInfo product;
     win32::Win32Pictures pictures;
+    win32::Win32Clipboard clipboard;
 
     Platform platform;
+    win32::Win32Forms forms(platform, GetModuleHandleA(nullptr));
     platform.registry = &registry;
     platform.profile = &profile;
     platform.files = &files;
@@ -46,6 +50,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     platform.windowing = &windowing;
     platform.product = &product;
     platform.pictures = &pictures;
+    platform.forms = &forms;
+    platform.clipboard = &clipboard;
 
     StartUp(platform, [&platform] {
         win32::ShowMainWindow(platform);

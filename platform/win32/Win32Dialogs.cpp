@@ -65,7 +65,11 @@ std::optional<std::string> Win32Dialogs::OpenFile(const OpenFileRequest& request
     dialog.lpstrFile = file.data();
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
-    dialog.lpstrDefExt = request.defaultExt.empty() ? nullptr : request.defaultExt.c_str();
+    // The dialog wants the extension without its dot (".bmp" would give "x..bmp").
+    const char* extension = request.defaultExt.c_str();
+    if (*extension == '.') ++extension;
+    dialog.lpstrDefExt = *extension ? extension : nullptr;
+    dialog.lpstrInitialDir = request.initialDir.empty() ? nullptr : request.initialDir.c_str();
     dialog.Flags = request.flags;
     if (!GetOpenFileNameA(&dialog)) return std::nullopt;
     return std::string(file.data());

@@ -1,7 +1,8 @@
 // Velmora.exe started without a file, with the sample themes installed: its main window
 // driven like a user from another process (the list found by its class, entries read and
-// selected, the preview read, an area unticked, Apply and Delete pressed, questions
-// answered), then the registry of the prefix shows what it did.
+// selected, the preview read, an area unticked, Apply and Delete pressed, menus chosen from
+// the keyboard, the editor and About window used, questions answered), then the registry
+// of the prefix and the files show what it did.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -9,10 +10,13 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/win32/resources/AboutRes.h"
 #include "platform/win32/resources/MainWindowRes.h"
+#include "platform/win32/resources/ThemeEditorRes.h"
 #include "tests/e2e/MainWindowUser.h"
 #include "tests/e2e/OceanSample.h"
 #include "tests/e2e/RegistryProbe.h"
@@ -62,16 +66,44 @@ protected:
         }
     }
 
+    // Starts the program; false when its main window does not show.
+    bool Start() {
+        velmora.emplace("");
+        user = MainWindowUser(velmora->WaitForMainWindow());
+        return user.Window() != nullptr;
+    }
+    void CloseWithEscape() {
+        EXPECT_TRUE(user.PressEscape());
+        EXPECT_TRUE(velmora->WaitForExit(15000));
+    }
+    // A visible dialog of the program holding a control with this id; null when none shows.
+    HWND WaitForDialog(int controlId, DWORD timeoutMs = 15000) {
+        HWND found = nullptr;
+        WaitUntil(
+            [&] {
+                found = nullptr;
+                for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w && !found;
+                     w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+                    DWORD owner = 0;
+                    GetWindowThreadProcessId(w, &owner);
+                    if (owner == velmora->Id() && IsWindowVisible(w) && GetDlgItem(w, controlId))
+                        found = w;
+                }
+                return found != nullptr;
+            },
+            timeoutMs);
+        return found;
+    }
+
     InstalledSamples samples;
+    std::optional<VelmoraProcess> velmora;
+    MainWindowUser user{nullptr};
 };
 
 TEST_F(MainWindowE2eTest, TheListShowsTheInstalledThemesASelectionPreviewsOneAndEscCloses) {
-    VelmoraProcess velmora("");
-    HWND window = velmora.WaitForMainWindow();
-    ASSERT_NE(window, nullptr);
-    MainWindowUser user(window);
+    ASSERT_TRUE(Start());
     EXPECT_EQ(user.Entries(), ListWithSamples());
-    EXPECT_TRUE(velmora.ShowsNoBoxWithin(0));
+    EXPECT_TRUE(velmora->ShowsNoBoxWithin(0));
 
     ASSERT_TRUE(user.Select("Ocean"));
     const std::pair<int, std::string> fields[] = {
@@ -92,16 +124,12 @@ TEST_F(MainWindowE2eTest, TheListShowsTheInstalledThemesASelectionPreviewsOneAnd
     }
     EXPECT_TRUE(user.Enabled(IDC_CMDAPPLY));
 
-    EXPECT_TRUE(user.PressEscape());
-    EXPECT_TRUE(velmora.WaitForExit(15000));
+    CloseWithEscape();
 }
 
 // Needs the window class of the mainwindow/ folder (the apply and its areas).
 TEST_F(MainWindowE2eTest, AnAreaUntickedBeforeApplyIsLeftAloneAndEveryOtherIsWritten) {
-    VelmoraProcess velmora("");
-    HWND window = velmora.WaitForMainWindow();
-    ASSERT_NE(window, nullptr);
-    MainWindowUser user(window);
+    ASSERT_TRUE(Start());
     ASSERT_TRUE(user.Select("Ocean"));
     const int tipsPage = IDC_CHKLINK + 2;
     ASSERT_TRUE(user.Click(tipsPage));
@@ -116,7 +144,7 @@ TEST_F(MainWindowE2eTest, AnAreaUntickedBeforeApplyIsLeftAloneAndEveryOtherIsWri
         return probe::Read(HKEY_CURRENT_USER, mark, "").has_value() && user.Settle() &&
                !user.Enabled(IDC_CMDAPPLY);
     }));
-    const SeenBox box = velmora.WaitForBox(0);
+    const SeenBox box = velmora->WaitForBox(0);
     EXPECT_EQ(box.window, nullptr) << box.text;
 
     for (const test::ThemeValueRow& row : test::ThemeValueRows()) {
@@ -129,20 +157,16 @@ TEST_F(MainWindowE2eTest, AnAreaUntickedBeforeApplyIsLeftAloneAndEveryOtherIsWri
                 << row.key << " " << row.name;
         }
     }
-    EXPECT_TRUE(user.PressEscape());
-    EXPECT_TRUE(velmora.WaitForExit(15000));
+    CloseWithEscape();
 }
 
 // Needs the window class of the mainwindow/ folder (the list's pop-up menu and RemoveTheme).
 TEST_F(MainWindowE2eTest, DeleteInTheListsPopUpAsksAndOnlyYesForgetsTheTheme) {
-    VelmoraProcess velmora("");
-    HWND window = velmora.WaitForMainWindow();
-    ASSERT_NE(window, nullptr);
-    MainWindowUser user(window);
+    ASSERT_TRUE(Start());
     ASSERT_TRUE(user.Select("Blue"));
     // Right button on the list, then the access letter of "&Delete" in the pop-up.
     auto deleteSelected = [&] {
-        SetForegroundWindow(window);
+        SetForegroundWindow(user.Window());
         PostMessageA(user.List(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 10));
         PostMessageA(user.List(), WM_RBUTTONUP, 0, MAKELPARAM(10, 10));
         Sleep(500);
@@ -151,7 +175,7 @@ TEST_F(MainWindowE2eTest, DeleteInTheListsPopUpAsksAndOnlyYesForgetsTheTheme) {
         keys[0].ki.wVk = keys[1].ki.wVk = 'D';
         keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
         SendInput(2, keys, sizeof keys[0]);
-        return velmora.WaitForBox();
+        return velmora->WaitForBox();
     };
     const std::string question = "Are you sure that you want to remove this Theme - \r\nBlue.";
     SeenBox box = deleteSelected();
@@ -159,7 +183,7 @@ TEST_F(MainWindowE2eTest, DeleteInTheListsPopUpAsksAndOnlyYesForgetsTheTheme) {
     EXPECT_EQ(box.text, question);
     EXPECT_EQ(box.title, "Kelvary");
     EXPECT_TRUE(box.hasYes && box.hasNo && box.questionIcon);
-    ASSERT_TRUE(velmora.Press(box, IDNO));
+    ASSERT_TRUE(velmora->Press(box, IDNO));
     ASSERT_TRUE(user.Settle());
     EXPECT_EQ(user.Entries(), ListWithSamples());
     ExpectThemeEntries(SampleTitles());
@@ -168,20 +192,16 @@ TEST_F(MainWindowE2eTest, DeleteInTheListsPopUpAsksAndOnlyYesForgetsTheTheme) {
     box = deleteSelected();
     ASSERT_NE(box.window, nullptr);
     EXPECT_EQ(box.text, question);
-    ASSERT_TRUE(velmora.Press(box, IDYES));
+    ASSERT_TRUE(velmora->Press(box, IDYES));
     ASSERT_TRUE(user.Settle());
     EXPECT_EQ(user.Entries(),
               (std::vector<std::string>{".Current", "[None]", "Aqua", "Autumn", "Ocean"}));
     ExpectThemeEntries({"Aqua", "Autumn", "Ocean"});
-    EXPECT_TRUE(user.PressEscape());
-    EXPECT_TRUE(velmora.WaitForExit(15000));
+    CloseWithEscape();
 }
 
 TEST_F(MainWindowE2eTest, ASecondStartWhileTheWindowIsOpenDoesNothing) {
-    VelmoraProcess first("");
-    HWND window = first.WaitForMainWindow();
-    ASSERT_NE(window, nullptr);
-    MainWindowUser user(window);
+    ASSERT_TRUE(Start());
     ASSERT_TRUE(user.Select("Aqua"));
     const std::string caption = user.Caption();
 
@@ -190,12 +210,119 @@ TEST_F(MainWindowE2eTest, ASecondStartWhileTheWindowIsOpenDoesNothing) {
     EXPECT_TRUE(second.WaitForExit(15000));
     EXPECT_TRUE(second.ShowsNoBoxWithin(0));
     // The first is neither told nor disturbed.
-    EXPECT_EQ(FindMainWindow(first.Id()), window);
+    EXPECT_EQ(FindMainWindow(velmora->Id()), user.Window());
     EXPECT_EQ(user.Caption(), caption);
-    EXPECT_TRUE(first.ShowsNoBoxWithin(0));
+    EXPECT_TRUE(velmora->ShowsNoBoxWithin(0));
+    CloseWithEscape();
+}
 
-    EXPECT_TRUE(user.PressEscape());
-    EXPECT_TRUE(first.WaitForExit(15000));
+TEST_F(MainWindowE2eTest, FileEditOpensTheThemeFileInTheEditorWhichSavesAndAsksBeforeLosingText) {
+    // A theme of its own, since the editor writes to its file.
+    const std::string file = VELMORA_BUILD_DIR "\\e2e-harbour.vlr";
+    const std::string original = "[Velmora]\r\nThemeTitle=Harbour\r\n";
+    const auto fileBytes = [&] {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    std::ofstream(file, std::ios::binary) << original;
+    probe::Write(HKEY_LOCAL_MACHINE, std::string(kThemeStoreRoot) + "\\Harbour", "",
+                 probe::Text(file));
+    ASSERT_TRUE(Start());
+
+    // For the current theme the entry is disabled: nothing opens, the menu stays open.
+    ASSERT_TRUE(user.Select(".Current"));
+    user.ChooseMenu("FE");
+    EXPECT_EQ(WaitForDialog(IDC_CMDSAVE, 2000), nullptr);
+    PostMessageA(user.Window(), WM_CANCELMODE, 0, 0);
+
+    ASSERT_TRUE(user.Select("Harbour"));
+    user.ChooseMenu("FE");
+    MainWindowUser editor(WaitForDialog(IDC_CMDSAVE));
+    ASSERT_NE(editor.Window(), nullptr);
+    EXPECT_EQ(editor.Caption(), "Velmora Editor - Lite Version");
+    EXPECT_EQ(editor.Text(IDC_TEXT1), original);
+    EXPECT_FALSE(editor.Enabled(IDC_CMDSAVE));
+    // Clicks into the text and types a letter at its end; Save is offered once the window
+    // has seen it.
+    const auto type = [&](const char* key) {
+        HWND text = GetDlgItem(editor.Window(), IDC_TEXT1);
+        SetForegroundWindow(editor.Window());
+        PostMessageA(text, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        PostMessageA(text, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        editor.Settle();
+        const LPARAM end = static_cast<LPARAM>(editor.Text(IDC_TEXT1).size());
+        SendMessageA(text, EM_SETSEL, end, end);
+        MainWindowUser::PressKeys(key);
+        return WaitUntil([&] { return editor.Enabled(IDC_CMDSAVE); }, 15000);
+    };
+    ASSERT_TRUE(type("X"));
+    ASSERT_TRUE(editor.Click(IDC_CMDSAVE));
+    EXPECT_TRUE(WaitUntil([&] { return editor.Settle() && !editor.Enabled(IDC_CMDSAVE); }));
+    EXPECT_EQ(fileBytes(), original + "x");
+
+    // Unsaved text: closing asks; Cancel keeps the window and the text, No drops the text.
+    ASSERT_TRUE(type("Y"));
+    for (int answer : {IDCANCEL, IDNO}) {
+        ASSERT_TRUE(editor.Click(IDC_CMDCLOSE));
+        const SeenBox box = velmora->WaitForBox();
+        EXPECT_EQ(box.text, "Save changes to this Theme file?");
+        EXPECT_TRUE(box.hasYes && box.hasNo && box.questionIcon && box.systemModal);
+        ASSERT_TRUE(velmora->Press(box, answer));
+        if (answer == IDCANCEL) {
+            EXPECT_EQ(editor.Text(IDC_TEXT1), original + "xy");
+        }
+    }
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(editor.Window()); }, 15000));
+    EXPECT_EQ(fileBytes(), original + "x");
+    CloseWithEscape();
+    DeleteFileA(file.c_str());
+}
+
+TEST_F(MainWindowE2eTest, HelpAboutShowsTheProgramAndAnyKeyClosesIt) {
+    ASSERT_TRUE(Start());
+    user.ChooseMenu("HA");
+    MainWindowUser about(WaitForDialog(IDC_LBL302));
+    ASSERT_NE(about.Window(), nullptr);
+    EXPECT_EQ(about.Text(IDC_ABOUTLABEL1), "Kelvary");
+    EXPECT_EQ(about.Text(IDC_ABOUTLABEL2).rfind("Version (", 0), 0u);
+    EXPECT_EQ(about.Text(IDC_LBL302), "Press any key to continue...");
+    SetForegroundWindow(about.Window());
+    MainWindowUser::PressKeys("K");
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about.Window()); }, 15000));
+    EXPECT_TRUE(user.Settle());
+    CloseWithEscape();
+}
+
+TEST_F(MainWindowE2eTest, TheHomePageToolsWriteTheStartPageAndTheLockAfterItsQuestion) {
+    const std::string main = "Software\\Microsoft\\Internet Explorer\\Main";
+    const std::string policy = "Software\\Policies\\Microsoft\\Internet Explorer\\Control Panel";
+    const auto clearLock = [&] {
+        for (const char* name : {"HomePage", "GeneralTab"})
+            probe::DeleteValue(HKEY_CURRENT_USER, policy, name);
+    };
+    probe::Write(HKEY_CURRENT_USER, main, "Start Page", probe::Text("http://start.example/"));
+    clearLock();
+    ASSERT_TRUE(Start());
+    user.ChooseMenu("RHB");  // Reset Home Page to... > Blank
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return probe::Read(HKEY_CURRENT_USER, main, "Start Page") == probe::Text("about:blank");
+        },
+        15000));
+
+    user.ChooseMenu("RE");  // Enable/Disable Home Page Changes
+    const SeenBox box = velmora->WaitForBox();
+    EXPECT_EQ(box.text,
+              "Disable Home Page changes for the current user?\r\n\r\nThis will prevent virus "
+              "and worm attacks on your Home Page settings.");
+    EXPECT_TRUE(box.hasYes && box.hasNo && box.questionIcon && box.systemModal);
+    EXPECT_EQ(box.title, "Kelvary");
+    ASSERT_TRUE(velmora->Press(box, IDYES));
+    ASSERT_TRUE(user.Settle());
+    EXPECT_EQ(probe::Read(HKEY_CURRENT_USER, policy, "HomePage"), probe::Dword(1));
+    EXPECT_EQ(probe::Read(HKEY_CURRENT_USER, policy, "GeneralTab"), probe::Dword(1));
+    CloseWithEscape();
+    clearLock();
 }
 
 // "[None]" puts the browser's own settings back: the theme's pictures, stylesheet, title and
@@ -224,16 +351,13 @@ TEST_F(MainWindowE2eTest, ApplyingNoneResetsTheBrowserToItsOwnSettings) {
     const std::string mark = std::string(kThemeStoreRoot) + "\\.Current";
     probe::DeleteValue(HKEY_CURRENT_USER, mark, "");
 
-    VelmoraProcess velmora("");
-    HWND window = velmora.WaitForMainWindow();
-    ASSERT_NE(window, nullptr);
-    MainWindowUser user(window);
+    ASSERT_TRUE(Start());
     ASSERT_TRUE(user.Select("[None]"));
     ASSERT_TRUE(user.Click(IDC_CMDAPPLY));
     EXPECT_TRUE(WaitUntil([&] {
         return probe::Read(HKEY_CURRENT_USER, mark, "") == probe::Text("[None]") && user.Settle();
     }));
-    EXPECT_EQ(velmora.WaitForBox(0).window, nullptr);
+    EXPECT_EQ(velmora->WaitForBox(0).window, nullptr);
 
     for (const char* name : pictures)
         EXPECT_FALSE(probe::Read(HKEY_CURRENT_USER, toolbar, name).has_value()) << name;
@@ -252,8 +376,7 @@ TEST_F(MainWindowE2eTest, ApplyingNoneResetsTheBrowserToItsOwnSettings) {
               ocean::Layout(0x08));
     EXPECT_FALSE(probe::Read(HKEY_CURRENT_USER, ocean::kLayoutKeys[2], "ITBarLayout").has_value());
 
-    EXPECT_TRUE(user.PressEscape());
-    EXPECT_TRUE(velmora.WaitForExit(15000));
+    CloseWithEscape();
     for (const auto& [name, value] :
          {std::pair{"Start Page", machineStart}, {"Local Page", machineLocal}}) {
         if (value)
@@ -270,18 +393,15 @@ TEST_F(MainWindowE2eTest, UninstallRunsTheThemesUninstallerSilentlyAndThenForget
     probe::Write(HKEY_LOCAL_MACHINE, std::string(kThemeStoreRoot) + "\\Blue", "UninstallFile",
                  probe::Text(uninstaller));
 
-    VelmoraProcess velmora("");
-    HWND window = velmora.WaitForMainWindow();
-    ASSERT_NE(window, nullptr);
-    MainWindowUser user(window);
+    ASSERT_TRUE(Start());
     ASSERT_TRUE(user.Select("Blue"));
     ASSERT_TRUE(user.Click(IDC_CMDUNINSTALL));
-    SeenBox box = velmora.WaitForBox();
+    SeenBox box = velmora->WaitForBox();
     EXPECT_EQ(box.text, "Are you sure you want to remove this Theme - \r\n\r\nBlue");
-    ASSERT_TRUE(velmora.Press(box, IDYES));
-    box = velmora.WaitForBox();
+    ASSERT_TRUE(velmora->Press(box, IDYES));
+    box = velmora->WaitForBox();
     EXPECT_EQ(box.text, "Internet Explorer needs to be refreshed for the changes to take effect.");
-    ASSERT_TRUE(velmora.Press(box, IDOK));
+    ASSERT_TRUE(velmora->Press(box, IDOK));
 
     std::string recorded;
     EXPECT_TRUE(WaitUntil([&] {
@@ -294,8 +414,7 @@ TEST_F(MainWindowE2eTest, UninstallRunsTheThemesUninstallerSilentlyAndThenForget
     EXPECT_EQ(user.Entries(),
               (std::vector<std::string>{".Current", "[None]", "Aqua", "Autumn", "Ocean"}));
     ExpectThemeEntries({"Aqua", "Autumn", "Ocean"});
-    EXPECT_TRUE(user.PressEscape());
-    EXPECT_TRUE(velmora.WaitForExit(15000));
+    CloseWithEscape();
     DeleteFileA(log.c_str());
 }
 

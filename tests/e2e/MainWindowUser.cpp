@@ -145,6 +145,33 @@ bool MainWindowUser::PressEscape() {
     return !IsWindow(window_) || !IsWindowVisible(window_);
 }
 
+void MainWindowUser::ChooseMenu(const std::string& accessLetters) {
+    SetForegroundWindow(window_);
+    Settle();
+    INPUT alt[2] = {};
+    alt[0].type = alt[1].type = INPUT_KEYBOARD;
+    alt[0].ki.wVk = alt[1].ki.wVk = VK_MENU;
+    alt[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(1, &alt[0], sizeof alt[0]);
+    PressKeys(accessLetters.substr(0, 1));
+    SendInput(1, &alt[1], sizeof alt[1]);
+    for (char letter : accessLetters.substr(1)) {
+        Sleep(300);  // the pop-up opens
+        PressKeys(std::string(1, letter));
+    }
+}
+
+void MainWindowUser::PressKeys(const std::string& keys) {
+    for (char key : keys) {
+        INPUT press[2] = {};
+        press[0].type = press[1].type = INPUT_KEYBOARD;
+        press[0].ki.wVk = press[1].ki.wVk = static_cast<WORD>(key);
+        press[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, press, sizeof press[0]);
+        Sleep(50);
+    }
+}
+
 bool MainWindowUser::Settle(DWORD timeoutMs) const {
     DWORD_PTR result = 0;
     return SendMessageTimeoutA(window_, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;

@@ -36,6 +36,12 @@ public:
     bool Click(int controlId);
     // Esc with the window in front, from the keyboard; true once the window has gone.
     bool PressEscape();
+    // Chooses a menu entry from the keyboard, with the window in front: Alt with the first
+    // access letter, then the others ("RHB": Repair > Reset Home Page to... > Blank).
+    // Returns once the keys are sent, not when the entry's work is done.
+    void ChooseMenu(const std::string& accessLetters);
+    // Types upper-case letters and digits as their keys, into whatever has the focus.
+    static void PressKeys(const std::string& keys);
     // True once the window answers again (the handler of the last action has returned).
     bool Settle(DWORD timeoutMs = 15000) const;
 

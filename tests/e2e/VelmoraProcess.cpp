@@ -21,8 +21,9 @@ BOOL CALLBACK FindBoxOfProcess(HWND window, LPARAM param) {
     GetClassNameA(window, className, sizeof className);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
+    // A message box holds its text in the static 0xFFFF; the program's own dialogs do not.
     if (owner != search->processId || lstrcmpA(className, "#32770") != 0 ||
-        !IsWindowVisible(window) || IsMainWindow(window))
+        !IsWindowVisible(window) || IsMainWindow(window) || !GetDlgItem(window, 0xFFFF))
         return TRUE;
     search->found = window;
     return FALSE;

@@ -9,8 +9,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <new>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -77,11 +75,9 @@ FormTable TestTable(TestForm& f, FormHost& host) {
         .OnClick([&f] { f.log.push_back("list " + f.list.SelectedText()); })
         .OnMouseDown([&f](int button) { f.log.push_back("list down " + std::to_string(button)); });
     table.Add(IDC_T_COMBO, f.combo).OnClick([&f] { f.log.push_back("combo " + f.combo.Text()); });
-    table.Add(IDC_T_PICTURE, f.picture)
-        .WithPicture(IDB_BINDINGDOT)
-        .OnClick([&f] { f.log.push_back("picture"); })
-        .OnMouseDown(
-            [&f](int button) { f.log.push_back("picture down " + std::to_string(button)); });
+    table.Add(IDC_T_PICTURE, f.picture).WithPicture(IDB_BINDINGDOT).OnClick([&f] {
+        f.log.push_back("picture");
+    });
     table.Add(IDM_T_TOP, f.top).OnClick([&f] {
         f.log.push_back("top opens");
         if (f.onTopMenu) f.onTopMenu();
@@ -151,30 +147,17 @@ protected:
 };
 
 TEST_F(DialogBindingStartTest, ShowsEveryModelAndKeepsTheDesignTextOfModelsWithoutOne) {
+    // Models set before the window exists are pushed as later changes are (next test).
     form.text.SetText("Ocean blue");
-    form.check[1].SetValue(1);
-    form.button.SetEnabled(false);
     form.list.AddItem(".Current");
     form.list.AddItem("Ocean");
     form.list.SetListIndex(1);
-    form.combo.SetItems({"about:blank", "about:mozilla"});
-    form.combo.SetText("http://example.com/");
     form.item[1].SetEnabled(false);
-    form.hiddenItem.SetChecked(true);
-    form.label.SetVisible(false);
     ASSERT_NE(Start(), nullptr);
 
     EXPECT_EQ(WindowText(Item(IDC_T_TEXT)), "Ocean blue");
-    EXPECT_EQ(SendMessageA(Item(IDC_T_CHECK), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    EXPECT_EQ(SendMessageA(Item(IDC_T_CHECK + 1), BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_FALSE(IsWindowEnabled(Item(IDC_T_BUTTON)));
-    EXPECT_FALSE(IsWindowVisible(Item(IDC_T_LABEL)));
-    EXPECT_EQ(ListTexts(Item(IDC_T_LIST)), (std::vector<std::string>{".Current", "Ocean"}));
     EXPECT_EQ(SendMessageA(Item(IDC_T_LIST), LB_GETCURSEL, 0, 0), 1);
-    EXPECT_EQ(SendMessageA(Item(IDC_T_COMBO), CB_GETCOUNT, 0, 0), 2);
-    EXPECT_EQ(WindowText(Item(IDC_T_COMBO)), "http://example.com/");
     EXPECT_TRUE(ItemState(IDM_T_ITEM + 1) & MF_GRAYED);
-    EXPECT_FALSE(ItemState(IDM_T_ITEM) & MF_GRAYED);
     // Models without text took the resource's: labels, captions, menu entries.
     EXPECT_EQ(form.label.Text(), "Design label");
     EXPECT_EQ(form.button.Text(), "Design button");
@@ -270,7 +253,6 @@ TEST_F(DialogBindingTest, UserActionsAreReadIntoTheModelsBeforeTheirHandlersRun)
          },
          {"focus"}},
         {"tick", [&] { SendMessageA(Item(IDC_T_CHECK + 1), BM_CLICK, 0, 0); }, {"check 1=1"}},
-        {"untick", [&] { SendMessageA(Item(IDC_T_CHECK + 1), BM_CLICK, 0, 0); }, {"check 1=0"}},
         {"pointer over a box",
          [&] { SendMessageA(Item(IDC_T_CHECK), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3)); },
          {"move 0"}},
@@ -290,9 +272,6 @@ TEST_F(DialogBindingTest, UserActionsAreReadIntoTheModelsBeforeTheirHandlersRun)
          },
          {"combo about:mozilla"}},
         {"picture clicked", [&] { Notify(IDC_T_PICTURE, STN_CLICKED); }, {"picture"}},
-        {"right button on the picture",
-         [&] { SendMessageA(Item(IDC_T_PICTURE), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(2, 2)); },
-         {"picture down 2"}},
         {"menu entry chosen",
          [&] { SendMessageA(dialog, WM_COMMAND, IDM_T_ITEM + 1, 0); },
          {"item 1"}},
@@ -303,7 +282,7 @@ TEST_F(DialogBindingTest, UserActionsAreReadIntoTheModelsBeforeTheirHandlersRun)
         EXPECT_EQ(TakeLog(), c.log) << c.action;
     }
     EXPECT_EQ(form.text.Text(), "Aq");
-    EXPECT_EQ(form.check[1].Value(), 0);
+    EXPECT_EQ(form.check[1].Value(), 1);
     EXPECT_EQ(form.list.ListIndex(), 1);
     EXPECT_EQ(form.combo.Text(), "about:mozilla");
 
@@ -338,53 +317,49 @@ TEST_F(DialogBindingTest, AMenuAsksItsHandlerAndShowsTheRefreshedEntriesAsItOpen
     EXPECT_EQ(TakeLog(), std::vector<std::string>());
 }
 
-TEST_F(DialogBindingTest, EveryExceptionOfAHandlerIsReportedAndTheWindowCarriesOn) {
-    struct Case {
-        std::function<void()> thrower;
-        const char* number;
-        const char* description;
-    };
-    const std::vector<Case> cases = {
-        {[] { throw RuntimeError(5, "Invalid procedure call or argument"); }, "5",
-         "Invalid procedure call or argument"},
-        {[] { throw std::bad_alloc(); }, "7", "Out of memory"},
-        {[] { throw std::logic_error("Subscript out of range"); }, "51", "Subscript out of range"},
-        {[] { throw 42; }, "51", "Internal error"},
-    };
-    for (const Case& c : cases) {
-        form.onButton = c.thrower;
-        SendMessageA(Item(IDC_T_BUTTON), BM_CLICK, 0, 0);
-        ASSERT_FALSE(dialogs.Shown().empty()) << c.number;
-        const MessageRequest& box = dialogs.Shown().back();
-        EXPECT_EQ(box.text,
-                  std::string("A program error has occurred...\r\nDetails:\r\nError No:\t") +
-                      c.number + "\r\nDescription:\t" + c.description);
-        EXPECT_EQ(box.title, "Kelvary");
-        EXPECT_EQ(box.icon, MsgIcon::Critical);
-        EXPECT_EQ(box.buttons, MsgButtons::Ok);
-        EXPECT_TRUE(box.systemModal);
-        EXPECT_EQ(shell.eventLog.back(), box.text);
-    }
-    EXPECT_EQ(dialogs.Shown().size(), cases.size());
+TEST_F(DialogBindingTest, AnExceptionOfAHandlerIsReportedAndTheWindowCarriesOn) {
+    // How each kind of exception is worded is the error trap's; here: that it stops here.
+    form.onButton = [] { throw RuntimeError(5, "Invalid procedure call or argument"); };
+    SendMessageA(Item(IDC_T_BUTTON), BM_CLICK, 0, 0);
+    ASSERT_EQ(dialogs.Shown().size(), 1u);
+    const MessageRequest& box = dialogs.Shown().back();
+    EXPECT_EQ(box.text,
+              "A program error has occurred...\r\nDetails:\r\nError No:\t5\r\nDescription:\t"
+              "Invalid procedure call or argument");
+    EXPECT_EQ(box.title, "Kelvary");
+    EXPECT_TRUE(box.systemModal && box.icon == MsgIcon::Critical);
+    EXPECT_EQ(shell.eventLog.back(), box.text);
     form.onButton = nullptr;
     SendMessageA(Item(IDC_T_BUTTON), BM_CLICK, 0, 0);
     EXPECT_EQ(form.log.back(), "button");
     EXPECT_TRUE(IsWindow(dialog));
 }
 
-TEST_F(DialogBindingTest, EscRunsTheKeyHandlerWhoseCloseUnloadsOnceAndEndsTheWindow) {
-    SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    SendMessageA(dialog, WM_CLOSE, 0, 0);  // already closing: no second unload
-    PumpMessages(50, [&] { return !IsWindow(dialog); });
-    EXPECT_FALSE(IsWindow(dialog));
-    EXPECT_EQ(TakeLog(), (std::vector<std::string>{"key 27", "unload"}));
-}
-
-TEST_F(DialogBindingTest, TheCloseBoxUnloadsButEndingTheProgramDoesNot) {
+TEST_F(DialogBindingStartTest, ClosingAsksTheWindowFirstThenUnloadsOnceButEndingTheProgramDoesNot) {
+    // The query's answers in turn: keep the window, fail, let it close.
+    std::vector<std::function<bool()>> answers = {
+        [] { return false; }, []() -> bool { throw RuntimeError(5, "Save failed"); },
+        [] { return true; }};
+    size_t asked = 0;
+    FormTable table = TestTable(form, binding);
+    table.queryUnload = [&] {
+        form.log.push_back("query");
+        return answers.at(asked++)();
+    };
+    dialog = binding.Create(std::move(table));
+    ASSERT_NE(dialog, nullptr);
+    TakeLog();
+    SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);  // Esc: the key handler closes
+    EXPECT_EQ(TakeLog(), (std::vector<std::string>{"key 27", "query"}));
+    SendMessageA(dialog, WM_CLOSE, 0, 0);  // the close box; the failure keeps the window
+    EXPECT_EQ(TakeLog(), (std::vector<std::string>{"query"}));
+    EXPECT_EQ(dialogs.Shown().size(), 1u);
+    EXPECT_TRUE(IsWindow(dialog));
     SendMessageA(dialog, WM_CLOSE, 0, 0);
+    SendMessageA(dialog, WM_CLOSE, 0, 0);  // already closing: asked and unloaded once
     PumpMessages(50, [&] { return !IsWindow(dialog); });
     EXPECT_FALSE(IsWindow(dialog));
-    EXPECT_EQ(TakeLog(), (std::vector<std::string>{"unload"}));
+    EXPECT_EQ(TakeLog(), (std::vector<std::string>{"query", "unload"}));
 
     TestForm other;
     DialogBinding second(platform, GetModuleHandleA(nullptr));
@@ -397,6 +372,50 @@ TEST_F(DialogBindingTest, TheCloseBoxUnloadsButEndingTheProgramDoesNot) {
     // Once gone, the models no longer reach for the window.
     other.text.SetText("after");
     other.list.AddItem("after");
+}
+
+TEST_F(DialogBindingStartTest, AWindowOverABackdropSeesEveryKeyFirstAndClicksOnItsSurface) {
+    const COLORREF white = RGB(255, 255, 255), red = RGB(200, 30, 60);
+    FormTable table = TestTable(form, binding);
+    table.keyDown = [&](int key) { form.log.push_back("down " + std::to_string(key)); };
+    table.click = [&] { form.log.push_back("surface"); };
+    for (BoundControl& row : table.controls) {
+        if (row.id == IDC_T_PICTURE) row.AsBackdrop(white);
+        if (row.id == IDC_T_LABEL) row.WithFont("Small Fonts", 6);
+    }
+    dialog = binding.Create(std::move(table));
+    ASSERT_NE(dialog, nullptr);
+    TakeLog();
+    SendMessageA(dialog, WM_KEYDOWN, 'A', 0);
+    SendMessageA(Item(IDC_T_LABEL), WM_KEYDOWN, 'B', 0);  // whichever control has the focus
+    SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);  // Esc and Enter, as the dialog reports them
+    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    SendMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    EXPECT_EQ(TakeLog(),
+              (std::vector<std::string>{"down 65", "down 66", "down 27", "down 13", "surface"}));
+
+    LOGFONTA font = {};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(Item(IDC_T_LABEL), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    EXPECT_STREQ(font.lfFaceName, "Small Fonts");
+    // The window takes the picture's size (4 x 4); a static text paints its background with
+    // the picture, its text in the backdrop's colour; an edit box keeps its own.
+    RECT client = {};
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right * 100 + client.bottom, 404);
+    OffscreenCanvas canvas(8, 8, white);
+    const auto colour = [&](UINT message, int id) {
+        return reinterpret_cast<HBRUSH>(SendMessageA(dialog, message,
+                                                     reinterpret_cast<WPARAM>(canvas.Dc()),
+                                                     reinterpret_cast<LPARAM>(Item(id))));
+    };
+    HBRUSH backdrop = colour(WM_CTLCOLORSTATIC, IDC_T_LABEL);
+    const RECT all = {0, 0, 8, 8};
+    FillRect(canvas.Dc(), &all, backdrop);
+    EXPECT_EQ(canvas.Pixel(3, 3), red);
+    EXPECT_EQ(GetTextColor(canvas.Dc()), white);
+    EXPECT_EQ(GetBkMode(canvas.Dc()), TRANSPARENT);
+    EXPECT_NE(colour(WM_CTLCOLOREDIT, IDC_T_TEXT), backdrop);
 }
 
 TEST_F(DialogBindingTest, ActivationRunsItsHandlerOnceTheDialogHasSettled) {

@@ -12,9 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "editor/AboutVelmora.h"
+#include "editor/frmThemeEditor.h"
 #include "mainwindow/InstalledThemes.h"
+#include "platform/win32/AboutTable.h"
 #include "platform/win32/DialogBinding.h"
 #include "platform/win32/MainWindowTable.h"
+#include "platform/win32/ThemeEditorTable.h"
 #include "platform/win32/OleApartment.h"
 #include "platform/win32/Win32Pictures.h"
 #include "platform/win32/resources/MainWindowRes.h"
@@ -115,6 +119,8 @@ struct TableSource {
     DialogBinding host{platform, ProgramResources()};
     Win32ClipControl clip;
     InstalledThemes mainWindow{platform, host, clip};
+    frmThemeEditor editor{platform, host};
+    AboutVelmora about{platform, host};
 };
 
 class DialogResourcesTest : public ::testing::Test {
@@ -126,6 +132,8 @@ protected:
     // Every window of the program with its table.
     std::vector<std::pair<const char*, FormTable>> tables = {
         {"InstalledThemes", MainWindowTable(source.mainWindow, source.clip)},
+        {"frmThemeEditor", ThemeEditorTable(source.editor, "")},
+        {"AboutVelmora", AboutTable(source.about)},
     };
 };
 

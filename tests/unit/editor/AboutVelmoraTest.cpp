@@ -3,7 +3,7 @@
 
 #include "editor/AboutVelmora.h"
 #include "tests/support/FakeProductInfo.h"
-#include "tests/support/EditorHost.h"
+#include "tests/support/FakeFormHost.h"
 
 namespace velmora::test {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 TEST(AboutVelmoraTest, LoadShowsNameVersionAndTheFixedTextsOnTop) {
     FakeProductInfo product("Kelvary", "1.0.0");
     SimulatedWindowing desktop;
-    EditorHost host(desktop);
+    FakeFormHost host(desktop);
     Platform platform;
     platform.product = &product;
     platform.windowing = &desktop;
@@ -29,7 +29,7 @@ TEST(AboutVelmoraTest, LoadShowsNameVersionAndTheFixedTextsOnTop) {
 
 TEST(AboutVelmoraTest, AnyKeyOrClickCloses) {
     SimulatedWindowing desktop;
-    EditorHost host(desktop);
+    FakeFormHost host(desktop);
     AboutVelmora about(Platform{}, host);
     about.Form_Load();  // without ports: the fixed texts only
     EXPECT_EQ(about.lbl302.Text(), "Press any key to continue...");

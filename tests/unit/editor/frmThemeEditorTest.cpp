@@ -10,7 +10,7 @@
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeProductInfo.h"
 #include "tests/support/MemoryFileSystem.h"
-#include "tests/support/EditorHost.h"
+#include "tests/support/FakeFormHost.h"
 
 namespace velmora::test {
 namespace {
@@ -46,7 +46,7 @@ protected:
     FakeDialogs dialogs_;
     FakeProductInfo product_;
     SimulatedWindowing desktop_;
-    EditorHost host_{desktop_};
+    FakeFormHost host_{desktop_};
     Platform platform_ = Ports();  // the windows copy it
     frmThemeEditor editor_{platform_, host_};
 };

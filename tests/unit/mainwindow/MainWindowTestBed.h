@@ -10,6 +10,8 @@
 #include "store/InstalledThemeStore.h"
 #include "tests/support/FakeFormHost.h"
 #include "tests/support/RecordingClip.h"
+#include "tests/support/RecordingClipboard.h"
+#include "tests/support/RecordingForms.h"
 #include "tests/support/RecordingPictures.h"
 #include "tests/unit/app/AppTestBed.h"
 
@@ -68,9 +70,13 @@ struct MainWindowTestBed : AppTestBed {
 
     RecordingPictures pictures;
     RecordingClip clip;
+    RecordingForms forms;
+    RecordingClipboard clipboard;
     FakeFormHost host{desktop};
     InstalledThemes window{[this] {
                                platform.pictures = &pictures;
+                               platform.forms = &forms;
+                               platform.clipboard = &clipboard;
                                return platform;
                            }(),
                            host, clip};
