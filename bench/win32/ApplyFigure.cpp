@@ -29,13 +29,9 @@ bool ApplyFigure(BenchPlatform& bench) {
     constexpr int kApplies = 20;
     Figure figure("Apply Ocean (20 applies) / bare calls", 1.2);
     for (int round = 0; round < kRounds; ++round) {
-        const double floor = TimeMs([&] {
-            for (int i = 0; i < kApplies; ++i) log.Replay();
-        });
-        const double measured = TimeMs([&] {
-            for (int i = 0; i < kApplies; ++i) clsVelmora(bench.Ports()).ApplyTheme(file);
-        });
-        figure.AddRound(measured, floor);
+        figure.AddAlternatingRound(
+            kApplies, [&] { return TimeMs([&] { log.Replay(); }); },
+            [&] { return TimeMs([&] { clsVelmora(bench.Ports()).ApplyTheme(file); }); });
     }
     figure.Print();
     return figure.Met();

@@ -39,6 +39,11 @@ void BenchWindow::LoadThemeList() {
     Settle();
 }
 
+void BenchWindow::ClearList() {
+    window_.List1.SetItems({});
+    Settle();
+}
+
 void BenchWindow::Settle() {
     UpdateWindow(dialog_);
     MSG message;

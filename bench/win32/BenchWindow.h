@@ -22,11 +22,15 @@ public:
 
     bool Ok() const { return dialog_ != nullptr; }
     InstalledThemes& Window() { return window_; }
+    HWND Dialog() const { return dialog_; }
     int ListCount() const;
     // Selects the list entry as a click does, and lets the window paint what it shows.
     bool Select(const std::string& entry);
     // Rebuilds the theme list as the window's load does, and lets the window paint it.
     void LoadThemeList();
+    // Empties the list box, so that the next rebuild fills it from nothing (a rebuild over
+    // the same entries changes nothing in it).
+    void ClearList();
     // Dispatches the messages waiting, painting included.
     void Settle();
 

@@ -17,6 +17,17 @@ public:
         : name_(std::move(name)), goal_(goal), measure_(measure) {}
 
     void AddRound(double measuredMs, double floorMs);
+    // One round of `pairs` floors and measurements taken in turn, so that the machine's
+    // drift within the round falls on both alike. Each callable returns its milliseconds.
+    template <class Floor, class Measured>
+    void AddAlternatingRound(int pairs, Floor&& floor, Measured&& measured) {
+        double floorMs = 0, measuredMs = 0;
+        for (int i = 0; i < pairs; ++i) {
+            floorMs += floor();
+            measuredMs += measured();
+        }
+        AddRound(measuredMs, floorMs);
+    }
 
     // The value of each round (a ratio, or an excess in ms).
     double MedianRatio() const;

@@ -20,15 +20,13 @@ bool SelectionFigure(BenchPlatform& bench, HINSTANCE resources) {
     constexpr int kSelections = 10;
     Figure figure("Select Ocean (10 selections) / LoadVelmora", 1.3);
     for (int round = 0; round < kRounds; ++round) {
-        const double floor = TimeMs([&] {
-            for (int i = 0; i < kSelections; ++i) clsVelmora(bench.Ports()).LoadVelmora(file);
-        });
-        double measured = 0;
-        for (int i = 0; i < kSelections; ++i) {
-            window.Select("[None]");  // another entry first, so that every preview changes
-            measured += TimeMs([&] { window.Select("Ocean"); });
-        }
-        figure.AddRound(measured, floor);
+        figure.AddAlternatingRound(
+            kSelections,
+            [&] { return TimeMs([&] { clsVelmora(bench.Ports()).LoadVelmora(file); }); },
+            [&] {
+                window.Select("[None]");  // another entry first, so that every preview changes
+                return TimeMs([&] { window.Select("Ocean"); });
+            });
     }
     figure.Print();
     return figure.Met();
