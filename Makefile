@@ -67,9 +67,9 @@ bench: deps
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake --no-warn-unused-cli >/dev/null
 	@cmake --build $(WIN) -j $(JOBS) --target velmora_winbench
 	@tools/wine-stop.sh $(BENCH_PREFIX)
-	@tools/with-xvfb.sh env WINEPREFIX="$(abspath $(BENCH_PREFIX))" \
-	  tools/wine-run.sh $(WIN)/bench/win32/velmora_winbench.exe; rc=$$?; \
-	  tools/wine-stop.sh $(BENCH_PREFIX); exit $$rc
+	@tools/with-xvfb.sh env WINEPREFIX="$(abspath $(BENCH_PREFIX))" sh -c \
+	  'tools/wine-run.sh $(WIN)/bench/win32/velmora_winbench.exe; rc=$$?; \
+	   tools/wine-stop.sh "$$WINEPREFIX"; exit $$rc'
 
 fuzz: deps
 	@cmake -S . -B $(BUILD)/fuzz $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_FUZZ=ON \

@@ -22,7 +22,6 @@ public:
 
     bool Ok() const { return dialog_ != nullptr; }
     InstalledThemes& Window() { return window_; }
-    HWND Dialog() const { return dialog_; }
     int ListCount() const;
     // Selects the list entry as a click does, and lets the window paint what it shows.
     bool Select(const std::string& entry);

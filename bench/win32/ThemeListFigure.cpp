@@ -1,7 +1,7 @@
 // LoadThemeList over 1,000 and 10,000 installed themes in the real registry: it must grow
 // linearly, and 1,000 themes must cost less than a frame beyond their registry reads.
 #include <cstdio>
-#include <vector>
+#include <utility>
 
 #include "bench/win32/BenchWindow.h"
 #include "bench/win32/Figure.h"
@@ -20,9 +20,10 @@ std::string GeneratedKey(int index) {
     return kThemeStoreRoot + std::string(name);
 }
 
-void AddGenerated(int count) {
+// Generated entries first to last - 1.
+void AddGenerated(int first, int last) {
     const std::string file = OceanFile();
-    for (int i = 0; i < count; ++i) {
+    for (int i = first; i < last; ++i) {
         HKEY key = nullptr;
         if (RegCreateKeyA(HKEY_LOCAL_MACHINE, GeneratedKey(i).c_str(), &key) != ERROR_SUCCESS)
             continue;
@@ -32,19 +33,13 @@ void AddGenerated(int count) {
     }
 }
 
-void RemoveGenerated(int count) {
-    for (int i = 0; i < count; ++i) RegDeleteKeyA(HKEY_LOCAL_MACHINE, GeneratedKey(i).c_str());
+void RemoveGenerated(int first, int last) {
+    for (int i = first; i < last; ++i) RegDeleteKeyA(HKEY_LOCAL_MACHINE, GeneratedKey(i).c_str());
 }
 
-// Median times of `themes` installed themes: the rebuild and its registry and profile calls.
-struct ListRun {
-    std::vector<double> measured, floor;
-};
-
-ListRun MeasureList(BenchPlatform& bench, BenchWindow& window, int themes, int samples) {
-    AddGenerated(themes - samples);
-    // The first rebuild warms the registry's own caches; the recorded one finds the list box
-    // showing the same entries, which does not matter to its calls.
+// The registry and profile calls of one rebuild over the themes now installed.
+CallLog RecordRebuild(BenchPlatform& bench, BenchWindow& window) {
+    // The first rebuild warms the registry's own caches.
     const double first = TimeMs([&] { window.LoadThemeList(); });
     CallLog& log = bench.Log();
     log.Start();
@@ -56,14 +51,15 @@ ListRun MeasureList(BenchPlatform& bench, BenchWindow& window, int themes, int s
         window.ListCount(), first, log.Size() - log.Count(CallLog::Kind::Profile),
         log.Count(CallLog::Kind::Profile));
     std::fflush(stdout);
-    ListRun run;
-    for (int round = 0; round < kRounds; ++round) {
-        run.floor.push_back(TimeMs([&] { log.Replay(); }));
-        window.ClearList();
-        run.measured.push_back(TimeMs([&] { window.LoadThemeList(); }));
-    }
-    RemoveGenerated(themes - samples);
-    return run;
+    return log;
+}
+
+// One rebuild into an emptied list box (a rebuild over the same entries would change
+// nothing in it), and its calls replayed: {measured, floor}.
+std::pair<double, double> TimeRebuild(BenchWindow& window, CallLog& calls) {
+    const double floor = TimeMs([&] { calls.Replay(); });
+    window.ClearList();
+    return {TimeMs([&] { window.LoadThemeList(); }), floor};
 }
 
 }  // namespace
@@ -74,18 +70,28 @@ bool ThemeListFigure(BenchPlatform& bench, HINSTANCE resources) {
         std::printf("Theme list: the main window could not be made\n");
         return false;
     }
+    // Both sizes are measured in every round, so that they share the machine's drift: the
+    // entries beyond the first thousand come and go between them.
     const int samples = window.ListCount() - 2;
-    const ListRun small = MeasureList(bench, window, 1000, samples);
-    const ListRun large = MeasureList(bench, window, 10000, samples);
+    const int small = 1000 - samples, large = 10000 - samples;
+    AddGenerated(0, small);
+    CallLog smallCalls = RecordRebuild(bench, window);
+    AddGenerated(small, large);
+    CallLog largeCalls = RecordRebuild(bench, window);
 
     Figure frame("Theme list, 1,000 themes - registry reads", 16, Figure::Measure::Excess);
     Figure linear("Theme list, 10,000 themes / 1,000 themes", 12);
     Figure reads("Theme list, 10,000 themes / registry reads", 0);
     for (int round = 0; round < kRounds; ++round) {
-        frame.AddRound(small.measured[round], small.floor[round]);
-        linear.AddRound(large.measured[round], small.measured[round]);
-        reads.AddRound(large.measured[round], large.floor[round]);
+        const auto [largeMs, largeFloor] = TimeRebuild(window, largeCalls);
+        RemoveGenerated(small, large);
+        const auto [smallMs, smallFloor] = TimeRebuild(window, smallCalls);
+        AddGenerated(small, large);
+        frame.AddRound(smallMs, smallFloor);
+        linear.AddRound(largeMs, smallMs);
+        reads.AddRound(largeMs, largeFloor);
     }
+    RemoveGenerated(0, large);
     frame.Print();
     linear.Print();
     reads.Print();
