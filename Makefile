@@ -56,10 +56,20 @@ theme-package: deps
 	@[ -n "$(THEME)" ] || { echo "usage: make theme-package THEME=<theme folder>" >&2; exit 2; }
 	@installer/build-theme-package.sh "$(THEME)" $(BUILD)/setup
 
+# Native benchmarks first, then the Windows one under Wine, in a prefix of its own inside the
+# Windows build folder and a private Xvfb, its wineserver ended afterwards.
+BENCH_PREFIX := $(WIN)/bench-prefix
 bench: deps
 	@cmake -S . -B $(BUILD)/bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCH=ON >/dev/null
 	@cmake --build $(BUILD)/bench -j $(JOBS) --target velmora_bench
 	@$(BUILD)/bench/bench/velmora_bench
+	@cmake -S . -B $(WIN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake --no-warn-unused-cli >/dev/null
+	@cmake --build $(WIN) -j $(JOBS) --target velmora_winbench
+	@tools/wine-stop.sh $(BENCH_PREFIX)
+	@tools/with-xvfb.sh env WINEPREFIX="$(abspath $(BENCH_PREFIX))" sh -c \
+	  'tools/wine-run.sh $(WIN)/bench/win32/velmora_winbench.exe; rc=$$?; \
+	   tools/wine-stop.sh "$$WINEPREFIX"; exit $$rc'
 
 fuzz: deps
 	@cmake -S . -B $(BUILD)/fuzz $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DVELMORA_FUZZ=ON \

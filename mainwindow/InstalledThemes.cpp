@@ -106,8 +106,7 @@ void InstalledThemes::LoadThemeList(const std::string& nameToSelect) {
     defaultStartPage_ =
         registry.ReadRegistry(kHkeyLocalMachine, browser::kMainKey, kDefaultPageUrl);
 
-    List1.Clear();
-    for (const std::string& entry : list) List1.AddItem(entry);
+    List1.SetItems(list);
     if (const auto index = ThemeListSelection(list, nameToSelect)) {
         List1.SetListIndex(static_cast<int>(*index));
         List1_Click();

@@ -94,6 +94,13 @@ public:
         listIndex_ = -1;
         Changed();
     }
+    // The whole list at once, without a selection: one change for the binding to show,
+    // where adding entry by entry would show each one.
+    void SetItems(std::vector<std::string> items) {
+        items_ = std::move(items);
+        listIndex_ = -1;
+        Changed();
+    }
     void AddItem(const std::string& item) {
         items_.push_back(item);
         Changed();

@@ -60,6 +60,37 @@ std::string MenuCaption(const MenuPlace& place) {
     return text;
 }
 
+// Shows items in a list or combo box that shows `shown`. Only the entries after the first
+// difference change, which keeps the scroll position; a long change is made with the
+// drawing off and the storage reserved, and painted once.
+void ShowItems(HWND control, bool combo, std::vector<std::string>& shown,
+               const std::vector<std::string>& items) {
+    size_t same = 0;
+    while (same < shown.size() && same < items.size() && shown[same] == items[same]) ++same;
+    const bool many = shown.size() + items.size() - 2 * same > 16;
+    if (many) SendMessageA(control, WM_SETREDRAW, FALSE, 0);
+    if (same == 0 && !shown.empty()) {
+        SendMessageA(control, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+    } else {
+        for (size_t i = shown.size(); i > same; --i)
+            SendMessageA(control, combo ? CB_DELETESTRING : LB_DELETESTRING, i - 1, 0);
+    }
+    if (many) {
+        size_t bytes = 0;
+        for (size_t i = same; i < items.size(); ++i) bytes += items[i].size() + 1;
+        SendMessageA(control, combo ? CB_INITSTORAGE : LB_INITSTORAGE, items.size() - same,
+                     static_cast<LPARAM>(bytes));
+    }
+    for (size_t i = same; i < items.size(); ++i)
+        SendMessageA(control, combo ? CB_ADDSTRING : LB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(items[i].c_str()));
+    shown = items;
+    if (many) {
+        SendMessageA(control, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(control, nullptr, TRUE);
+    }
+}
+
 }  // namespace
 
 struct DialogBinding::Bound {
@@ -609,18 +640,7 @@ void DialogBinding::Push(Bound& bound) {
             const bool combo = bound.row.kind == ControlKind::Combo;
             const auto& items = combo ? static_cast<const ui::ComboBox*>(model)->Items()
                                       : static_cast<const ui::ListBox*>(model)->Items();
-            // Only the entries after the first difference change: adding one entry at a
-            // time, as a list is filled, stays cheap and keeps the scroll position.
-            size_t same = 0;
-            while (same < bound.items.size() && same < items.size() &&
-                   bound.items[same] == items[same])
-                ++same;
-            for (size_t i = bound.items.size(); i > same; --i)
-                SendMessageA(control, combo ? CB_DELETESTRING : LB_DELETESTRING, i - 1, 0);
-            for (size_t i = same; i < items.size(); ++i)
-                SendMessageA(control, combo ? CB_ADDSTRING : LB_ADDSTRING, 0,
-                             reinterpret_cast<LPARAM>(items[i].c_str()));
-            bound.items = items;
+            ShowItems(control, combo, bound.items, items);
             if (combo) {
                 if (WindowText(control) != model->Text())
                     SetWindowTextA(control, model->Text().c_str());

@@ -208,6 +208,20 @@ TEST_F(DialogBindingTest, ModelChangesReachTheControlsAtOnce) {
               (std::vector<std::string>{".Current", "Autumn", "Aqua", "Blue"}));
     form.list.Clear();
     EXPECT_EQ(SendMessageA(Item(IDC_T_LIST), LB_GETCOUNT, 0, 0), 0);
+    // A long list in one change (drawn once), then one that keeps only its start, then one
+    // that keeps nothing of it.
+    std::vector<std::string> themes;
+    for (int i = 0; i < 40; ++i) themes.push_back("Theme " + std::to_string(i));
+    form.list.SetItems(themes);
+    EXPECT_EQ(ListTexts(Item(IDC_T_LIST)), themes);
+    themes.resize(2);
+    themes.push_back("Ocean");
+    form.list.SetItems(themes);
+    EXPECT_EQ(ListTexts(Item(IDC_T_LIST)), themes);
+    const std::vector<std::string> others(20, "Blue");
+    form.list.SetItems(others);
+    EXPECT_EQ(ListTexts(Item(IDC_T_LIST)), others);
+    form.list.Clear();
 
     form.combo.SetItems({"about:blank"});
     form.combo.SetText("about:mozilla");
