@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/win32/resources/AboutRes.h"
+#include "mainwindow/DefaultToolbarLayout.h"
 #include "platform/win32/resources/MainWindowRes.h"
 #include "platform/win32/resources/ThemeEditorRes.h"
 #include "tests/e2e/MainWindowUser.h"
@@ -260,9 +261,9 @@ TEST_F(MainWindowE2eTest, FileEditOpensTheThemeFileInTheEditorWhichSavesAndAsksB
     EXPECT_TRUE(WaitUntil([&] { return editor.Settle() && !editor.Enabled(IDC_CMDSAVE); }));
     EXPECT_EQ(fileBytes(), original + "x");
 
-    // Unsaved text: closing asks; Cancel keeps the window and the text, No drops the text.
+    // Unsaved text: closing asks; Cancel keeps the window and the text, Yes saves and closes.
     ASSERT_TRUE(type("Y"));
-    for (int answer : {IDCANCEL, IDNO}) {
+    for (int answer : {IDCANCEL, IDYES}) {
         ASSERT_TRUE(editor.Click(IDC_CMDCLOSE));
         const SeenBox box = velmora->WaitForBox();
         EXPECT_EQ(box.text, "Save changes to this Theme file?");
@@ -273,7 +274,7 @@ TEST_F(MainWindowE2eTest, FileEditOpensTheThemeFileInTheEditorWhichSavesAndAsksB
         }
     }
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(editor.Window()); }, 15000));
-    EXPECT_EQ(fileBytes(), original + "x");
+    EXPECT_EQ(fileBytes(), original + "xy");
     CloseWithEscape();
     DeleteFileA(file.c_str());
 }
@@ -321,6 +322,14 @@ TEST_F(MainWindowE2eTest, TheHomePageToolsWriteTheStartPageAndTheLockAfterItsQue
     ASSERT_TRUE(user.Settle());
     EXPECT_EQ(probe::Read(HKEY_CURRENT_USER, policy, "HomePage"), probe::Dword(1));
     EXPECT_EQ(probe::Read(HKEY_CURRENT_USER, policy, "GeneralTab"), probe::Dword(1));
+
+    user.ChooseMenu("RE");  // and again: now it offers to unlock
+    const SeenBox unlock = velmora->WaitForBox();
+    EXPECT_EQ(unlock.text, "Enable Home Page changes for the current user?");
+    ASSERT_TRUE(velmora->Press(unlock, IDYES));
+    ASSERT_TRUE(user.Settle());
+    EXPECT_EQ(probe::Read(HKEY_CURRENT_USER, policy, "HomePage"), probe::Dword(0));
+    EXPECT_EQ(probe::Read(HKEY_CURRENT_USER, policy, "GeneralTab"), probe::Dword(0));
     CloseWithEscape();
     clearLock();
 }
@@ -416,6 +425,48 @@ TEST_F(MainWindowE2eTest, UninstallRunsTheThemesUninstallerSilentlyAndThenForget
     ExpectThemeEntries({"Aqua", "Autumn", "Ocean"});
     CloseWithEscape();
     DeleteFileA(log.c_str());
+}
+
+// A layout array as the program stores it: its last element is a spare, not written.
+probe::Stored Stored(std::vector<std::uint8_t> layout) {
+    layout.pop_back();
+    return probe::Binary(layout);
+}
+
+// Edit > Turn Throbbers Off and On flip the throbber flag (8 in byte 16) of the stored
+// layouts; Repair > Reset Toolbar Layout > Thin writes the thin default to all four and
+// locks the toolbars.
+TEST_F(MainWindowE2eTest, TheThrobberAndLayoutRepairsWriteTheToolbarLayouts) {
+    const std::string toolbar = ocean::kIe + "Toolbar";
+    const auto layoutIs = [&](int which, const probe::Stored& wanted) {
+        return WaitUntil(
+            [&] {
+                return probe::Read(HKEY_CURRENT_USER, ocean::kLayoutKeys[which], "ITBarLayout") ==
+                       wanted;
+            },
+            15000);
+    };
+    ASSERT_TRUE(Start());
+    user.ChooseMenu("EF");  // Turn Throbbers Off
+    EXPECT_TRUE(layoutIs(1, ocean::Layout(0x00)));
+    EXPECT_TRUE(layoutIs(0, ocean::Layout(0x20)));
+    // The layout never stored starts from the thick default, which shows the throbber.
+    std::vector<std::uint8_t> thickOff = DefaultToolbarLayout(kThickLayout);
+    thickOff[16] &= ~8;
+    EXPECT_TRUE(layoutIs(2, Stored(thickOff)));
+    ASSERT_TRUE(user.Settle());
+    user.ChooseMenu("EO");  // Turn Throbbers On
+    EXPECT_TRUE(layoutIs(0, ocean::Layout(0x28)));
+    EXPECT_TRUE(layoutIs(1, ocean::Layout(0x08)));
+    ASSERT_TRUE(user.Settle());
+
+    user.ChooseMenu("RT2");  // Reset Toolbar Layout > 2 - Thin
+    const probe::Stored thin = Stored(DefaultToolbarLayout(kThinLayout));
+    for (int which = 0; which < 3; ++which) EXPECT_TRUE(layoutIs(which, thin)) << which;
+    EXPECT_EQ(probe::Read(HKEY_CURRENT_USER, toolbar, "Theater"), thin);
+    EXPECT_EQ(probe::Read(HKEY_CURRENT_USER, toolbar, "Locked"), probe::Dword(1));
+    ASSERT_TRUE(user.Settle());
+    CloseWithEscape();
 }
 
 }  // namespace
