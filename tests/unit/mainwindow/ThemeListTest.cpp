@@ -37,8 +37,9 @@ TEST_F(ThemeListTest, AnInstalledThemeShowsItsTextsPreviewsAndAreas) {
               (std::vector<ui::DrawRect>{{0, 0, 300, 20}, {0, 20, 300, 20}}));
     EXPECT_EQ(clip.calls, "C:\\a.bmp Play Show ");
     EXPECT_EQ(host.caption, "Ocean - C:\\Themes\\Ocean.vlr");
-    EXPECT_EQ(window.txtSearch.Text() + window.chkLink[0].Tag() + window.chkLink[1].ToolTip(),
-              "Oceanhttp://hhttp://sb");
+    EXPECT_EQ(window.txtSearch.Text() + window.chkLink[0].Tag() + window.chkLink[0].ToolTip() +
+                  window.chkLink[1].ToolTip(),
+              "Oceanhttp://hhttp://hhttp://sb");
     EXPECT_FALSE(dialogs.Busy());
 
     const Strings tips = {
