@@ -146,11 +146,4 @@ TEST_F(cRegistryFaultTest, WriteRegistryRaisesToItsCallerBeforeTouchingTheRegist
               "Description:\tObject variable or With block variable not set");
 }
 
-TEST(IsNotFound, ComparesWholeTextsWithoutRegardToCase) {
-    EXPECT_TRUE(IsNotFound("Not Found"));
-    EXPECT_TRUE(IsNotFound("NOT FOUND"));
-    EXPECT_FALSE(IsNotFound("Not Found "));
-    EXPECT_FALSE(IsNotFound("NotFound"));
-}
-
 }  // namespace velmora::test
