@@ -22,11 +22,12 @@
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/ComPtr.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/resources/MainWindowRes.h"
 #include "platform/win32/resources/version.h"
+#include "tests/e2e/MainWindowUser.h"
 #include "tests/e2e/RegistryProbe.h"
 #include "tests/e2e/VelmoraProcess.h"
 #include "tests/installer/Commands.h"
-#include "tests/installer/MainWindowDriver.h"
 #include "tests/installer/SystemSnapshot.h"
 
 namespace velmora::setup {
@@ -351,7 +352,7 @@ protected:
     void SetUp() override { EnsureProgramInstalled(); }
 };
 
-TEST_F(ThemePackageTest, InstallsSilentlyAndItsUninstallerTakesTheProgramsSilentWord) {
+TEST_F(ThemePackageTest, InstallsSilentlyAndTheProgramsUninstallButtonRemovesItSilently) {
     ASSERT_EQ(InstallSilently(VELMORA_THEME_PACKAGE), 0);
     const std::string folder = PackageFolder();
     std::vector<std::string> expected = FilesOf(VELMORA_PACKAGE_THEME);
@@ -362,7 +363,29 @@ TEST_F(ThemePackageTest, InstallsSilentlyAndItsUninstallerTakesTheProgramsSilent
     EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, entry, ""), folder + "\\Harbour.vlr");
     EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, entry, "UninstallFile"), folder + "\\uninstall.exe");
 
-    ASSERT_TRUE(UninstallPackageAsTheProgramDoes());
+    e2e::VelmoraProcess velmora(DefaultFolder() + "\\Velmora.exe", "", "");
+    const HWND window = velmora.WaitForMainWindow(20000);
+    ASSERT_NE(window, nullptr);
+    e2e::MainWindowUser main(window);
+    const auto listed = [&] {
+        const auto entries = main.Entries();
+        return std::find(entries.begin(), entries.end(), kPackageTitle) != entries.end();
+    };
+    ASSERT_TRUE(WaitUntil(listed, 20000)) << "the list does not show " << kPackageTitle;
+    ASSERT_TRUE(main.Select(kPackageTitle));
+    ASSERT_TRUE(WaitUntil([&] { return main.Click(IDC_CMDUNINSTALL); }, 10000));
+
+    const e2e::SeenBox question = velmora.WaitForBox();
+    ASSERT_NE(question.window, nullptr);
+    EXPECT_EQ(question.text,
+              "Are you sure you want to remove this Theme - \r\n\r\n" + kPackageTitle);
+    ASSERT_TRUE(velmora.Press(question, IDYES));
+    const e2e::SeenBox refresh = velmora.WaitForBox();
+    ASSERT_NE(refresh.window, nullptr);
+    EXPECT_EQ(refresh.text,
+              "Internet Explorer needs to be refreshed for the changes to take effect.");
+    ASSERT_TRUE(velmora.Press(refresh, IDOK));
+
     // An uninstaller that shows its pages instead waits for a click forever.
     EXPECT_TRUE(WaitForUninstallers()) << "the package's uninstaller did not run silently";
     EXPECT_TRUE(PackageGone()) << "the package's files or entry are still there";
@@ -370,44 +393,6 @@ TEST_F(ThemePackageTest, InstallsSilentlyAndItsUninstallerTakesTheProgramsSilent
     std::vector<std::string> titles = StoreTitles();
     std::sort(titles.begin(), titles.end());
     EXPECT_EQ(titles, kSamples);
-    EXPECT_TRUE(Exists(DefaultFolder() + "\\Velmora.exe"));
-}
-
-TEST_F(ThemePackageTest, TheProgramsUninstallButtonRunsThePackagesUninstaller) {
-    ASSERT_EQ(InstallSilently(VELMORA_THEME_PACKAGE), 0);
-    e2e::VelmoraProcess velmora(DefaultFolder() + "\\Velmora.exe", "", "");
-    ASSERT_TRUE(velmora.Started());
-    const HWND window = MainWindowDriver::WaitForMainWindow(velmora.Id(), kProduct, 20000);
-    if (!window) {
-        ASSERT_TRUE(UninstallPackageAsTheProgramDoes());
-        WaitForUninstallers();
-        ASSERT_TRUE(PackageGone());
-        GTEST_SKIP() << "Velmora.exe started without a file shows no window (the main window is "
-                        "not built yet), so its Uninstall button cannot be pressed; the "
-                        "package's own uninstall with \" /SILENT\" is tested above";
-    }
-    MainWindowDriver main(window, kProduct);
-    const auto listed = [&] {
-        const auto entries = main.ListEntries();
-        return std::find(entries.begin(), entries.end(), kPackageTitle) != entries.end();
-    };
-    ASSERT_TRUE(WaitUntil(listed, 20000)) << "the list does not show " << kPackageTitle;
-    ASSERT_TRUE(main.Select(kPackageTitle));
-    ASSERT_TRUE(main.Click("Uninstall"));
-
-    const HWND question = main.WaitForBox();
-    ASSERT_NE(question, nullptr);
-    EXPECT_EQ(MainWindowDriver::BoxText(question),
-              "Are you sure you want to remove this Theme - \r\n\r\n" + kPackageTitle);
-    ASSERT_TRUE(MainWindowDriver::Press(question, IDYES));
-    const HWND refresh = main.WaitForBox();
-    ASSERT_NE(refresh, nullptr);
-    EXPECT_EQ(MainWindowDriver::BoxText(refresh),
-              "Internet Explorer needs to be refreshed for the changes to take effect.");
-    ASSERT_TRUE(MainWindowDriver::Press(refresh, IDOK));
-
-    EXPECT_TRUE(WaitForUninstallers()) << "the package's uninstaller did not run silently";
-    EXPECT_TRUE(PackageGone()) << "the package's files or entry are still there";
     EXPECT_FALSE(listed());
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(velmora.WaitForExit(20000));

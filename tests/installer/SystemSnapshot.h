@@ -13,14 +13,12 @@ class SystemSnapshot {
 public:
     static SystemSnapshot Take();
 
-    // The lines of this snapshot that the other does not hold, in order.
-    std::vector<std::string> Minus(const SystemSnapshot& other) const;
-
-    // A key:            HKLM\Software\Classes\.vlr
+    // The lines of this snapshot that the other does not hold, in order. A line is
+    // a key:            HKLM\Software\Classes\.vlr
     // A value:          HKLM\Software\Classes\.vlr : "" = REG_SZ Velmora.Theme
     // A file, a folder: C:\Program Files\Tolvane\Kelvary\Velmora.exe, ...\Kelvary\Themes\ (a
     //                   folder ends in a backslash)
-    const std::set<std::string>& Lines() const { return lines_; }
+    std::vector<std::string> Minus(const SystemSnapshot& other) const;
 
 private:
     std::set<std::string> lines_;

@@ -28,7 +28,7 @@ public:
     SimulatedBrowser(SimulatedBrowsers& owner, SimulatedWindowing& desktop, std::string fullName,
                      WindowHandle hwnd);
 
-    // BrowserWindow. After the window has closed (or while it is broken) every call fails
+    // BrowserWindow. After the window has closed every call fails
     // as a call to a vanished browser does: reads give empty values, commands do nothing.
     std::string FullName() override { return Alive() ? fullName_ : std::string(); }
     WindowHandle Hwnd() override { return Alive() ? hwnd_ : 0; }
@@ -88,8 +88,6 @@ public:
     // Scenario setup and user actions.
     void SetUp(const std::string& location, long left, long top, long width, long height);
     void SetBrowserBar(const std::string& classId, bool shown) { bars_[classId] = shown; }
-    // From now on every call fails (a browser that hangs or has crashed).
-    void Break() { broken_ = true; }
     // The user closes the window: it leaves the collection and its OnQuit event fires.
     void UserCloses();
     // The browser reports that it moved its window to the given top.
@@ -99,7 +97,7 @@ public:
     void FinishClosing();
 
 private:
-    bool Alive() const { return !closed_ && !broken_; }
+    bool Alive() const { return !closed_; }
     void Go(const char* method, const std::string& url, std::optional<long> flags);
     void Place(const char* member, long& field, long value);
     void Bar(std::optional<bool>& bar, bool shown) {
@@ -114,7 +112,6 @@ private:
     bool visible_ = false;
     bool quitRequested_ = false;
     bool closed_ = false;
-    bool broken_ = false;
     long left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     std::optional<bool> toolBar_, menuBar_, statusBar_;
     std::map<std::string, bool> bars_;

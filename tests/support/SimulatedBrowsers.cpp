@@ -46,7 +46,6 @@ std::shared_ptr<BrowserWindow> SimulatedBrowsers::CreateBrowser() {
 }
 
 void SimulatedBrowsers::YieldToMessageLoop() {
-    ++yields_;
     const auto pending = open_;
     for (const auto& window : pending) {
         if (window->QuitRequested()) window->FinishClosing();

@@ -36,12 +36,10 @@ public:
     std::shared_ptr<BrowserWindow> CreateBrowser() override;
     void YieldToMessageLoop() override;
 
-    // What the simulation saw: the windows (or only the browser windows) in the collection
+    // What the simulation saw: the browser windows in the collection
     // now, in its order; every window the program created through CreateBrowser, in order.
-    std::vector<std::shared_ptr<SimulatedBrowser>> OpenWindows() const { return open_; }
     std::vector<std::shared_ptr<SimulatedBrowser>> OpenBrowsers() const;
     const std::vector<std::shared_ptr<SimulatedBrowser>>& Created() const { return created_; }
-    int Yields() const { return yields_; }
     int CollectionReads() const { return collectionReads_; }
 
     // Called by a window that has closed: it leaves the collection.
@@ -56,7 +54,6 @@ private:
     std::vector<std::shared_ptr<SimulatedBrowser>> all_;  // keeps closed windows alive
     bool collectionAvailable_ = true;
     bool canCreate_ = true;
-    int yields_ = 0;
     int collectionReads_ = 0;
 };
 

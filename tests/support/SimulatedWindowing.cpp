@@ -35,9 +35,8 @@ SimulatedWindowing::WindowState* SimulatedWindowing::Find(WindowHandle window) {
     return it == windows_.end() ? nullptr : &it->second;
 }
 
-void SimulatedWindowing::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y,
-                                      int width, int height, unsigned flags) {
-    setWindowPos_.push_back({window, insertAfter, x, y, width, height, flags});
+void SimulatedWindowing::SetWindowPos(WindowHandle window, WindowHandle insertAfter, int, int,
+                                      int, int, unsigned) {
     WindowState* state = Find(window);
     if (!state) return;
     if (insertAfter == kHwndTopmost) {

@@ -21,12 +21,6 @@ public:
         int selectionStart = 0;
         int selectionLength = 0;
     };
-    struct SetWindowPosCall {
-        WindowHandle window;
-        WindowHandle insertAfter;
-        int x, y, width, height;
-        unsigned flags;
-    };
 
     // A new window (or control) with the given text; handles are never 0 and never reused.
     WindowHandle AddWindow(const std::string& text = "");
@@ -38,7 +32,6 @@ public:
 
     void SetForeground(WindowHandle window) { foreground_ = window; }
     void SetFocus(WindowHandle control) { focus_ = control; }
-    const std::vector<SetWindowPosCall>& SetWindowPosCalls() const { return setWindowPos_; }
 
     WindowHandle ForegroundWindow() override { return foreground_; }
     void EnableWindow(WindowHandle window, bool enable) override {
@@ -61,7 +54,6 @@ private:
 
     std::map<WindowHandle, WindowState> windows_;
     std::map<WindowHandle, WindowState> removed_;
-    std::vector<SetWindowPosCall> setWindowPos_;
     WindowHandle next_ = 0x10010;
     WindowHandle foreground_ = 0;
     WindowHandle focus_ = 0;

@@ -1,5 +1,4 @@
-// The file suite on kernel32 under Wine, in a scratch folder (the unit tests run it on the
-// in-memory files).
+// The file suite on kernel32 under Wine, in a scratch folder.
 #include <gtest/gtest.h>
 
 #include <windows.h>

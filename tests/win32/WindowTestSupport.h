@@ -35,10 +35,14 @@ inline HINSTANCE ProgramResources() {
     return module;
 }
 
-// Registers (or unregisters) Flintor.ocx of this build with regsvr32; true when it did.
-inline bool RegisterClipControl(bool enter) {
-    std::string command = std::string("regsvr32.exe /s ") + (enter ? "" : "/u ") +
-                          "\"" VELMORA_BUILD_DIR "\\flintor\\win32\\Flintor.ocx\"";
+// Flintor.ocx of this build.
+inline std::string ClipControlPath() {
+    return VELMORA_BUILD_DIR "\\flintor\\win32\\Flintor.ocx";
+}
+
+// regsvr32's exit code for Flintor.ocx of this build with `switches` ("/u /s").
+inline DWORD RunRegsvr32(const std::string& switches) {
+    std::string command = "regsvr32.exe " + switches + " \"" + ClipControlPath() + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
@@ -50,7 +54,12 @@ inline bool RegisterClipControl(bool enter) {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }
-    return code == 0;
+    return code;
+}
+
+// Registers (or unregisters) Flintor.ocx of this build with regsvr32; true when it did.
+inline bool RegisterClipControl(bool enter) {
+    return RunRegsvr32(enter ? "/s" : "/s /u") == 0;
 }
 
 // Dispatches messages for `milliseconds`, or until `done` says so.

@@ -8,18 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "registry/cRegistry.h"
-#include "tests/support/FakeDialogs.h"
-#include "tests/support/FakeProductInfo.h"
-#include "tests/support/FakeShell.h"
-#include "tests/support/MemoryRegistry.h"
-#include "tests/support/MemoryFileSystem.h"
-#include "tests/support/MemoryProfile.h"
+#include "tests/unit/app/AppTestBed.h"
 #include "theme/clsVelmora.h"
 
 namespace velmora::test {
 
-class ApplyFixture : public ::testing::Test {
+class ApplyFixture : public ::testing::Test, protected AppTestBed {
 protected:
     static constexpr char kThemeFile[] = "C:\\Themes\\Blue\\blue.vlr";
     static constexpr char kIe[] = "Software\\Microsoft\\Internet Explorer";
@@ -34,31 +28,28 @@ protected:
 
     void TearDown() override {
         // Every key opened is closed again, and nothing tripped the error trap.
-        EXPECT_EQ(registry_.OpenHandles(), 0u);
-        EXPECT_TRUE(dialogs_.Shown().empty());
+        EXPECT_EQ(registry.OpenHandles(), 0u);
+        EXPECT_TRUE(dialogs.Shown().empty());
     }
 
     void WriteTheme(const MemoryProfile::Keys& keys, const std::string& path = kThemeFile) {
-        AddThemeFile(files_, profile_, path, keys);
+        AddThemeFile(files, profile, path, keys);
     }
     bool Apply(const std::string& path = kThemeFile) { return theme_.ApplyTheme(path); }
 
     std::string Read(RegRoot root, const std::string& key, const std::string& name) {
-        return cRegistry(platform_).ReadRegistry(root, key, name);
-    }
-    std::string User(const std::string& key, const std::string& name) {
-        return Read(kHkeyCurrentUser, key, name);
+        return cRegistry(platform).ReadRegistry(root, key, name);
     }
     std::string Machine(const std::string& key, const std::string& name) {
         return Read(kHkeyLocalMachine, key, name);
     }
     void Seed(RegRoot root, const std::string& key, const std::string& name,
               const std::string& text) {
-        cRegistry(platform_).WriteRegistry(root, key, name, 1, text);
+        cRegistry(platform).WriteRegistry(root, key, name, 1, text);
     }
     // The subkey names of key as stored (the final "Not Found" dropped).
     std::vector<std::string> Subkeys(RegRoot root, const std::string& key) {
-        std::vector<std::string> names = cRegistry(platform_).GetAllKeys(root, key);
+        std::vector<std::string> names = cRegistry(platform).GetAllKeys(root, key);
         names.pop_back();
         return names;
     }
@@ -73,33 +64,17 @@ protected:
     void SeedLayout(const std::string& key, const std::string& name,
                     std::vector<std::uint8_t> bytes) {
         bytes.push_back(0);  // the spare last element, which WriteRegistry leaves out
-        cRegistry(platform_).WriteRegistry(kHkeyCurrentUser, key, name, 3, bytes);
+        cRegistry(platform).WriteRegistry(kHkeyCurrentUser, key, name, 3, bytes);
     }
     // The stored bytes of a binary value; empty when it is missing.
     std::vector<std::uint8_t> StoredLayout(const std::string& key, const std::string& name) {
-        auto bytes = cRegistry(platform_).ReadRegistryByte(kHkeyCurrentUser, key, name);
+        auto bytes = cRegistry(platform).ReadRegistryByte(kHkeyCurrentUser, key, name);
         if (!bytes.empty()) bytes.pop_back();
         return bytes;
     }
-    std::size_t Writes() const { return registry_.Calls(RegCall::SetValueEx); }
+    std::size_t Writes() const { return registry.Calls(RegCall::SetValueEx); }
 
-    MemoryRegistry registry_;
-    MemoryFileSystem files_;
-    MemoryProfile profile_;
-    FakeDialogs dialogs_;
-    FakeShell shell_;
-    FakeProductInfo product_;
-    Platform platform_ = [this] {
-        Platform platform;
-        platform.registry = &registry_;
-        platform.files = &files_;
-        platform.profile = &profile_;
-        platform.dialogs = &dialogs_;
-        platform.shell = &shell_;
-        platform.product = &product_;
-        return platform;
-    }();
-    clsVelmora theme_{platform_};
+    clsVelmora theme_{platform};
 };
 
 }  // namespace velmora::test

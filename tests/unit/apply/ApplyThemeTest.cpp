@@ -69,10 +69,10 @@ TEST_F(ApplyThemeTest, EveryValueLandsInItsPlaceEachSwitchGatesItsOwnAndRefusals
                           {nullptr, true}};
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         LockableRegistry registry;
-        platform_.registry = &registry;
+        platform.registry = &registry;
         for (const ThemeValueRow& row : ThemeValueRows()) Seed(row.root, row.key, row.name, kOld);
         registry.machineLocked = cases[i].machineLocked;
-        clsVelmora theme(platform_);
+        clsVelmora theme(platform);
         if (cases[i].off) (theme.*cases[i].off)(false);
         EXPECT_TRUE(theme.ApplyTheme(kThemeFile));
         registry.machineLocked = false;
@@ -84,7 +84,7 @@ TEST_F(ApplyThemeTest, EveryValueLandsInItsPlaceEachSwitchGatesItsOwnAndRefusals
         }
         EXPECT_EQ(registry.OpenHandles(), 0u);
     }
-    platform_.registry = &registry_;
+    platform.registry = &registry;
 }
 
 TEST_F(ApplyThemeTest, KeysAreCreatedWithTheLetterCaseTheyAreWrittenIn) {
@@ -101,13 +101,13 @@ TEST_F(ApplyThemeTest, KeysAreCreatedWithTheLetterCaseTheyAreWrittenIn) {
 }
 
 TEST_F(ApplyThemeTest, AMissingFileOrAFolderReturnsFalseAndWritesNothing) {
-    files_.AddFolder("C:\\Themes\\Blue");
+    files.AddFolder("C:\\Themes\\Blue");
     EXPECT_FALSE(Apply("C:\\Themes\\Blue\\gone.vlr"));
     EXPECT_FALSE(Apply(""));
     EXPECT_FALSE(Apply("C:\\Themes\\Blue"));
     EXPECT_EQ(Writes(), 0u);
-    EXPECT_EQ(registry_.Calls(RegCall::CreateKey), 0u);
-    EXPECT_EQ(registry_.Calls(RegCall::DeleteValue), 0u);
+    EXPECT_EQ(registry.Calls(RegCall::CreateKey), 0u);
+    EXPECT_EQ(registry.Calls(RegCall::DeleteValue), 0u);
     EXPECT_EQ(theme_.ThemeTitle(), "");
 }
 

@@ -21,7 +21,7 @@ protected:
         theme_.SetShellThumper(shell);
         theme_.SetExplorerThumper(explorer);
         const std::size_t before = Writes();
-        ThemeApplier(platform_).ThrobberFlags(theme_);
+        ThemeApplier(platform).ThrobberFlags(theme_);
         return Writes() - before;
     }
 };

@@ -95,6 +95,8 @@ TEST_F(CompanionBrowserTest, ReopeningReplacesEveryBrowserAtItsPlaceAndAddressOn
     EXPECT_EQ(Seen(*Created(0)), "10,20,800,700 http://wide enabled");
     EXPECT_EQ(Seen(*Created(1)), "30,40,640,480 http://wide disabled");
     EXPECT_EQ(Created(0)->PositionWrites(), (Strings{"Top", "Left", "Height", "Width"}));
+    // A minimised or maximised window is restored before its place is read.
+    EXPECT_EQ(desktop.State(blank->Handle()).lastShowCommand, kSwShowNormal);
     EXPECT_EQ(Created(1)->Navigations().at(0).flags, kNavNoHistory);
     EXPECT_TRUE(Created(0)->IsVisible() && Created(1)->IsVisible() && IsCompanion(Created(1)));
     EXPECT_EQ(host.closes, 0);

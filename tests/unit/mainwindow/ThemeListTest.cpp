@@ -35,10 +35,14 @@ TEST_F(ThemeListTest, AnInstalledThemeShowsItsTextsPreviewsAndAreas) {
               "uninstall|C:\\b.bmp");
     EXPECT_EQ(window.picBackBitmap.Draws(),
               (std::vector<ui::DrawRect>{{0, 0, 300, 20}, {0, 20, 300, 20}}));
+    pictures.AddPicture("C:\\flat.bmp", 0, 40);  // nothing to draw: the preview is cleared
+    window.PaintToolbarPreview(pictures.LoadPicture("C:\\flat.bmp"));
+    EXPECT_EQ(window.picBackBitmap.Picture(), nullptr);
     EXPECT_EQ(clip.calls, "C:\\a.bmp Play Show ");
     EXPECT_EQ(host.caption, "Ocean - C:\\Themes\\Ocean.vlr");
-    EXPECT_EQ(window.txtSearch.Text() + window.chkLink[0].Tag() + window.chkLink[1].ToolTip(),
-              "Oceanhttp://hhttp://sb");
+    EXPECT_EQ(window.txtSearch.Text() + window.chkLink[0].Tag() + window.chkLink[0].ToolTip() +
+                  window.chkLink[1].ToolTip(),
+              "Oceanhttp://hhttp://hhttp://sb");
     EXPECT_FALSE(dialogs.Busy());
 
     const Strings tips = {

@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "platform/RuntimeErrors.h"
-#include "tests/support/MemoryRegistry.h"
 #include "tests/support/RegistrySuite.h"
+#include "tests/unit/app/AppTestBed.h"
 
 namespace velmora::test {
 
@@ -16,17 +16,11 @@ INSTANTIATE_TEST_SUITE_P(Memory, RegistrySuite, ::testing::Values(MemoryBackend(
 
 namespace {
 
-class cRegistryFaultTest : public ::testing::Test {
+class cRegistryFaultTest : public ::testing::Test, protected AppTestBed {
 protected:
-    cRegistryFaultTest() {
-        platform_.registry = &registry_;
-        platform_.dialogs = &dialogs_;
-        platform_.shell = &shell_;
-        platform_.product = &product_;
-    }
-    void TearDown() override { EXPECT_EQ(registry_.OpenHandles(), 0u); }
+    void TearDown() override { EXPECT_EQ(registry.OpenHandles(), 0u); }
 
-    cRegistry Reg() { return cRegistry(platform_); }
+    cRegistry Reg() { return cRegistry(platform); }
     void Write(const std::string& path, const std::string& name, const RegValue& value,
                long kind = kRegSz) {
         Reg().WriteRegistry(kHkeyCurrentUser, path, name, kind, value);
@@ -37,17 +31,11 @@ protected:
     // Makes the index-th call (from 1) of the kind throw; the others go through.
     void ThrowOnCall(RegCall call, int index) {
         auto calls = std::make_shared<int>(0);
-        registry_.InjectFault(call, [calls, index]() -> std::optional<long> {
+        registry.InjectFault(call, [calls, index]() -> std::optional<long> {
             if (++*calls == index) throw RuntimeError(5, "Invalid procedure call or argument");
             return std::nullopt;
         });
     }
-
-    MemoryRegistry registry_;
-    FakeDialogs dialogs_;
-    FakeShell shell_;
-    FakeProductInfo product_;
-    Platform platform_;
 };
 
 }  // namespace
@@ -71,19 +59,19 @@ TEST_F(cRegistryFaultTest, EveryOperationButWriteReportsAnErrorAndReturnsWhatWas
         [&](cRegistry& reg) { return reg.ReadRegistryByte(user, "K\\Sub", "v").empty(); },
         [&](cRegistry& reg) { return !reg.GetValues(user, "K\\Sub").has_value(); },
     };
-    registry_.ThrowOn(RegCall::OpenKey, RuntimeError(5, "Invalid procedure call or argument"));
-    registry_.ThrowOn(RegCall::OpenKeyEx, RuntimeError(5, "Invalid procedure call or argument"));
+    registry.ThrowOn(RegCall::OpenKey, RuntimeError(5, "Invalid procedure call or argument"));
+    registry.ThrowOn(RegCall::OpenKeyEx, RuntimeError(5, "Invalid procedure call or argument"));
     for (std::size_t i = 0; i < std::size(operations); ++i) {
         cRegistry reg = Reg();
         EXPECT_TRUE(operations[i](reg)) << i;
-        ASSERT_EQ(dialogs_.Shown().size(), i + 1) << i;
-        EXPECT_EQ(dialogs_.Shown()[i].text,
+        ASSERT_EQ(dialogs.Shown().size(), i + 1) << i;
+        EXPECT_EQ(dialogs.Shown()[i].text,
                   "A program error has occurred...\r\nDetails:\r\nError No:\t5\r\n"
                   "Description:\tInvalid procedure call or argument")
             << i;
     }
-    EXPECT_EQ(shell_.eventLog.size(), std::size(operations));
-    EXPECT_EQ(registry_.Calls(RegCall::DeleteKey) + registry_.Calls(RegCall::DeleteValue), 0u);
+    EXPECT_EQ(shell.eventLog.size(), std::size(operations));
+    EXPECT_EQ(registry.Calls(RegCall::DeleteKey) + registry.Calls(RegCall::DeleteValue), 0u);
 }
 
 TEST_F(cRegistryFaultTest, AnErrorPartWayGivesNoPartialValueListAndClosesTheKey) {
@@ -95,12 +83,12 @@ TEST_F(cRegistryFaultTest, AnErrorPartWayGivesNoPartialValueListAndClosesTheKey)
     EXPECT_FALSE(Reg().GetValues(kHkeyCurrentUser, "K").has_value());
     ThrowOnCall(RegCall::QueryValueEx, 2);
     EXPECT_TRUE(Reg().ReadRegistryByte(kHkeyCurrentUser, "K", "b").empty());
-    EXPECT_EQ(dialogs_.Shown().size(), 3u);
+    EXPECT_EQ(dialogs.Shown().size(), 3u);
     // A failed information query gives nothing and reports nothing.
-    registry_.FailWith(RegCall::QueryInfoKey, kErrorAccessDenied);
+    registry.FailWith(RegCall::QueryInfoKey, kErrorAccessDenied);
     EXPECT_FALSE(Reg().GetAllValues(kHkeyCurrentUser, "K").has_value());
     EXPECT_FALSE(Reg().GetValues(kHkeyCurrentUser, "K").has_value());
-    EXPECT_EQ(dialogs_.Shown().size(), 3u);
+    EXPECT_EQ(dialogs.Shown().size(), 3u);
 }
 
 TEST_F(cRegistryFaultTest, ValuesThatOutgrewTheKeysMaximaAreStillListedWhole) {
@@ -108,7 +96,7 @@ TEST_F(cRegistryFaultTest, ValuesThatOutgrewTheKeysMaximaAreStillListedWhole) {
     const std::string longName(300, 'n'), longText(3000, 't');
     Write("K", "b", std::vector<std::uint8_t>{1, 2, 0}, kRegBinary);
     Write("K", longName, longText);
-    registry_.FailWith(RegCall::QueryInfoKey, kErrorSuccess);  // maxima of zero
+    registry.FailWith(RegCall::QueryInfoKey, kErrorSuccess);  // maxima of zero
     EXPECT_EQ(
         Reg().GetAllValues(kHkeyCurrentUser, "K"),
         (std::vector<std::pair<std::string, std::string>>{{"b", "\1\2"}, {longName, longText}}));
@@ -117,34 +105,34 @@ TEST_F(cRegistryFaultTest, ValuesThatOutgrewTheKeysMaximaAreStillListedWhole) {
 
 TEST_F(cRegistryFaultTest, GetAllKeysOpensOncePerSubkeyAndEndsWithNotFoundAfterAnError) {
     for (const char* name : {"A", "B", "C", "D"}) Write(std::string("K\\") + name, "", "x");
-    const std::size_t before = registry_.Calls(RegCall::OpenKey);
+    const std::size_t before = registry.Calls(RegCall::OpenKey);
     EXPECT_EQ(Reg().GetAllKeys(kHkeyCurrentUser, "K").size(), 5u);
-    EXPECT_EQ(registry_.Calls(RegCall::OpenKey) - before, 5u);
+    EXPECT_EQ(registry.Calls(RegCall::OpenKey) - before, 5u);
 
     // The names read before the error, then the end mark; one report, no endless loop.
     ThrowOnCall(RegCall::EnumKey, 3);
     EXPECT_EQ(Reg().GetAllKeys(kHkeyCurrentUser, "K"),
               (std::vector<std::string>{"A", "B", kNotFound}));
-    EXPECT_EQ(dialogs_.Shown().size(), 1u);
+    EXPECT_EQ(dialogs.Shown().size(), 1u);
     // An enumeration that keeps failing ends the list at once, unreported.
-    registry_.FailWith(RegCall::EnumKey, kErrorAccessDenied);
+    registry.FailWith(RegCall::EnumKey, kErrorAccessDenied);
     EXPECT_EQ(Reg().GetAllKeys(kHkeyCurrentUser, "K"), std::vector<std::string>{kNotFound});
-    EXPECT_EQ(dialogs_.Shown().size(), 1u);
+    EXPECT_EQ(dialogs.Shown().size(), 1u);
 }
 
 TEST_F(cRegistryFaultTest, WriteRegistryRaisesToItsCallerBeforeTouchingTheRegistry) {
     EXPECT_THROW(Write("K", "n", std::string("abc"), kRegDword), RuntimeError);
-    EXPECT_EQ(registry_.Calls(RegCall::CreateKey), 0u);
-    registry_.ThrowOn(RegCall::SetValueEx, RuntimeError(70, "Permission denied"));
+    EXPECT_EQ(registry.Calls(RegCall::CreateKey), 0u);
+    registry.ThrowOn(RegCall::SetValueEx, RuntimeError(70, "Permission denied"));
     EXPECT_THROW(Write("K", "v", "x"), RuntimeError);
     // Failure codes of the calls are not reported either.
-    registry_.ClearFaults();
-    registry_.FailWith(RegCall::CreateKey, kErrorAccessDenied);
+    registry.ClearFaults();
+    registry.FailWith(RegCall::CreateKey, kErrorAccessDenied);
     EXPECT_NO_THROW(Write("K", "v", "x"));
-    EXPECT_TRUE(dialogs_.Shown().empty());
+    EXPECT_TRUE(dialogs.Shown().empty());
 
     // Without a registry every operation meets error 91; only the read traps it.
-    platform_.registry = nullptr;
+    platform.registry = nullptr;
     try {
         Write("K", "v", "x");
         ADD_FAILURE() << "no error raised";
@@ -152,17 +140,10 @@ TEST_F(cRegistryFaultTest, WriteRegistryRaisesToItsCallerBeforeTouchingTheRegist
         EXPECT_EQ(error.Number(), kErrObjectNotSet);
     }
     EXPECT_EQ(Read("K", "v"), "");
-    ASSERT_EQ(dialogs_.Shown().size(), 1u);
-    EXPECT_EQ(dialogs_.Shown()[0].text,
+    ASSERT_EQ(dialogs.Shown().size(), 1u);
+    EXPECT_EQ(dialogs.Shown()[0].text,
               "A program error has occurred...\r\nDetails:\r\nError No:\t91\r\n"
               "Description:\tObject variable or With block variable not set");
-}
-
-TEST(IsNotFound, ComparesWholeTextsWithoutRegardToCase) {
-    EXPECT_TRUE(IsNotFound("Not Found"));
-    EXPECT_TRUE(IsNotFound("NOT FOUND"));
-    EXPECT_FALSE(IsNotFound("Not Found "));
-    EXPECT_FALSE(IsNotFound("NotFound"));
 }
 
 }  // namespace velmora::test

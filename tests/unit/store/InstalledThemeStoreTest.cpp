@@ -2,11 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "store/InstalledThemeStore.h"
-#include "registry/cRegistry.h"
-#include "tests/support/FakeDialogs.h"
-#include "tests/support/FakeProductInfo.h"
-#include "tests/support/FakeShell.h"
-#include "tests/support/MemoryRegistry.h"
+#include "tests/unit/app/AppTestBed.h"
 
 namespace velmora::test {
 
@@ -16,32 +12,20 @@ using Strings = std::vector<std::string>;
 constexpr char kRoot[] = "Software\\Tolvane\\Quenmark\\Velmoras";
 constexpr char kOceanKey[] = "Software\\Tolvane\\Quenmark\\Velmoras\\Ocean";
 
-class InstalledThemeStoreTest : public ::testing::Test {
+class InstalledThemeStoreTest : public ::testing::Test, protected AppTestBed {
 protected:
     void TearDown() override {
-        EXPECT_EQ(registry_.OpenHandles(), 0u);
-        EXPECT_TRUE(dialogs_.Shown().empty());  // nothing tripped the error trap
+        EXPECT_EQ(registry.OpenHandles(), 0u);
+        EXPECT_TRUE(dialogs.Shown().empty());  // nothing tripped the error trap
     }
     std::string Read(RegRoot root, const std::string& key, const std::string& name) {
-        return cRegistry(platform_).ReadRegistry(root, key, name);
+        return cRegistry(platform).ReadRegistry(root, key, name);
     }
     void Write(const std::string& key, const std::string& name, const std::string& text) {
-        cRegistry(platform_).WriteRegistry(kHkeyLocalMachine, key, name, 1, text);
+        cRegistry(platform).WriteRegistry(kHkeyLocalMachine, key, name, 1, text);
     }
 
-    MemoryRegistry registry_;
-    FakeDialogs dialogs_;
-    FakeShell shell_;
-    FakeProductInfo product_;
-    Platform platform_ = [this] {
-        Platform platform;
-        platform.registry = &registry_;
-        platform.dialogs = &dialogs_;
-        platform.shell = &shell_;
-        platform.product = &product_;
-        return platform;
-    }();
-    InstalledThemeStore store_{platform_};
+    InstalledThemeStore store_{platform};
 };
 
 }  // namespace

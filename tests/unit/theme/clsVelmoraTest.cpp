@@ -1,5 +1,5 @@
-// The theme record: start values, the two write rules, accessors that reach their own member,
-// and the load from a theme file (keys, folder placeholder, kept keys, bad input).
+// The theme record: start values, the two write rules, and the load from a theme file (keys,
+// folder placeholder, kept keys, bad input).
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -26,19 +26,17 @@ struct Text {
     const char* key;   // its key in the theme file; null when no key fills it
     bool placeholder;  // "%InstallDir%" in the key's value becomes the theme's folder
     std::string (clsVelmora::*read)() const;
-    void (clsVelmora::*write)(const std::string&);
 };
 struct Switch {
     const char* name;
     bool (clsVelmora::*read)() const;
-    void (clsVelmora::*write)(bool);
 };
 
 #define TEXT(name, key, placeholder) \
-    { #name, key, placeholder, &clsVelmora::name, &clsVelmora::Set##name }
+    { #name, key, placeholder, &clsVelmora::name }
 #define KEY(name, placeholder) TEXT(name, #name, placeholder)
 #define SWITCH(name) \
-    { #name, &clsVelmora::name, &clsVelmora::Set##name }
+    { #name, &clsVelmora::name }
 constexpr bool kDir = true;
 constexpr bool kAsIs = false;
 
@@ -79,28 +77,6 @@ TEST(clsVelmora, ANewRecordHasEveryTextEmptyAndEverySwitchOn) {
     for (const Text& p : kTexts) EXPECT_EQ((theme.*p.read)(), "") << p.name;
     EXPECT_EQ(theme.InstallDir(), "");
     for (const Switch& s : kSwitches) EXPECT_TRUE((theme.*s.read)()) << s.name;
-}
-
-TEST(clsVelmora, EachWriteAccessorReachesOnlyItsOwnProperty) {
-    for (const Text& written : kTexts) {
-        clsVelmora theme{Platform{}};
-        (theme.*written.write)("set"s);
-        for (const Text& p : kTexts) {
-            EXPECT_EQ((theme.*p.read)(), &p == &written ? "set" : "")
-                << "writing " << written.name << " changed " << p.name;
-        }
-        EXPECT_EQ(theme.InstallDir(), "") << written.name;
-    }
-    for (const Switch& written : kSwitches) {
-        clsVelmora theme{Platform{}};
-        (theme.*written.write)(false);
-        for (const Switch& s : kSwitches) {
-            EXPECT_EQ((theme.*s.read)(), s.name != std::string(written.name))
-                << "switching off " << written.name << " changed " << s.name;
-        }
-        (theme.*written.write)(true);
-        EXPECT_TRUE((theme.*written.read)());
-    }
 }
 
 TEST(clsVelmora, AnEmptyTitleIsUntitledAndInstallDirKeepsWhatIsBeforeTheLastBackslash) {

@@ -31,7 +31,7 @@ std::string ClassesValue(const std::string& path, const char* name = nullptr) {
 
 TEST(FlintorRegistration, WritesWhatHostsNeedAndUnregisteringRemovesItAll) {
     const std::string clsid = "CLSID\\" + Guid(CLSID_Flintor);
-    const std::string ocx = OcxPath();
+    const std::string ocx = ClipControlPath();
     const std::pair<std::string, std::string> keys[] = {
         {clsid, "Flintor"},
         {clsid + "\\InprocServer32", ocx},
@@ -64,7 +64,7 @@ TEST(FlintorRegistration, WritesWhatHostsNeedAndUnregisteringRemovesItAll) {
 }
 
 TEST(FlintorLibrary, ServesItsOneClassAndUnloadsWhenUnused) {
-    HMODULE library = LoadLibraryA(OcxPath().c_str());
+    HMODULE library = LoadLibraryA(ClipControlPath().c_str());
     ASSERT_NE(library, nullptr);
     using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
     using CanUnload = HRESULT(STDAPICALLTYPE*)();

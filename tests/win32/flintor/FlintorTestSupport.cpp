@@ -17,7 +17,7 @@ namespace {
 // Every test needs the control registered, as an installed copy would be.
 class RegisteredControl : public ::testing::Environment {
 public:
-    void SetUp() override { ASSERT_EQ(RunRegsvr32("/s"), 0u) << OcxPath(); }
+    void SetUp() override { ASSERT_EQ(RunRegsvr32("/s"), 0u) << ClipControlPath(); }
 };
 
 [[maybe_unused]] const ::testing::Environment* const registered =
@@ -33,26 +33,6 @@ HBITMAP BitmapOf(IPictureDisp* picture) {
 }
 
 }  // namespace
-
-std::string OcxPath() {
-    return VELMORA_BUILD_DIR "\\flintor\\win32\\Flintor.ocx";
-}
-
-DWORD RunRegsvr32(const char* switches) {
-    std::string command = std::string("regsvr32.exe ") + switches + " \"" + OcxPath() + "\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    DWORD code = 1;
-    if (CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &process)) {
-        WaitForSingleObject(process.hProcess, 60000);
-        GetExitCodeProcess(process.hProcess, &code);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-    return code;
-}
 
 ComPtr<IDispatch> CreateByProgId() {
     CLSID clsid = {};
@@ -240,32 +220,6 @@ std::vector<std::wstring> MemoryPropertyBag::Names() const {
     std::vector<std::wstring> names;
     for (const auto& entry : values) names.push_back(entry.first);
     return names;
-}
-
-void PumpMessages(DWORD milliseconds, const std::function<bool()>& done) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        if (done && done()) return;
-        const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= milliseconds) return;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
-    }
-}
-
-int CountGdiObjects() {
-    const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (counted != 0) return static_cast<int>(counted);
-    // Wine answers 0: probe every slot of the handle table instead. A handle whose upper
-    // half is 0 names its slot whatever the object's generation.
-    int live = 0;
-    for (ULONG_PTR slot = 1; slot < 0x10000; ++slot)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0) ++live;
-    return live;
 }
 
 }  // namespace velmora::flintor::test

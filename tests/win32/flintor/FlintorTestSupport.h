@@ -14,24 +14,19 @@
 #include "Flintor_h.h"
 #include "flintor/FlintorDispatchIds.h"
 #include "platform/win32/ComPtr.h"
+#include "platform/win32/OleApartment.h"
 #include "platform/win32/Variant.h"
+#include "tests/win32/WindowTestSupport.h"
 
 namespace velmora::flintor::test {
 
-using velmora::win32::ComPtr;
-using velmora::win32::Variant;
-
-// Flintor.ocx of this build, and regsvr32's exit code for it with `switches` ("/u /s").
-std::string OcxPath();
-DWORD RunRegsvr32(const char* switches);
-
-class OleApartment {
-public:
-    OleApartment() { OleInitialize(nullptr); }
-    ~OleApartment() { OleUninitialize(); }
-    OleApartment(const OleApartment&) = delete;
-    OleApartment& operator=(const OleApartment&) = delete;
-};
+using ::velmora::win32::ClipControlPath;
+using ::velmora::win32::ComPtr;
+using ::velmora::win32::CountGdiObjects;
+using ::velmora::win32::OleApartment;
+using ::velmora::win32::PumpMessages;
+using ::velmora::win32::RunRegsvr32;
+using ::velmora::win32::Variant;
 
 // A control created by ProgID, as the main program creates it, seen through IDispatch.
 ComPtr<IDispatch> CreateByProgId();
@@ -126,16 +121,10 @@ public:
     std::map<std::wstring, Variant> values;
 };
 
-// Dispatches messages for `milliseconds`, or until `done` says so.
-void PumpMessages(DWORD milliseconds, const std::function<bool()>& done = {});
-
 // An exported function of `module` with the given signature (null when missing).
 template <class Function>
 Function ExportOf(HMODULE module, const char* name) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
-
-// GDI objects the process holds.
-int CountGdiObjects();
 
 }  // namespace velmora::flintor::test
