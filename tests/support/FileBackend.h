@@ -1,4 +1,4 @@
-// Files for the file suite to run on: a real scratch folder under Wine.
+// Files for a test to run on: the in-memory model, or a real scratch folder under Wine.
 #pragma once
 
 #include <functional>
@@ -35,5 +35,29 @@ struct FileBackendParam {
 };
 
 inline void PrintTo(const FileBackendParam& param, std::ostream* out) { *out << param.name; }
+
+class MemoryFileBackend : public FileBackend {
+public:
+    MemoryFileBackend() { files_.AddFolder(Folder()); }
+    FileSystem& Files() override { return files_; }
+    std::string Folder() const override { return "C:\\Themes"; }
+    std::string MakeFile(const std::string& name, const std::string& bytes,
+                         unsigned attributes) override {
+        files_.AddFile(Folder() + "\\" + name, bytes, attributes);
+        return Folder() + "\\" + name;
+    }
+    std::string MakeFolder(const std::string& name) override {
+        files_.AddFolder(Folder() + "\\" + name);
+        return Folder() + "\\" + name;
+    }
+    void HoldOpen(const std::string& path) override { files_.HoldOpen(path); }
+
+private:
+    MemoryFileSystem files_;
+};
+
+inline FileBackendParam MemoryFiles() {
+    return {"Memory", [] { return std::make_unique<MemoryFileBackend>(); }};
+}
 
 }  // namespace velmora::test

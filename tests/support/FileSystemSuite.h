@@ -1,7 +1,8 @@
-// What the program relies on of the file port on kernel32 under Wine (which files count as
-// normal, whole-file reads and writes, and which writes, moves and removals fail); the
-// in-memory files of the unit tests follow the same rules. Include in exactly one file of a
-// test program and instantiate it with a backend.
+// What the program relies on of the file port, on any backend: the in-memory files, and
+// kernel32 under Wine, so the model cannot drift from the real thing (which files count as
+// normal, whole-file reads and writes, and which writes, moves and removals fail).
+// Include in exactly one file of a test program and instantiate it:
+//     INSTANTIATE_TEST_SUITE_P(Memory, FileSystemSuite, ::testing::Values(MemoryFiles()));
 #pragma once
 
 #include <gtest/gtest.h>

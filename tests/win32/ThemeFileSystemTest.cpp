@@ -1,4 +1,5 @@
-// The file suite on kernel32 under Wine, in a scratch folder.
+// The file suite on kernel32 under Wine, in a scratch folder (the unit tests run it on the
+// in-memory files).
 #include <gtest/gtest.h>
 
 #include <windows.h>
