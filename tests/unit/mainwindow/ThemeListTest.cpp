@@ -113,6 +113,13 @@ TEST_F(ThemeListTest, TheCurrentThemeEntryReadsTheBrowserAndTheMark) {
         EXPECT_EQ(clip.calls, calls);
     }
     EXPECT_EQ(window.ToolbarPicturePath(), "C:\\ie.bmp");
+    // Coming from a theme with every area, the boxes are no choice for the current look.
+    window.List1.SetListIndex(2);
+    window.List1_Click();
+    ASSERT_EQ(Boxes(), "1111111");
+    window.List1.SetListIndex(0);
+    window.List1_Click();
+    EXPECT_EQ(Boxes(), "0000000");
 }
 
 TEST_F(ThemeListTest, TheNoThemeEntryShowsTheBuiltInLookOfThisWindowsVersion) {
