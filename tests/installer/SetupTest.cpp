@@ -48,11 +48,7 @@ std::string DefaultFolder() {
     return KnownFolder(CSIDL_PROGRAM_FILES) + "\\" VELMORA_COMPANY_NAME "\\" VELMORA_PRODUCT_NAME;
 }
 std::string PackageFolder() {
-    return KnownFolder(CSIDL_PROGRAM_FILES) + "\\" VELMORA_COMPANY_NAME "\\" VELMORA_PRODUCT_NAME
-                                              " Themes\\Harbour";
-}
-std::string Shortcut() {
-    return KnownFolder(CSIDL_COMMON_PROGRAMS) + "\\" + kProduct + ".lnk";
+    return DefaultFolder() + " Themes\\Harbour";
 }
 
 bool Exists(const std::string& path) {
@@ -198,7 +194,7 @@ TEST_F(SetupTest, PutsTheProgramTheControlAndEverySampleFileInTheMakersFolder) {
     win32::ComPtr<IPersistFile> file;
     ASSERT_TRUE(
         SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Put()))));
-    const std::string path = Shortcut();
+    const std::string path = KnownFolder(CSIDL_COMMON_PROGRAMS) + "\\" + kProduct + ".lnk";
     const std::wstring shortcut(path.begin(), path.end());
     ASSERT_TRUE(SUCCEEDED(file->Load(shortcut.c_str(), STGM_READ))) << path;
     char target[MAX_PATH] = {};
