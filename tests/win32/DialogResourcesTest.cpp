@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <functional>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
