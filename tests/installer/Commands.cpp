@@ -13,20 +13,6 @@ namespace velmora::setup {
 
 namespace {
 
-// Starts a process into `process`; false when it could not start.
-bool Start(const std::string& commandLine, STARTUPINFOA& startup, bool inheritHandles,
-           OwnedHandle& process) {
-    std::vector<char> line(commandLine.begin(), commandLine.end());
-    line.push_back('\0');
-    PROCESS_INFORMATION info{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, inheritHandles, CREATE_NO_WINDOW,
-                        nullptr, nullptr, &startup, &info))
-        return false;
-    CloseHandle(info.hThread);
-    *process.receive() = info.hProcess;
-    return true;
-}
-
 bool IsUninstaller(const char* exeName) {
     // uninstall.exe itself, and the copy it runs from the temp folder (Un*.exe, Au_.exe).
     return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, exeName, 2, "un", 2) == CSTR_EQUAL ||
@@ -53,37 +39,20 @@ bool Uninstallers(bool end) {
 }  // namespace
 
 int RunAndWait(const std::string& commandLine, DWORD timeoutMs) {
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    OwnedHandle process;
-    if (!Start(commandLine, startup, FALSE, process)) return -1;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &startup, &info))
+        return -1;
+    CloseHandle(info.hThread);
+    OwnedHandle process(info.hProcess);
     if (WaitForSingleObject(process.get(), timeoutMs) != WAIT_OBJECT_0) return -1;
     DWORD code = 0;
     GetExitCodeProcess(process.get(), &code);
     return static_cast<int>(code);
-}
-
-std::string OutputOf(const std::string& commandLine) {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    OwnedHandle read, write;
-    if (!CreatePipe(read.receive(), write.receive(), &inherit, 0)) return "";
-    SetHandleInformation(read.get(), HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = write.get();
-    startup.hStdError = write.get();
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    OwnedHandle process;
-    if (!Start(commandLine, startup, TRUE, process)) return "";
-    write.reset();  // only the child holds the writing end now, so reading ends with it
-    std::string output;
-    char buffer[512];
-    DWORD got = 0;
-    while (ReadFile(read.get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
-        output.append(buffer, got);
-    WaitForSingleObject(process.get(), 10000);
-    return output;
 }
 
 bool WaitForUninstallers(DWORD timeoutMs) {

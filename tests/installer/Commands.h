@@ -13,9 +13,6 @@ namespace velmora::setup {
 // or did not end within the time.
 int RunAndWait(const std::string& commandLine, DWORD timeoutMs = 120000);
 
-// Runs a command line (cmd /c assoc .vlr) and returns what it wrote to its output.
-std::string OutputOf(const std::string& commandLine);
-
 // An NSIS uninstaller copies itself to the temp folder, starts the copy and ends at once;
 // this waits until no uninstaller process runs any more. One still running after the time
 // (waiting for a click that never comes) is ended, so that it cannot hold up later tests,

@@ -1,4 +1,4 @@
-// A kernel handle (process, pipe, snapshot) closed when its owner goes.
+// A kernel handle (process, snapshot) closed when its owner goes.
 #pragma once
 
 #include <windows.h>
@@ -14,11 +14,6 @@ public:
 
     HANDLE get() const { return handle_; }
     bool valid() const { return handle_ && handle_ != INVALID_HANDLE_VALUE; }
-    // For the calls that hand a new handle back through a pointer.
-    HANDLE* receive() {
-        reset();
-        return &handle_;
-    }
     void reset() {
         if (valid()) CloseHandle(handle_);
         handle_ = nullptr;

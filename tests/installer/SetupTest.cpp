@@ -12,19 +12,15 @@
 
 #include <algorithm>
 #include <fstream>
-#include <memory>
 #include <optional>
 #include <string>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/ComPtr.h"
 #include "platform/win32/Win32Shell.h"
-#include "platform/win32/resources/MainWindowRes.h"
 #include "platform/win32/resources/version.h"
-#include "tests/e2e/MainWindowUser.h"
 #include "tests/e2e/RegistryProbe.h"
 #include "tests/e2e/VelmoraProcess.h"
 #include "tests/installer/Commands.h"
@@ -42,6 +38,8 @@ const std::vector<std::string> kSamples = {"Aqua", "Autumn", "Blue", "Ocean"};
 // The theme package the tests build from a copy of the Ocean sample, under a title of its own.
 const std::string kPackageTitle = "Harbour Lights";
 const std::string kUpgradeFolder = "C:\\Apps\\Kelvary";
+// The keys the control's own registration writes under Software\Classes.
+const char* const kControlKeys[] = {"AFlintor.Flintor", "CLSID\\", "Interface\\", "Typelib\\"};
 
 std::string KnownFolder(int id) {
     char path[MAX_PATH] = {};
@@ -52,11 +50,7 @@ std::string DefaultFolder() {
     return KnownFolder(CSIDL_PROGRAM_FILES) + "\\" VELMORA_COMPANY_NAME "\\" VELMORA_PRODUCT_NAME;
 }
 std::string PackageFolder() {
-    return KnownFolder(CSIDL_PROGRAM_FILES) + "\\" VELMORA_COMPANY_NAME "\\" VELMORA_PRODUCT_NAME
-                                              " Themes\\Harbour";
-}
-std::string Shortcut() {
-    return KnownFolder(CSIDL_COMMON_PROGRAMS) + "\\" + kProduct + ".lnk";
+    return DefaultFolder() + " Themes\\Harbour";
 }
 
 bool Exists(const std::string& path) {
@@ -96,6 +90,7 @@ std::vector<std::string> StoreTitles() {
     for (DWORD i = 0; RegEnumKeyA(key, i, name, sizeof name) == ERROR_SUCCESS; ++i)
         titles.push_back(name);
     RegCloseKey(key);
+    std::sort(titles.begin(), titles.end());
     return titles;
 }
 
@@ -169,10 +164,11 @@ class SetupTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         Pristine();
-        bitmapTypeBefore = OutputOf("cmd /c assoc .bmp");
         installExit = InstallSilently(VELMORA_SETUP);
-        // What the setup writes, kept beside the tests for a reader.
-        WriteLines("setup-writes.txt", OnlyOurs(SystemSnapshot::Take().Minus(Pristine())));
+        const SystemSnapshot after = SystemSnapshot::Take();
+        writes = OnlyOurs(after.Minus(Pristine()));
+        takes = OnlyOurs(Pristine().Minus(after));
+        WriteLines("setup-writes.txt", writes);  // kept beside the tests for a reader
     }
     void SetUp() override {
         ASSERT_EQ(installExit, 0) << "the silent setup failed";
@@ -180,7 +176,7 @@ protected:
     }
 
     static inline int installExit = -1;
-    static inline std::string bitmapTypeBefore;
+    static inline std::vector<std::string> writes, takes;
 };
 
 TEST_F(SetupTest, PutsTheProgramTheControlAndEverySampleFileInTheMakersFolder) {
@@ -200,7 +196,7 @@ TEST_F(SetupTest, PutsTheProgramTheControlAndEverySampleFileInTheMakersFolder) {
     win32::ComPtr<IPersistFile> file;
     ASSERT_TRUE(
         SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Put()))));
-    const std::string path = Shortcut();
+    const std::string path = KnownFolder(CSIDL_COMMON_PROGRAMS) + "\\" + kProduct + ".lnk";
     const std::wstring shortcut(path.begin(), path.end());
     ASSERT_TRUE(SUCCEEDED(file->Load(shortcut.c_str(), STGM_READ))) << path;
     char target[MAX_PATH] = {};
@@ -208,82 +204,66 @@ TEST_F(SetupTest, PutsTheProgramTheControlAndEverySampleFileInTheMakersFolder) {
     EXPECT_TRUE(Same(target, folder + "\\Velmora.exe")) << target;
 }
 
-TEST_F(SetupTest, RegistersTheControlFromTheInstalledFile) {
-    win32::ComApartment apartment;
-    CLSID clsid{};
-    ASSERT_TRUE(SUCCEEDED(CLSIDFromProgID(L"AFlintor.Flintor", &clsid)));
-    win32::ComPtr<IUnknown> control;
-    EXPECT_TRUE(SUCCEEDED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
-                                           reinterpret_cast<void**>(control.Put()))));
-    wchar_t guid[40] = {};
-    StringFromGUID2(clsid, guid, 40);
-    const std::string server = "Software\\Classes\\CLSID\\" +
-                               std::string(guid, guid + lstrlenW(guid)) + "\\InprocServer32";
-    EXPECT_TRUE(
-        Same(Text(HKEY_LOCAL_MACHINE, server, "").value_or(""), DefaultFolder() + "\\Flintor.ocx"));
-}
+// Every registry value the setup writes, but for the control's own registration (Flintor's
+// tests): the file type, the samples in the store (without an uninstaller, the mark unset), the
+// Add/Remove Programs entry; and it changes nothing that was there (bitmaps keep their program).
+TEST_F(SetupTest, WritesTheFileTypeTheSamplesAndAnAddRemoveProgramsEntryAndChangesNothingElse) {
+    const std::string folder = DefaultFolder(), program = folder + "\\Velmora.exe";
+    const std::string classes = "HKLM\\Software\\Classes\\",
+                      entry = "HKLM\\" + kUninstallKey + " : \"";
+    std::vector<std::string> expected = {
+        classes + ".vlr : \"\" = REG_SZ Velmora.Theme",
+        classes + "Velmora.Theme : \"\" = REG_SZ " + kProduct + " Theme",
+        classes + "Velmora.Theme\\DefaultIcon : \"\" = REG_SZ " + program + ",-2",
+        classes + "Velmora.Theme\\shell : \"\" = REG_SZ open",
+        classes + "Velmora.Theme\\shell\\open\\command : \"\" = REG_SZ \"" + program + "\" \"%1\"",
+        entry + "DisplayIcon\" = REG_SZ " + program + ",0",
+        entry + "DisplayName\" = REG_SZ " + kProduct,
+        entry + "DisplayVersion\" = REG_SZ " VELMORA_VERSION_TEXT,
+        entry + "InstallLocation\" = REG_SZ " + folder,
+        entry + "NoModify\" = REG_DWORD 1",
+        entry + "NoRepair\" = REG_DWORD 1",
+        entry + "Publisher\" = REG_SZ " VELMORA_COMPANY_NAME,
+        entry + "QuietUninstallString\" = REG_SZ \"" + folder + "\\uninstall.exe\" /S",
+        entry + "UninstallString\" = REG_SZ \"" + folder + "\\uninstall.exe\"",
+    };
+    for (const std::string& sample : kSamples)
+        expected.push_back("HKLM\\" + kStore + "\\" + sample + " : \"\" = REG_SZ " + folder +
+                           "\\Themes\\" + sample + "\\" + sample + ".vlr");
+    std::vector<std::string> values;
+    const std::string server = "\\InprocServer32 : \"\" = REG_SZ " + folder + "\\Flintor.ocx";
+    const std::string sizeLine = entry + "EstimatedSize\" = REG_DWORD ";
+    bool controlFromFolder = false;
+    double sizeKb = -1;
+    for (const std::string& line : writes) {
+        if (line.rfind(sizeLine, 0) == 0) sizeKb = std::stod(line.substr(sizeLine.size()));
+        if (line.find(" : ") == std::string::npos || line.rfind(sizeLine, 0) == 0) continue;
+        if (std::any_of(std::begin(kControlKeys), std::end(kControlKeys),
+                        [&](const char* key) { return line.rfind(classes + key, 0) == 0; })) {
+            controlFromFolder |= line.size() > server.size() &&
+                                 Same(line.substr(line.size() - server.size()), server);
+            continue;
+        }
+        values.push_back(line);
+    }
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(values, expected);
+    EXPECT_TRUE(controlFromFolder) << "the control is not registered from the installed file";
+    EXPECT_EQ(takes, std::vector<std::string>{});
 
-TEST_F(SetupTest, ThemeFilesOpenWithTheProgramUnderTheirOwnIconAndBitmapsAreLeftAlone) {
-    const std::string program = DefaultFolder() + "\\Velmora.exe";
-    EXPECT_EQ(OutputOf("cmd /c assoc .vlr"), ".vlr=Velmora.Theme\r\n");
-    EXPECT_EQ(OutputOf("cmd /c ftype Velmora.Theme"),
-              "Velmora.Theme=\"" + program + "\" \"%1\"\r\n");
-    EXPECT_EQ(OutputOf("cmd /c assoc .bmp"), bitmapTypeBefore);
-
-    // The icon the file type names is one the program carries, by its id.
-    EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, "Software\\Classes\\Velmora.Theme\\DefaultIcon", ""),
-              program + ",-2");
+    // The icon the file type names is one the program carries.
     HICON icon = nullptr;
     EXPECT_EQ(ExtractIconExA(program.c_str(), -2, &icon, nullptr, 1), 1u);
-    const std::unique_ptr<std::remove_pointer_t<HICON>, decltype(&DestroyIcon)> owned(icon,
-                                                                                      DestroyIcon);
-}
-
-TEST_F(SetupTest, EntersTheFourSamplesInTheStoreAndLeavesTheMarkUnset) {
-    std::vector<std::string> titles = StoreTitles();
-    std::sort(titles.begin(), titles.end());
-    EXPECT_EQ(titles, kSamples);
-    for (const std::string& sample : kSamples) {
-        const std::string entry = kStore + "\\" + sample;
-        EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, entry, ""),
-                  DefaultFolder() + "\\Themes\\" + sample + "\\" + sample + ".vlr");
-        EXPECT_FALSE(probe::Read(HKEY_LOCAL_MACHINE, entry, "UninstallFile").has_value());
-    }
-    EXPECT_FALSE(probe::Read(HKEY_CURRENT_USER, kMark, "").has_value());
-}
-
-TEST_F(SetupTest, AddsAnAddRemoveProgramsEntry) {
-    const std::string folder = DefaultFolder();
-    const struct {
-        const char* name;
-        std::string value;
-    } rows[] = {
-        {"DisplayName", kProduct},
-        {"DisplayVersion", VELMORA_VERSION_TEXT},
-        {"Publisher", VELMORA_COMPANY_NAME},
-        {"DisplayIcon", folder + "\\Velmora.exe,0"},
-        {"InstallLocation", folder},
-        {"UninstallString", "\"" + folder + "\\uninstall.exe\""},
-        {"QuietUninstallString", "\"" + folder + "\\uninstall.exe\" /S"},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, kUninstallKey, row.name), row.value) << row.name;
-
-    // The size, in KB, is what the folder holds (the program, the control and the samples).
-    std::vector<std::string> folders = {folder};
-    for (const std::string& sample : kSamples) folders.push_back(folder + "\\Themes\\" + sample);
+    if (icon) DestroyIcon(icon);
+    // The size, in KB, is what the setup put in the folder (the program, the control, the samples).
     DWORD bytes = 0;
-    for (const std::string& sub : folders) {
-        for (const std::string& name : FilesOf(sub)) {
-            WIN32_FILE_ATTRIBUTE_DATA data{};
-            GetFileAttributesExA((sub + "\\" + name).c_str(), GetFileExInfoStandard, &data);
+    for (const std::string& path : writes) {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        if (Same(path.substr(0, folder.size()), folder) &&
+            GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
             bytes += data.nFileSizeLow;
-        }
     }
-    const auto size = probe::Read(HKEY_LOCAL_MACHINE, kUninstallKey, "EstimatedSize");
-    ASSERT_TRUE(size.has_value());
-    ASSERT_EQ(size->kind, static_cast<DWORD>(REG_DWORD));
-    EXPECT_NEAR(*reinterpret_cast<const DWORD*>(size->bytes.data()), bytes / 1024.0, 8.0);
+    EXPECT_NEAR(sizeKb, bytes / 1024.0, 8.0);
 }
 
 TEST(SetupProgramTest, CarriesTheProductsVersionInformation) {
@@ -311,40 +291,25 @@ TEST(SetupProgramTest, CarriesTheProductsVersionInformation) {
     }
 }
 
-BOOL CALLBACK FindProductBoxIn(HWND window, LPARAM found) {
-    char name[16] = {}, title[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    GetWindowTextA(window, title, sizeof title);
-    if (!IsWindowVisible(window) || lstrcmpA(name, "#32770") != 0 || kProduct != title) return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-// A message box titled with the product name, of any process; its process in processId.
-HWND FindProductBox(DWORD& processId) {
-    HWND found = nullptr;
-    EnumWindows(FindProductBoxIn, reinterpret_cast<LPARAM>(&found));
-    if (found) GetWindowThreadProcessId(found, &processId);
-    return found;
-}
-
+// The question's wording is FileActionsE2eTest's; here, that the shell starts the installed
+// program with the file.
 TEST_F(SetupTest, OpeningAThemeFileThroughTheShellAsksToApplyItWithTheInstalledProgram) {
     const std::string theme = DefaultFolder() + "\\Themes\\Ocean\\Ocean.vlr";
     ASSERT_EQ(RunAndWait("cmd /c start \"\" \"" + theme + "\""), 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        return (box = FindWindowA("#32770", kProduct.c_str())) != nullptr;
+    })) << "no box titled "
+        << kProduct << " showed";
     DWORD processId = 0;
-    ASSERT_TRUE(WaitUntil([&] { return FindProductBox(processId) != nullptr; }))
-        << "no box titled " << kProduct << " showed";
+    GetWindowThreadProcessId(box, &processId);
     EXPECT_TRUE(Same(ProcessImage(processId), DefaultFolder() + "\\Velmora.exe"));
 
     e2e::VelmoraProcess velmora(processId);
     const e2e::SeenBox question = velmora.WaitForBox();
-    ASSERT_NE(question.window, nullptr);
     EXPECT_EQ(question.text.rfind("Apply the Theme - Ocean\r\nAuthor - ", 0), 0u) << question.text;
-    EXPECT_TRUE(question.systemModal);
-    EXPECT_TRUE(question.questionIcon && question.hasYes && question.hasNo);
     ASSERT_TRUE(velmora.Press(question, IDNO));
     EXPECT_TRUE(velmora.WaitForExit());
-    EXPECT_FALSE(probe::Read(HKEY_CURRENT_USER, kMark, "").has_value());
 }
 
 class ThemePackageTest : public ::testing::Test {
@@ -352,7 +317,7 @@ protected:
     void SetUp() override { EnsureProgramInstalled(); }
 };
 
-TEST_F(ThemePackageTest, InstallsSilentlyAndTheProgramsUninstallButtonRemovesItSilently) {
+TEST_F(ThemePackageTest, InstallsSilentlyAndItsUninstallerRemovesItSilently) {
     ASSERT_EQ(InstallSilently(VELMORA_THEME_PACKAGE), 0);
     const std::string folder = PackageFolder();
     std::vector<std::string> expected = FilesOf(VELMORA_PACKAGE_THEME);
@@ -363,39 +328,13 @@ TEST_F(ThemePackageTest, InstallsSilentlyAndTheProgramsUninstallButtonRemovesItS
     EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, entry, ""), folder + "\\Harbour.vlr");
     EXPECT_EQ(Text(HKEY_LOCAL_MACHINE, entry, "UninstallFile"), folder + "\\uninstall.exe");
 
-    e2e::VelmoraProcess velmora(DefaultFolder() + "\\Velmora.exe", "", "");
-    const HWND window = velmora.WaitForMainWindow(20000);
-    ASSERT_NE(window, nullptr);
-    e2e::MainWindowUser main(window);
-    const auto listed = [&] {
-        const auto entries = main.Entries();
-        return std::find(entries.begin(), entries.end(), kPackageTitle) != entries.end();
-    };
-    ASSERT_TRUE(WaitUntil(listed, 20000)) << "the list does not show " << kPackageTitle;
-    ASSERT_TRUE(main.Select(kPackageTitle));
-    ASSERT_TRUE(WaitUntil([&] { return main.Click(IDC_CMDUNINSTALL); }, 10000));
-
-    const e2e::SeenBox question = velmora.WaitForBox();
-    ASSERT_NE(question.window, nullptr);
-    EXPECT_EQ(question.text,
-              "Are you sure you want to remove this Theme - \r\n\r\n" + kPackageTitle);
-    ASSERT_TRUE(velmora.Press(question, IDYES));
-    const e2e::SeenBox refresh = velmora.WaitForBox();
-    ASSERT_NE(refresh.window, nullptr);
-    EXPECT_EQ(refresh.text,
-              "Internet Explorer needs to be refreshed for the changes to take effect.");
-    ASSERT_TRUE(velmora.Press(refresh, IDOK));
-
+    // The program's Uninstall button (MainWindowE2eTest) runs the entry's command silently.
+    ASSERT_TRUE(UninstallPackageAsTheProgramDoes());
     // An uninstaller that shows its pages instead waits for a click forever.
     EXPECT_TRUE(WaitForUninstallers()) << "the package's uninstaller did not run silently";
     EXPECT_TRUE(PackageGone()) << "the package's files or entry are still there";
     EXPECT_FALSE(Exists(folder.substr(0, folder.rfind('\\'))));  // its "Kelvary Themes" too
-    std::vector<std::string> titles = StoreTitles();
-    std::sort(titles.begin(), titles.end());
-    EXPECT_EQ(titles, kSamples);
-    EXPECT_FALSE(listed());
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(velmora.WaitForExit(20000));
+    EXPECT_EQ(StoreTitles(), kSamples);
 }
 
 // The themes a user has besides the samples: a theme package, a theme of their own, their
@@ -417,7 +356,6 @@ std::vector<std::string> StoreState() {
         state.push_back(title + " | " + Text(HKEY_LOCAL_MACHINE, entry, "").value_or("-") + " | " +
                         Text(HKEY_LOCAL_MACHINE, entry, "UninstallFile").value_or("-"));
     }
-    std::sort(state.begin(), state.end());
     return state;
 }
 

@@ -13,7 +13,6 @@
 #define IDC_T_LIST 3005
 #define IDC_T_COMBO 3006
 #define IDC_T_PICTURE 3007
-#define IDC_T_CLIP 3008
 
 #define IDM_T_TOP 3100
 #define IDM_T_ITEM 3101  // and 3102

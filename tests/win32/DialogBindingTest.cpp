@@ -1,6 +1,7 @@
-// The dialog binding on a small test window: models shown at start and after changes,
-// user actions read into the models before their handlers, menus refreshed as they open,
-// pictures drawn clipped, errors trapped and reported, and the window's end.
+// The dialog binding on a small test window, for what the program's windows driven end to end
+// (MainWindowE2eTest) do not show: models set before the window, design texts, lists of every
+// shape, the actions and menus those windows leave unused, errors trapped, the window's end,
+// the backdrop, tips, clipped pictures and placing.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -37,7 +38,6 @@ struct TestForm {
     std::array<ui::MenuItem, 2> item;
     std::vector<std::string> log;
     std::function<void()> onButton;  // what the button does besides logging
-    std::function<void()> onTopMenu;
 };
 
 FormTable TestTable(TestForm& f, FormHost& host) {
@@ -71,21 +71,13 @@ FormTable TestTable(TestForm& f, FormHost& host) {
         f.log.push_back("button");
         if (f.onButton) f.onButton();
     });
-    table.Add(IDC_T_LIST, f.list)
-        .OnClick([&f] { f.log.push_back("list " + f.list.SelectedText()); })
-        .OnMouseDown([&f](int button) { f.log.push_back("list down " + std::to_string(button)); });
+    table.Add(IDC_T_LIST, f.list);
     table.Add(IDC_T_COMBO, f.combo).OnClick([&f] { f.log.push_back("combo " + f.combo.Text()); });
     table.Add(IDC_T_PICTURE, f.picture).WithPicture(IDB_BINDINGDOT).OnClick([&f] {
         f.log.push_back("picture");
     });
-    table.Add(IDM_T_TOP, f.top).OnClick([&f] {
-        f.log.push_back("top opens");
-        if (f.onTopMenu) f.onTopMenu();
-    });
-    for (int i = 0; i < 2; ++i)
-        table.Add(IDM_T_ITEM + i, f.item[i]).OnClick([&f, i] {
-            f.log.push_back("item " + std::to_string(i));
-        });
+    table.Add(IDM_T_TOP, f.top);
+    for (int i = 0; i < 2; ++i) table.Add(IDM_T_ITEM + i, f.item[i]);
     table.Add(IDM_T_HIDDEN, f.hidden).OnClick([&f] { f.log.push_back("hidden opens"); });
     table.Add(IDM_T_HIDDENITEM, f.hiddenItem);
     return table;
@@ -158,14 +150,9 @@ TEST_F(DialogBindingStartTest, ShowsEveryModelAndKeepsTheDesignTextOfModelsWitho
     EXPECT_EQ(WindowText(Item(IDC_T_TEXT)), "Ocean blue");
     EXPECT_EQ(SendMessageA(Item(IDC_T_LIST), LB_GETCURSEL, 0, 0), 1);
     EXPECT_TRUE(ItemState(IDM_T_ITEM + 1) & MF_GRAYED);
-    // Models without text took the resource's: labels, captions, menu entries.
-    EXPECT_EQ(form.label.Text(), "Design label");
-    EXPECT_EQ(form.button.Text(), "Design button");
-    EXPECT_EQ(form.check[0].Text(), "First");
-    EXPECT_EQ(form.item[0].Caption(), "Design &item");
-    EXPECT_EQ(form.top.Caption(), "&Top");
-    EXPECT_EQ(form.hidden.Caption(), "Hidden");
-    EXPECT_EQ(ItemCaption(IDM_T_ITEM), "Design &item");
+    // Models without text took the resource's: labels, menu entries, pop-up menus.
+    EXPECT_EQ(form.label.Text() + "|" + form.item[0].Caption() + "|" + form.hidden.Caption(),
+              "Design label|Design &item|Hidden");
     // The picture box knows its size, and shows its design picture centred.
     RECT client = {};
     GetClientRect(Item(IDC_T_PICTURE), &client);
@@ -178,62 +165,37 @@ TEST_F(DialogBindingStartTest, ShowsEveryModelAndKeepsTheDesignTextOfModelsWitho
     EXPECT_EQ(TakeLog(), (std::vector<std::string>{"load", "focus"}));
 }
 
+// Texts, ticks, Enabled and a list's entries shown are MainWindowE2eTest's.
 TEST_F(DialogBindingTest, ModelChangesReachTheControlsAtOnce) {
     form.text.SetText("Autumn");
-    EXPECT_EQ(WindowText(Item(IDC_T_TEXT)), "Autumn");
     form.text.SetSelection(2, 3);
     DWORD start = 0, end = 0;
     SendMessageA(Item(IDC_T_TEXT), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 2u);
-    EXPECT_EQ(end, 5u);
-    form.label.SetText("Title:");
-    EXPECT_EQ(WindowText(Item(IDC_T_LABEL)), "Title:");
-    form.check[0].SetValue(1);
-    EXPECT_EQ(SendMessageA(Item(IDC_T_CHECK), BM_GETCHECK, 0, 0), BST_CHECKED);
-    form.check[0].SetEnabled(false);
-    EXPECT_FALSE(IsWindowEnabled(Item(IDC_T_CHECK)));
+    EXPECT_EQ(start * 10 + end, 25u);
     form.button.SetVisible(false);
     EXPECT_FALSE(IsWindowVisible(Item(IDC_T_BUTTON)));
 
-    // A list filled one entry at a time, then changed in the middle and cleared.
-    for (const char* entry : {".Current", "[None]", "Aqua", "Blue"}) form.list.AddItem(entry);
-    form.list.SetListIndex(2);
-    EXPECT_EQ(ListTexts(Item(IDC_T_LIST)),
-              (std::vector<std::string>{".Current", "[None]", "Aqua", "Blue"}));
-    EXPECT_EQ(SendMessageA(Item(IDC_T_LIST), LB_GETCURSEL, 0, 0), 2);
-    form.list.RemoveItem(1);
-    form.list.InsertItem(1, "Autumn");
-    EXPECT_EQ(ListTexts(Item(IDC_T_LIST)),
-              (std::vector<std::string>{".Current", "Autumn", "Aqua", "Blue"}));
-    form.list.Clear();
-    EXPECT_EQ(SendMessageA(Item(IDC_T_LIST), LB_GETCOUNT, 0, 0), 0);
-    // A long list in one change (drawn once), then one that keeps only its start, then one
-    // that keeps nothing of it.
-    std::vector<std::string> themes;
-    for (int i = 0; i < 40; ++i) themes.push_back("Theme " + std::to_string(i));
-    form.list.SetItems(themes);
-    EXPECT_EQ(ListTexts(Item(IDC_T_LIST)), themes);
-    themes.resize(2);
-    themes.push_back("Ocean");
-    form.list.SetItems(themes);
-    EXPECT_EQ(ListTexts(Item(IDC_T_LIST)), themes);
-    const std::vector<std::string> others(20, "Blue");
-    form.list.SetItems(others);
-    EXPECT_EQ(ListTexts(Item(IDC_T_LIST)), others);
-    form.list.Clear();
-
+    // Lists in turn: changed in the middle, long (drawn once), keeping only their start,
+    // keeping nothing, empty.
+    std::vector<std::string> many;
+    for (int i = 0; i < 40; ++i) many.push_back("Theme " + std::to_string(i));
+    const std::vector<std::vector<std::string>> lists = {
+        {".Current", "[None]", "Aqua"},  {".Current", "Autumn", "Aqua"},       many,
+        {"Theme 0", "Theme 1", "Ocean"}, std::vector<std::string>(20, "Blue"), {}};
+    for (const std::vector<std::string>& items : lists) {
+        form.list.SetItems(items);
+        form.list.SetListIndex(static_cast<int>(items.size()) - 1);
+        EXPECT_EQ(ListTexts(Item(IDC_T_LIST)), items);
+        EXPECT_EQ(SendMessageA(Item(IDC_T_LIST), LB_GETCURSEL, 0, 0), LRESULT(items.size()) - 1);
+    }
     form.combo.SetItems({"about:blank"});
-    form.combo.SetText("about:mozilla");
     EXPECT_EQ(SendMessageA(Item(IDC_T_COMBO), CB_GETCOUNT, 0, 0), 1);
-    EXPECT_EQ(WindowText(Item(IDC_T_COMBO)), "about:mozilla");
 
     form.item[0].SetCaption("&Current - about:blank");
     form.item[0].SetChecked(true);
-    form.item[1].SetEnabled(false);
     EXPECT_EQ(ItemCaption(IDM_T_ITEM), "&Current - about:blank");
     EXPECT_TRUE(ItemState(IDM_T_ITEM) & MF_CHECKED);
-    EXPECT_TRUE(ItemState(IDM_T_ITEM + 1) & MF_GRAYED);
     form.top.SetCaption("&Top menu");
     char caption[32] = {};
     GetMenuStringA(GetMenu(dialog), 0, caption, sizeof caption, MF_BYPOSITION);
@@ -242,64 +204,35 @@ TEST_F(DialogBindingTest, ModelChangesReachTheControlsAtOnce) {
     EXPECT_EQ(TakeLog(), (std::vector<std::string>{"change Autumn"}));
 }
 
+// Typing, ticks, list selections, the list's right button, menu entries and buttons are
+// MainWindowE2eTest's.
 TEST_F(DialogBindingTest, UserActionsAreReadIntoTheModelsBeforeTheirHandlersRun) {
-    form.list.AddItem("Aqua");
-    form.list.AddItem("Ocean");
     form.combo.SetItems({"about:blank", "about:mozilla"});
+    SetWindowTextA(Item(IDC_T_TEXT), "Aq");
     TakeLog();
-    struct Case {
-        const char* action;
-        std::function<void()> act;
-        std::vector<std::string> log;
-    };
-    const std::vector<Case> cases = {
-        {"typing", [&] { SetWindowTextA(Item(IDC_T_TEXT), "Aq"); }, {"change Aq"}},
-        {"key release with a selection",
-         [&] {
+    const std::pair<std::function<void()>, std::string> cases[] = {
+        {[&] {
              SendMessageA(Item(IDC_T_TEXT), EM_SETSEL, 1, 2);
              SendMessageA(Item(IDC_T_TEXT), WM_KEYUP, 'Q', 0);
          },
-         {"keyup 81 Aq 1+1"}},
-        {"focus",
-         [&] {
+         "keyup 81 Aq 1+1"},
+        {[&] {
              binding.SetFocus(form.list);
              binding.SetFocus(form.text);
          },
-         {"focus"}},
-        {"tick", [&] { SendMessageA(Item(IDC_T_CHECK + 1), BM_CLICK, 0, 0); }, {"check 1=1"}},
-        {"pointer over a box",
-         [&] { SendMessageA(Item(IDC_T_CHECK), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3)); },
-         {"move 0"}},
-        {"list selection",
-         [&] {
-             SendMessageA(Item(IDC_T_LIST), LB_SETCURSEL, 1, 0);
-             Notify(IDC_T_LIST, LBN_SELCHANGE);
-         },
-         {"list Ocean"}},
-        {"right button on the list",
-         [&] { SendMessageA(Item(IDC_T_LIST), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5)); },
-         {"list down 2"}},
-        {"combo selection",
-         [&] {
+         "focus"},
+        {[&] { SendMessageA(Item(IDC_T_CHECK), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3)); }, "move 0"},
+        {[&] {
              SendMessageA(Item(IDC_T_COMBO), CB_SETCURSEL, 1, 0);
              Notify(IDC_T_COMBO, CBN_SELCHANGE);
          },
-         {"combo about:mozilla"}},
-        {"picture clicked", [&] { Notify(IDC_T_PICTURE, STN_CLICKED); }, {"picture"}},
-        {"menu entry chosen",
-         [&] { SendMessageA(dialog, WM_COMMAND, IDM_T_ITEM + 1, 0); },
-         {"item 1"}},
-        {"button", [&] { SendMessageA(Item(IDC_T_BUTTON), BM_CLICK, 0, 0); }, {"button"}},
+         "combo about:mozilla"},
+        {[&] { Notify(IDC_T_PICTURE, STN_CLICKED); }, "picture"},
     };
-    for (const Case& c : cases) {
-        c.act();
-        EXPECT_EQ(TakeLog(), c.log) << c.action;
+    for (const auto& [act, logged] : cases) {
+        act();
+        EXPECT_EQ(TakeLog(), std::vector<std::string>{logged});
     }
-    EXPECT_EQ(form.text.Text(), "Aq");
-    EXPECT_EQ(form.check[1].Value(), 1);
-    EXPECT_EQ(form.list.ListIndex(), 1);
-    EXPECT_EQ(form.combo.Text(), "about:mozilla");
-
     // What the user cannot click runs nothing, whatever a message says.
     form.button.SetEnabled(false);
     form.check[0].SetEnabled(false);
@@ -309,44 +242,27 @@ TEST_F(DialogBindingTest, UserActionsAreReadIntoTheModelsBeforeTheirHandlersRun)
     EXPECT_EQ(form.check[0].Value(), 0);
 }
 
-TEST_F(DialogBindingTest, AMenuAsksItsHandlerAndShowsTheRefreshedEntriesAsItOpens) {
-    form.onTopMenu = [&] {
-        form.item[0].SetEnabled(false);
-        form.item[1].SetChecked(true);
-    };
-    SendMessageA(dialog, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(TopPopup()), 0);
-    EXPECT_EQ(TakeLog(), (std::vector<std::string>{"top opens"}));
-    EXPECT_TRUE(ItemState(IDM_T_ITEM) & MF_GRAYED);
-    EXPECT_TRUE(ItemState(IDM_T_ITEM + 1) & MF_CHECKED);
-
-    // A hidden top menu opens as a pop-up, by its own model or one of its entries', and is
-    // refreshed like any other.
-    for (const ui::MenuItem* model : {&form.hidden, &form.hiddenItem}) {
-        SetTimer(nullptr, 0, 100, CloseMenuSoon);
-        binding.PopupMenu(*model);
-        EXPECT_EQ(TakeLog(), (std::vector<std::string>{"hidden opens"}));
-    }
+// A menu refreshed as it opens, and the list's pop-up opened by its own model, are
+// MainWindowE2eTest's; here a pop-up opened by one of its entries' models, and one of no menu.
+TEST_F(DialogBindingTest, AHiddenMenuOpensAsAPopUpByTheModelOfOneOfItsEntries) {
+    SetTimer(nullptr, 0, 100, CloseMenuSoon);
+    binding.PopupMenu(form.hiddenItem);
+    EXPECT_EQ(TakeLog(), (std::vector<std::string>{"hidden opens"}));
     ui::MenuItem unbound;
     binding.PopupMenu(unbound);  // no menu of this window: nothing opens
     EXPECT_EQ(TakeLog(), std::vector<std::string>());
 }
 
 TEST_F(DialogBindingTest, AnExceptionOfAHandlerIsReportedAndTheWindowCarriesOn) {
-    // How each kind of exception is worded is the error trap's; here: that it stops here.
+    // How it is worded is the error trap's; here: that it stops here.
     form.onButton = [] { throw RuntimeError(5, "Invalid procedure call or argument"); };
     SendMessageA(Item(IDC_T_BUTTON), BM_CLICK, 0, 0);
     ASSERT_EQ(dialogs.Shown().size(), 1u);
-    const MessageRequest& box = dialogs.Shown().back();
-    EXPECT_EQ(box.text,
-              "A program error has occurred...\r\nDetails:\r\nError No:\t5\r\nDescription:\t"
-              "Invalid procedure call or argument");
-    EXPECT_EQ(box.title, "Kelvary");
-    EXPECT_TRUE(box.systemModal && box.icon == MsgIcon::Critical);
-    EXPECT_EQ(shell.eventLog.back(), box.text);
+    EXPECT_NE(dialogs.Shown()[0].text.find("Invalid procedure call"), std::string::npos);
+    EXPECT_EQ(shell.eventLog.back(), dialogs.Shown()[0].text);
     form.onButton = nullptr;
     SendMessageA(Item(IDC_T_BUTTON), BM_CLICK, 0, 0);
     EXPECT_EQ(form.log.back(), "button");
-    EXPECT_TRUE(IsWindow(dialog));
 }
 
 TEST_F(DialogBindingStartTest, ClosingAsksTheWindowFirstThenUnloadsOnceButEndingTheProgramDoesNot) {
@@ -363,10 +279,9 @@ TEST_F(DialogBindingStartTest, ClosingAsksTheWindowFirstThenUnloadsOnceButEnding
     dialog = binding.Create(std::move(table));
     ASSERT_NE(dialog, nullptr);
     TakeLog();
-    SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);  // Esc: the key handler closes
-    EXPECT_EQ(TakeLog(), (std::vector<std::string>{"key 27", "query"}));
-    SendMessageA(dialog, WM_CLOSE, 0, 0);  // the close box; the failure keeps the window
-    EXPECT_EQ(TakeLog(), (std::vector<std::string>{"query"}));
+    SendMessageA(dialog, WM_CLOSE, 0, 0);  // kept
+    SendMessageA(dialog, WM_CLOSE, 0, 0);  // the failure is reported and keeps the window too
+    EXPECT_EQ(TakeLog(), (std::vector<std::string>{"query", "query"}));
     EXPECT_EQ(dialogs.Shown().size(), 1u);
     EXPECT_TRUE(IsWindow(dialog));
     SendMessageA(dialog, WM_CLOSE, 0, 0);
@@ -486,9 +401,8 @@ TEST_F(DialogBindingTest, APictureBoxDrawsItsPictureInEachRectangleClippedToTheB
     EXPECT_NE(canvas.Pixel(1, 1), red);
 }
 
-TEST_F(DialogBindingTest, TheHostPlacesTitlesFocusesAndCentresTheWindow) {
-    binding.SetCaption("Ocean - C:\\Themes\\Ocean.vlr");
-    EXPECT_EQ(WindowText(dialog), "Ocean - C:\\Themes\\Ocean.vlr");
+TEST_F(DialogBindingTest, TheHostFocusesAndPlacesTheWindow) {
+    // The caption is MainWindowE2eTest's.
     EXPECT_EQ(binding.Handle(), reinterpret_cast<WindowHandle>(dialog));
 
     binding.CenterOnScreen();

@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <functional>
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -56,35 +54,30 @@ std::string ClassName(HWND window) {
     return name;
 }
 
-// What the table's kind of row needs of the real control; empty when it fits.
-std::string Misfit(const BoundControl& row, HWND control) {
+// What each kind of row needs of the real control: its class, and its style under the mask
+// (a push button may be the default one; a list reports selections and leaves its order be).
+struct Fit {
+    ControlKind kind;
+    const char* className;
+    LONG mask, style;
+};
+const Fit kFits[] = {
+    {ControlKind::Check, "Button", BS_TYPEMASK, BS_AUTOCHECKBOX},
+    {ControlKind::Button, "Button", BS_TYPEMASK & ~BS_DEFPUSHBUTTON, BS_PUSHBUTTON},
+    {ControlKind::List, "ListBox", LBS_SORT | LBS_NOTIFY, LBS_NOTIFY},
+    {ControlKind::Combo, "ComboBox", 3, CBS_DROPDOWN},
+    {ControlKind::Picture, "Static", SS_TYPEMASK, SS_OWNERDRAW},
+};
+
+bool Fits(const BoundControl& row, HWND control) {
     const std::string name = ClassName(control);
     const LONG style = GetWindowLongA(control, GWL_STYLE);
-    const bool clicks = row.click != nullptr || row.mouseDown != nullptr;
-    switch (row.kind) {
-        case ControlKind::Text:
-            return name == "Edit" || name == "Static" ? "" : name + " is no text";
-        case ControlKind::Check:
-            return name == "Button" && (style & BS_TYPEMASK) == BS_AUTOCHECKBOX ? ""
-                                                                                : "no check box";
-        case ControlKind::Button: {
-            const LONG type = style & BS_TYPEMASK;
-            return name == "Button" && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON)
-                       ? ""
-                       : "no push button";
-        }
-        case ControlKind::List:
-            if (name != "ListBox") return name + " is no list";
-            if (style & LBS_SORT) return "the list sorts its entries itself";
-            return style & LBS_NOTIFY ? "" : "the list does not report selections";
-        case ControlKind::Combo:
-            return name == "ComboBox" && (style & 3) == CBS_DROPDOWN ? "" : "no editable combo box";
-        case ControlKind::Picture:
-            if (name != "Static" || (style & SS_TYPEMASK) != SS_OWNERDRAW)
-                return "no owner-drawn picture";
-            return !clicks || (style & SS_NOTIFY) ? "" : "the picture does not report clicks";
-        default: return "";
-    }
+    if (row.kind == ControlKind::Text) return name == "Edit" || name == "Static";
+    if (row.kind == ControlKind::Picture && (row.click || row.mouseDown) && !(style & SS_NOTIFY))
+        return false;  // a picture with a click handler must report clicks
+    for (const Fit& fit : kFits)
+        if (fit.kind == row.kind) return name == fit.className && (style & fit.mask) == fit.style;
+    return true;
 }
 
 RECT RectIn(HWND dialog, HWND control) {
@@ -167,7 +160,8 @@ TEST_F(DialogResourcesTest, EveryIdOfEveryTableIsInItsDialogAsTheKindOfControlIt
                 ADD_FAILURE() << name << ": no control " << row.id;
                 continue;
             }
-            EXPECT_EQ(Misfit(row, control), "") << name << ": control " << row.id;
+            EXPECT_TRUE(Fits(row, control))
+                << name << ": control " << row.id << " is a " << ClassName(control);
             if (row.designBitmap) {
                 EXPECT_NE(FindResourceA(ProgramResources(), MAKEINTRESOURCEA(row.designBitmap),
                                         MAKEINTRESOURCEA(2)),  // RT_BITMAP
@@ -209,23 +203,19 @@ TEST_F(DialogResourcesTest, TheMainWindowIsLaidOutWithoutClippingOrOverlapAndLab
         const RECT rect = RectIn(dialog, group);
         EXPECT_TRUE(rect.right <= client.right && rect.bottom <= client.bottom);
     }
-    // Each label stands left of its field on the same line, and ends in a colon.
-    const std::pair<int, int> labelled[] = {
-        {IDC_LABEL1, IDC_TXTTHEMETITLE},      {IDC_LABEL1 + 1, IDC_TXTAUTHOR},
-        {IDC_LABEL1 + 2, IDC_TXTWEBSITE},     {IDC_LABEL1 + 3, IDC_TXTTHEMEDESCRIPTION},
-        {IDC_LBLTHEMEFILE, IDC_TXTTHEMEFILE}, {IDC_LBLHOMEPAGE, IDC_COMBO1},
-    };
-    for (const auto& [labelId, fieldId] : labelled) {
-        const RECT label = RectIn(dialog, GetDlgItem(dialog, labelId));
-        const RECT field = RectIn(dialog, GetDlgItem(dialog, fieldId));
-        EXPECT_LE(label.right, field.left) << labelId;
-        EXPECT_TRUE(label.top >= field.top && label.top < field.bottom) << labelId;
-        const std::string text = WindowText(GetDlgItem(dialog, labelId));
-        EXPECT_EQ(text.back(), ':') << text;
-        // The label comes right before its field in the tab order (screen readers name a
-        // field after the text before it).
-        EXPECT_EQ(GetWindow(GetDlgItem(dialog, labelId), GW_HWNDNEXT), GetDlgItem(dialog, fieldId));
+    // Each label (a text ending in a colon) comes right before its field in the tab order
+    // (screen readers name a field after it) and stands left of it, on its line.
+    int labels = 0;
+    for (HWND label : controls) {
+        const std::string text = WindowText(label);
+        if (text.empty() || text.back() != ':') continue;
+        ++labels;
+        const RECT rect = RectIn(dialog, label);
+        const RECT field = RectIn(dialog, GetWindow(label, GW_HWNDNEXT));
+        EXPECT_LE(rect.right, field.left) << text;
+        EXPECT_TRUE(rect.top >= field.top && rect.top < field.bottom) << text;
     }
+    EXPECT_EQ(labels, 6);
     EXPECT_EQ(LOWORD(SendMessageA(dialog, DM_GETDEFID, 0, 0)), IDC_CMDAPPLY);
     DestroyWindow(dialog);
     // Visual styles: the common-controls manifest sits in the program.

@@ -8,7 +8,6 @@
 #include <ocidl.h>
 #include <olectl.h>
 
-#include <cmath>
 #include <string>
 
 #include "flintor/FlintorDispatchIds.h"
@@ -35,8 +34,7 @@ std::string ControlWindowSize(IDispatch* control) {
     return std::to_string(rect.right - rect.left) + "x" + std::to_string(rect.bottom - rect.top);
 }
 
-// The frame the control shows next, as the colours around a 38-pixel cell's ring (where the
-// built-in strips move); empty when it has no frame.
+// The bits of the frame the control shows next; empty when it has no frame.
 std::string FrameSignature(IDispatch* control) {
     DISPPARAMS none = {nullptr, nullptr, 0, 0};
     Variant value;
@@ -47,17 +45,13 @@ std::string FrameSignature(IDispatch* control) {
     ComPtr<IPicture> picture;
     OLE_HANDLE handle = 0;
     V_DISPATCH(value.Get())->QueryInterface(IID_IPicture, picture.PutVoid());
-    if (!picture || FAILED(picture->get_Handle(&handle)) || !handle) return "";
-    MemoryDC dc(nullptr);
-    SelectedObject selected(dc.Get(), reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)));
-    std::string signature;
-    for (int dot = 0; dot < 8; ++dot) {
-        const double angle = -1.5707963 + dot * 0.7853982;
-        const int x = static_cast<int>(18.5 + 15.2 * std::cos(angle));
-        const int y = static_cast<int>(18.5 + 15.2 * std::sin(angle));
-        signature += std::to_string(GetPixel(dc.Get(), x, y)) + " ";
-    }
-    return signature;
+    if (!picture || FAILED(picture->get_Handle(&handle))) return "";
+    const auto frame = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
+    BITMAP info = {};
+    if (!GetObjectA(frame, sizeof info, &info)) return "";
+    std::string bits(static_cast<size_t>(info.bmWidthBytes * info.bmHeight), '\0');
+    GetBitmapBits(frame, static_cast<LONG>(bits.size()), &bits[0]);
+    return bits;
 }
 
 class Win32ClipControlTest : public ::testing::Test {

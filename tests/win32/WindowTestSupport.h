@@ -78,27 +78,13 @@ inline void PumpMessages(DWORD milliseconds, const std::function<bool()>& done =
     }
 }
 
-struct OwnedWindowSearch {
-    HWND owner;
-    const char* className;
-    HWND found;
-};
-
-inline BOOL CALLBACK MatchOwnedWindow(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<OwnedWindowSearch*>(param);
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (GetWindow(window, GW_OWNER) != search->owner || lstrcmpiA(name, search->className) != 0)
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-// A top-level window of this thread of the given class, owned by `owner`.
+// A top-level window of the given class, owned by `owner`.
 inline HWND FindOwnedWindow(HWND owner, const char* className) {
-    OwnedWindowSearch search = {owner, className, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), MatchOwnedWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    HWND window = nullptr;
+    while ((window = FindWindowExA(nullptr, window, className, nullptr)) &&
+           GetWindow(window, GW_OWNER) != owner) {
+    }
+    return window;
 }
 
 // A 24-bit bitmap in a memory device context, filled with one colour.
