@@ -1,44 +1,35 @@
-// The control hosted by a real container (atl.dll's "AtlAxWin", loaded by name as a program
-// would): what only a container shows. That the program's host places the control and it
+// The control hosted by a real container (atl.dll's "AtlAxWin"): what only a container shows. That the program's host places the control and it
 // animates on Play is Win32ClipControlTest's; the cell sizes are the unit tests'.
 #include <gtest/gtest.h>
 
-#include <vector>
-
+#include "platform/win32/Win32ClipControl.h"
 #include "tests/win32/flintor/FlintorTestSupport.h"
 
 namespace velmora::flintor::test {
 
 namespace {
 
+// The control as the program hosts it (Win32ClipControl: an "AtlAxWin" window), in one
+// frame shared by the run: under Wine with no window manager, destroying a shown top-level
+// window waits two seconds.
 class FlintorHosting : public ::testing::Test {
 protected:
-    // A control created by ProgID in an AtlAxWin window of one frame shared by the run (under
-    // Wine with no window manager, destroying a shown top-level window waits two seconds).
-    ComPtr<IDispatch> Hosted(int width, int height) {
-        using GetControl = HRESULT(WINAPI*)(HWND, IUnknown**);
-        static const GetControl getControl = [] {
-            HMODULE atl = LoadLibraryA("atl.dll");
-            auto init = ExportOf<BOOL(WINAPI*)()>(atl, "AtlAxWinInit");
-            return init && init() ? ExportOf<GetControl>(atl, "AtlAxGetControl") : nullptr;
-        }();
+    IDispatch* Hosted() {
         static const HWND frame = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0,
                                                   200, 100, nullptr, nullptr, nullptr, nullptr);
-        HWND host = CreateWindowExA(0, "AtlAxWin", "AFlintor.Flintor", WS_CHILD | WS_VISIBLE, 10,
-                                    10, width, height, frame, nullptr, nullptr, nullptr);
-        ComPtr<IUnknown> control;
-        if (!getControl || !host || FAILED(getControl(host, control.Put()))) return {};
-        hosts_.push_back(host);
-        return control.As<IDispatch>();
+        CreateWindowExA(0, "STATIC", "", WS_CHILD, 10, 10, 120, 80, frame,
+                        reinterpret_cast<HMENU>(1), nullptr, nullptr);
+        clip_.Create(frame, 1);
+        return clip_.Control();
     }
     void TearDown() override {
-        for (HWND host : hosts_) DestroyWindow(host);
+        DestroyWindow(clip_.HostWindow());
         PumpMessages(10);
     }
 
     OleApartment ole_;
-    TestContainer sink_;  // outlives the hosts
-    std::vector<HWND> hosts_;
+    TestContainer sink_;  // outlives the host
+    Win32ClipControl clip_;
 };
 
 }  // namespace
@@ -47,7 +38,7 @@ protected:
 // mouse messages and timer ticks reach the container as Click and FrameChange; what is
 // painted is the cell the last tick drew.
 TEST_F(FlintorHosting, OneCellWhateverTheContainerOffersEventsRaisedAndTheLastCellPainted) {
-    ComPtr<IDispatch> control = Hosted(120, 80);
+    ComPtr<IDispatch> control(Hosted());
     ASSERT_TRUE(control) << "AtlAxWin did not create AFlintor.Flintor";
     Connection connection(control.Get(), sink_);
     ASSERT_TRUE(connection.Connected());
@@ -88,7 +79,7 @@ TEST_F(FlintorHosting, OneCellWhateverTheContainerOffersEventsRaisedAndTheLastCe
 }
 
 TEST_F(FlintorHosting, AssigningThousandsOfPicturesLeavesTheGdiObjectCountFlat) {
-    ComPtr<IDispatch> control = Hosted(80, 80);
+    ComPtr<IDispatch> control(Hosted());
     ASSERT_TRUE(control);
     ASSERT_EQ(PutLong(control.Get(), FLINTOR_DISPID_INTERVAL, 1), S_OK);
     ASSERT_EQ(CallMethod(control.Get(), FLINTOR_DISPID_PLAY), S_OK);

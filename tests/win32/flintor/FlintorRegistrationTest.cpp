@@ -60,10 +60,10 @@ TEST(FlintorRegistration, WritesWhatHostsNeedAndUnregisteringRemovesItAll) {
 TEST(FlintorLibrary, ServesItsOneClassAndUnloadsWhenUnused) {
     HMODULE library = LoadLibraryA(ClipControlPath().c_str());
     ASSERT_NE(library, nullptr);
-    using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
-    using CanUnload = HRESULT(STDAPICALLTYPE*)();
-    auto getClassObject = ExportOf<GetClassObject>(library, "DllGetClassObject");
-    auto canUnload = ExportOf<CanUnload>(library, "DllCanUnloadNow");
+    auto getClassObject = reinterpret_cast<HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**)>(
+        reinterpret_cast<void*>(GetProcAddress(library, "DllGetClassObject")));
+    auto canUnload = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(
+        reinterpret_cast<void*>(GetProcAddress(library, "DllCanUnloadNow")));
     ASSERT_TRUE(getClassObject && canUnload);
     {
         OleApartment ole;

@@ -254,10 +254,4 @@ public:
     std::map<std::wstring, Variant> values;
 };
 
-// An exported function of `module` with the given signature (null when missing).
-template <class Function>
-Function ExportOf(HMODULE module, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
 }  // namespace velmora::flintor::test
