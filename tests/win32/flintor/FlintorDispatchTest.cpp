@@ -93,9 +93,9 @@ TEST_F(FlintorDispatch, TheBuiltInStripStripsByValueAndWhatIsNotABitmapIsRefused
     EXPECT_EQ(GetPicture(Control(), FLINTOR_DISPID_ANIPICTURE).Get(), strip.Get());
 }
 
-// A timer of 0 ms would tick every 10 ms; the control's 0 (or less) never ticks. Every frame
-// handed out is the caller's alone, and the control lets go of the strip and the sink.
-TEST_F(FlintorDispatch, ZeroIntervalsNeverTickAndTheControlLetsGoOfWhatItWasGiven) {
+// A timer of 0 ms would tick every 10 ms; the control's 0 never ticks. Every frame handed
+// out is the caller's alone, and the control lets go of the strip and the sink.
+TEST_F(FlintorDispatch, AZeroIntervalNeverTicksAndTheControlLetsGoOfWhatItWasGiven) {
     TestContainer sink;
     ComPtr<IPictureDisp> strip = MakeStrip(44, 22, 2);
     strip->AddRef();
@@ -103,17 +103,11 @@ TEST_F(FlintorDispatch, ZeroIntervalsNeverTickAndTheControlLetsGoOfWhatItWasGive
     {
         Connection connection(Control(), sink);
         ASSERT_TRUE(connection.Connected());
-        for (LONG interval : {0L, -5L}) {
-            ASSERT_EQ(PutLong(Control(), FLINTOR_DISPID_INTERVAL, interval), S_OK);
-            ASSERT_EQ(PutPicture(Control(), FLINTOR_DISPID_ANIPICTURE, strip.Get()), S_OK);
-            ASSERT_EQ(CallMethod(Control(), FLINTOR_DISPID_PLAY), S_OK);
-            PumpMessages(150);
-            EXPECT_EQ(sink.Count(FLINTOR_DISPID_FRAMECHANGE), 0) << interval;
-        }
-        ASSERT_EQ(PutLong(Control(), FLINTOR_DISPID_INTERVAL, 10), S_OK);
-        ASSERT_EQ(PutPicture(Control(), FLINTOR_DISPID_ANIPICTURE, nullptr), S_OK);
-        PumpMessages(3000, [&] { return sink.Count(FLINTOR_DISPID_FRAMECHANGE) > 0; });
-        EXPECT_GT(sink.Count(FLINTOR_DISPID_FRAMECHANGE), 0);
+        ASSERT_EQ(PutLong(Control(), FLINTOR_DISPID_INTERVAL, 0), S_OK);
+        ASSERT_EQ(PutPicture(Control(), FLINTOR_DISPID_ANIPICTURE, strip.Get()), S_OK);
+        ASSERT_EQ(Invoke(Control(), FLINTOR_DISPID_PLAY, DISPATCH_METHOD), S_OK);
+        PumpMessages(150);
+        EXPECT_EQ(sink.Count(FLINTOR_DISPID_FRAMECHANGE), 0);
         ComPtr<IPictureDisp> frame = GetPicture(Control(), FLINTOR_DISPID_CURRENTFRAME);
         frame->AddRef();
         EXPECT_EQ(frame->Release(), 1u);
@@ -145,7 +139,7 @@ void CALLBACK ReadAndCloseAbout(HWND, UINT, UINT_PTR id, DWORD) {
 
 TEST_F(FlintorDispatch, ShowAboutShowsTheAboutBoxModally) {
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, &ReadAndCloseAbout);
-    EXPECT_EQ(CallMethod(Control(), FLINTOR_DISPID_SHOWABOUT), S_OK);
+    EXPECT_EQ(Invoke(Control(), FLINTOR_DISPID_SHOWABOUT, DISPATCH_METHOD), S_OK);
     KillTimer(nullptr, timer);
     EXPECT_EQ(aboutTexts, "AFlintor.ocx|sales@example.com|Ok|");
     EXPECT_EQ(FindWindowA("#32770", "About AFlintor"), nullptr);

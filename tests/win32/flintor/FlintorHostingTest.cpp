@@ -1,5 +1,6 @@
-// The control hosted by a real container (atl.dll's "AtlAxWin"): what only a container shows. That the program's host places the control and it
-// animates on Play is Win32ClipControlTest's; the cell sizes are the unit tests'.
+// The control hosted by a real container (atl.dll's "AtlAxWin"): what only a container shows. That
+// the program's host places the control and it animates on Play is Win32ClipControlTest's; the cell
+// sizes are the unit tests'.
 #include <gtest/gtest.h>
 
 #include "platform/win32/Win32ClipControl.h"
@@ -15,8 +16,8 @@ namespace {
 class FlintorHosting : public ::testing::Test {
 protected:
     IDispatch* Hosted() {
-        static const HWND frame = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0,
-                                                  200, 100, nullptr, nullptr, nullptr, nullptr);
+        static const HWND frame = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 200,
+                                                  100, nullptr, nullptr, nullptr, nullptr);
         CreateWindowExA(0, "STATIC", "", WS_CHILD, 10, 10, 120, 80, frame,
                         reinterpret_cast<HMENU>(1), nullptr, nullptr);
         clip_.Create(frame, 1);
@@ -65,9 +66,9 @@ TEST_F(FlintorHosting, OneCellWhateverTheContainerOffersEventsRaisedAndTheLastCe
     }
     EXPECT_EQ(sink_.Count(FLINTOR_DISPID_CLICK), 1);
 
-    ASSERT_EQ(CallMethod(control.Get(), FLINTOR_DISPID_PLAY), S_OK);
+    ASSERT_EQ(Invoke(control.Get(), FLINTOR_DISPID_PLAY, DISPATCH_METHOD), S_OK);
     PumpMessages(5000, [&] { return sink_.Count(FLINTOR_DISPID_FRAMECHANGE) >= 4; });
-    ASSERT_EQ(CallMethod(control.Get(), FLINTOR_DISPID_PAUSE), S_OK);
+    ASSERT_EQ(Invoke(control.Get(), FLINTOR_DISPID_PAUSE, DISPATCH_METHOD), S_OK);
     const int ticks = sink_.Count(FLINTOR_DISPID_FRAMECHANGE);
     ASSERT_GE(ticks, 4);
     PumpMessages(100);
@@ -82,7 +83,7 @@ TEST_F(FlintorHosting, AssigningThousandsOfPicturesLeavesTheGdiObjectCountFlat) 
     ComPtr<IDispatch> control(Hosted());
     ASSERT_TRUE(control);
     ASSERT_EQ(PutLong(control.Get(), FLINTOR_DISPID_INTERVAL, 1), S_OK);
-    ASSERT_EQ(CallMethod(control.Get(), FLINTOR_DISPID_PLAY), S_OK);
+    ASSERT_EQ(Invoke(control.Get(), FLINTOR_DISPID_PLAY, DISPATCH_METHOD), S_OK);
     int before = 0;
     for (int round = 0; round < 3050; ++round) {
         if (round == 50) before = CountGdiObjects();

@@ -54,7 +54,7 @@ TEST(FlintorRegistration, WritesWhatHostsNeedAndUnregisteringRemovesItAll) {
          {clsid, std::string("AFlintor.Flintor"), "TypeLib\\" + Guid(LIBID_AFlintor)})
         EXPECT_EQ(ClassesValue(key), "<missing>") << key;
     EXPECT_EQ(RunRegsvr32("/u /s"), 0u);  // unregistering twice is no error either
-    ASSERT_EQ(RunRegsvr32("/s"), 0u);  // the other tests create the control by ProgID
+    ASSERT_EQ(RunRegsvr32("/s"), 0u);     // the other tests create the control by ProgID
 }
 
 TEST(FlintorLibrary, ServesItsOneClassAndUnloadsWhenUnused) {

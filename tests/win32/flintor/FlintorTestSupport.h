@@ -138,10 +138,6 @@ inline HRESULT PutPicture(IDispatch* object, DISPID id, IDispatch* picture, bool
     return Invoke(object, id, byRef ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT, &argument);
 }
 
-inline HRESULT CallMethod(IDispatch* object, DISPID id) {
-    return Invoke(object, id, DISPATCH_METHOD);
-}
-
 inline LONG GetLong(IDispatch* object, DISPID id) {  // fails the test on error
     Variant value;
     EXPECT_EQ(Invoke(object, id, DISPATCH_PROPERTYGET, nullptr, value.Get()), S_OK) << id;
