@@ -75,6 +75,7 @@ TEST_F(ApplyAndRemoveTest, TheNoThemeApplyPutsTheBrowserDefaultsBack) {
     Seed(kNavigating, "", "C:\\o.wav");
     SeedMachine(kMainKey, "Start Page", "http://machine");
     SeedMachine(kMainKey, "Search Page", "http://search");
+    SeedMachine(kMainKey, "Search Bar", "http://bar");
     SeedMachine(kMainKey, "Default_Search_URL", "http://find");
     SeedLayout(kWebBrowser, 20, 0x17);
     SeedLayout(kToolbarKey + "\\ShellBrowser", 20, 0x1F);
@@ -92,12 +93,13 @@ TEST_F(ApplyAndRemoveTest, TheNoThemeApplyPutsTheBrowserDefaultsBack) {
                        User("Software\\Microsoft\\Internet Explorer\\SearchURL", ""),
                        User(kNavigating, "")}),
               (Strings{"[None]", "", "", "00000000", "http://machine", "C:\\mine.htm",
-                       "http://search", "Not Found", "http://find", "Not Found"}));
+                       "http://search", "http://bar", "http://find", "Not Found"}));
     EXPECT_EQ(User(kWebBrowser, "ITBarLayout"), std::string(32, '0') + "1F000000");
     EXPECT_EQ(User(kToolbarKey, "Theater"), "Not Found");
     EXPECT_EQ(User(kToolbarKey + "\\Explorer", "ITBarLayout"), std::string(32, '0'));
-    // Mark, stylesheet (2), start page, title, search address, search page, browser layout.
-    EXPECT_EQ(registry.Calls(RegCall::SetValueEx) - writesBefore, 8u);
+    // Mark, stylesheet (2), start page, title, search address, search bar and page, browser
+    // layout.
+    EXPECT_EQ(registry.Calls(RegCall::SetValueEx) - writesBefore, 9u);
     EXPECT_EQ(host.broughtToFront, 1);
 }
 

@@ -121,13 +121,13 @@ TEST_F(CompanionBrowserTest, ACompanionTheShellDoesNotListIsReopenedAndGivenBack
 
 TEST_F(CompanionBrowserTest, GalleryAndUpdatesShowInTheCompanionAndEndTheProgram) {
     product = FakeProductInfo("Kelvary", "1.01.0003");
-    SeedMachine("Software\\Tolvane\\Quenmark\\Velmoras", "UserID", "a b&c");
-    const std::string gallery = "http://www.example.com/Velmoras/?UserID=a%20b%26c&Lang=en";
+    SeedMachine("Software\\Tolvane\\Quenmark\\Velmoras", "UserID", "a b&c.~");
+    const std::string gallery = "http://www.example.com/Velmoras/?UserID=a%20b%26c.~&Lang=en";
     const std::pair<int, std::string> cases[] = {
         {1, gallery},
         {2,
          "http://www.example.com/Downloads/UpdateCheck.asp?Product=Kelvary&Major=1&Minor=1&"
-         "Revision=3&UserID=a%20b%26c&Lang=en"}};
+         "Revision=3&UserID=a%20b%26c.~&Lang=en"}};
     window.Form_Load();
     const auto companion = Created(0);
     for (const auto& [entry, address] : cases) {

@@ -104,6 +104,8 @@ TEST_F(MenusTest, TheStylesheetEntryIsTickedForANonZeroNumberAndSwitchesToTheOpp
                                                {std::int64_t{0}, false},
                                                {std::string("abc"), false},
                                                {std::string(" 2 "), true},
+                                               {std::string("+1"), true},
+                                               {std::string("1x"), false},
                                                {std::vector<std::uint8_t>{1, 0}, true}};
     window.mnuEdit_Click();
     EXPECT_FALSE(window.pmuEdit[3].Checked());
@@ -118,6 +120,7 @@ TEST_F(MenusTest, TheStylesheetEntryIsTickedForANonZeroNumberAndSwitchesToTheOpp
     }
     EXPECT_EQ(browsers.Created().size(), std::size(cases));
     EXPECT_EQ(host.broughtToFront, static_cast<int>(std::size(cases)));
+    EXPECT_FALSE(dialogs.Busy());
 }
 
 TEST_F(MenusTest, ToolbarLayoutResetsWriteTheDefaultLayoutLockAndReopen) {

@@ -8,12 +8,12 @@ namespace velmora::test {
 namespace {
 
 const MemoryProfile::Keys kOcean = {{"Author", "Tol"},          {"WebSite", "http://w"},
-                                       {"Description", "Deep."},   {"BackBitmap", "C:\\b.bmp"},
-                                       {"AniLarge", "C:\\a.bmp"},  {"BrandLarge", "C:\\g.bmp"},
-                                       {"WESkin", "C:\\we.bmp"},   {"HomePage", "http://h"},
-                                       {"SearchBar", "http://sb"}, {"SearchAssistant", "http://sa"},
-                                       {"TipsPage", "http://t"},   {"StyleFile", "C:\\s.css"},
-                                       {"Navigate", "C:\\n.wav"}};
+                                    {"Description", "Deep."},   {"BackBitmap", "C:\\b.bmp"},
+                                    {"AniLarge", "C:\\a.bmp"},  {"BrandLarge", "C:\\g.bmp"},
+                                    {"WESkin", "C:\\we.bmp"},   {"HomePage", "http://h"},
+                                    {"SearchBar", "http://sb"}, {"SearchAssistant", "http://sa"},
+                                    {"TipsPage", "http://t"},   {"StyleFile", "C:\\s.css"},
+                                    {"Navigate", "C:\\n.wav"}};
 
 class ThemeListTest : public ::testing::Test, protected MainWindowTestBed {
 protected:
@@ -124,8 +124,10 @@ TEST_F(ThemeListTest, TheCurrentThemeEntryReadsTheBrowserAndTheMark) {
 
 TEST_F(ThemeListTest, TheNoThemeEntryShowsTheBuiltInLookOfThisWindowsVersion) {
     Install("Ocean", kOcean);
-    const std::pair<std::string, std::string> cases[] = {
-        {"Microsoft Windows XP", "picXP"}, {"windows xp", "picXP"}, {"Windows 2000", "picAni"}};
+    const std::pair<std::string, std::string> cases[] = {{"Microsoft Windows XP", "picXP"},
+                                                         {"windows xp", "picXP"},
+                                                         {"XP", "picXP"},
+                                                         {"Windows 2000", "picAni"}};
     for (const auto& [product, strip] : cases) {
         SeedMachine("Software\\Microsoft\\Windows NT\\CurrentVersion", "ProductName", product);
         window.LoadThemeList("Ocean");
