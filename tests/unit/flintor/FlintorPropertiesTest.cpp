@@ -34,6 +34,7 @@ TEST(FlintorAppearance, StylesOutsideTheirEnumerationsAreRefusedAndChangeNothing
     EXPECT_EQ(ErrorOf([&] { rig.control->SetMousePointer(16); }), 380);
     EXPECT_EQ(ErrorOf([&] { rig.control->SetMaskColor(0x80000100u); }), 380);
     EXPECT_EQ(ErrorOf([&] { rig.control->SetMaskColor(0x7F000000u); }), 380);
+    EXPECT_EQ(ErrorOf([&] { rig.control->SetMaskColor(0x03000000u); }), 380);
     EXPECT_EQ(ErrorOf([&] { rig.control->SetOLEDropMode(40000); }), 6);
     EXPECT_EQ(Properties(*rig.control), before);
     EXPECT_TRUE(rig.changed.empty());
@@ -53,6 +54,8 @@ TEST(FlintorAppearance, StylesOutsideTheirEnumerationsAreRefusedAndChangeNothing
     EXPECT_EQ(rig.mouseIcon, icon);
     EXPECT_EQ(rig.changed, (Cells{"BorderStyle", "BackStyle", "MaskColor", "MousePointer",
                                   "MouseIcon", "Interval", "OLEDropMode"}));
+    // A palette-relative RGB (high byte 2) is the last colour kind there is.
+    EXPECT_EQ(ErrorOf([&] { rig.control->SetMaskColor(0x02000000u); }), 0);
 }
 
 TEST(FlintorReadProperties, AnEmptyBagIsReadInItsFixedOrderAndGivesTheDefaults) {
