@@ -58,6 +58,24 @@ def globe_colour(x, y, cx, cy, r, spin):
     return base
 
 
+def supersample(size, colour_at, samples=3):
+    """A size x size picture, each pixel the mean of samples x samples points of colour_at."""
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            acc = [0.0, 0.0, 0.0]
+            for sy in range(samples):
+                for sx in range(samples):
+                    colour = colour_at(x + (sx + 0.5) / samples - 0.5,
+                                       y + (sy + 0.5) / samples - 0.5)
+                    for i in range(3):
+                        acc[i] += colour[i]
+            row.append(tuple(int(round(a / samples ** 2)) for a in acc))
+        rows.append(row)
+    return rows
+
+
 def throbber_cell(frame, size=38):
     """One cell: frame 0 is the still picture, frames 1..40 a comet circling the globe."""
     cx = cy = (size - 1) / 2.0
@@ -65,26 +83,16 @@ def throbber_cell(frame, size=38):
     orbit = size * 0.41
     spin = 0.0 if frame == 0 else frame * (2 * math.pi / 40)
     angle = -math.pi / 2 + spin  # the comet starts at the top and runs clockwise
-    samples = 3
-    pixels = []
-    for y in range(size):
-        row = []
-        for x in range(size):
-            acc = [0.0, 0.0, 0.0]
-            for sy in range(samples):
-                for sx in range(samples):
-                    px = x + (sx + 0.5) / samples - 0.5
-                    py = y + (sy + 0.5) / samples - 0.5
-                    colour = globe_colour(px, py, cx, cy, r, spin * 0.5)
-                    if colour is None:
-                        colour = BACKGROUND
-                    if frame != 0:
-                        colour = comet_over(colour, px, py, cx, cy, orbit, angle, size)
-                    for i in range(3):
-                        acc[i] += colour[i]
-            row.append(tuple(int(round(a / samples ** 2)) for a in acc))
-        pixels.append(row)
-    return pixels
+
+    def colour_at(px, py):
+        colour = globe_colour(px, py, cx, cy, r, spin * 0.5)
+        if colour is None:
+            colour = BACKGROUND
+        if frame != 0:
+            colour = comet_over(colour, px, py, cx, cy, orbit, angle, size)
+        return colour
+
+    return supersample(size, colour_at)
 
 
 def comet_over(colour, px, py, cx, cy, orbit, angle, size):

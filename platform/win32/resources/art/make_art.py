@@ -40,39 +40,29 @@ def xp_cell(frame, size=38):
     c = (size - 1) / 2.0
     orb_r, ring_r, dot_r = size * 0.27, size * 0.40, size * 0.065
     lit = (frame - 1) % DOTS if frame else None
-    samples = 3
-    rows = []
-    for y in range(size):
-        row = []
-        for x in range(size):
-            acc = [0.0, 0.0, 0.0]
-            for sy in range(samples):
-                for sx in range(samples):
-                    px = x + (sx + 0.5) / samples - 0.5
-                    py = y + (sy + 0.5) / samples - 0.5
-                    colour = BACKGROUND
-                    d = math.hypot(px - c, py - c)
-                    if d < orb_r:
-                        shade = 1.0 - math.hypot(px - (c - orb_r * 0.4), py - (c - orb_r * 0.4)) / (
-                            orb_r * 1.6)
-                        colour = flintor.mix(ORB_DARK, ORB_LIGHT, shade)
-                        glint = math.hypot(px - (c - orb_r * 0.35), py - (c - orb_r * 0.45))
-                        if glint < orb_r * 0.28:
-                            colour = flintor.mix((255, 255, 255), colour, glint / (orb_r * 0.28))
-                    for k in range(DOTS):
-                        a = -math.pi / 2 + k * 2 * math.pi / DOTS
-                        dx, dy = c + ring_r * math.cos(a), c + ring_r * math.sin(a)
-                        if math.hypot(px - dx, py - dy) < dot_r:
-                            if lit is None:
-                                colour = DOT_OFF
-                            else:
-                                behind = (lit - k) % DOTS
-                                colour = flintor.mix(DOT_ON, DOT_OFF, behind / 3.0)
-                    for i in range(3):
-                        acc[i] += colour[i]
-            row.append(tuple(int(round(a / samples ** 2)) for a in acc))
-        rows.append(row)
-    return rows
+
+    def colour_at(px, py):
+        colour = BACKGROUND
+        d = math.hypot(px - c, py - c)
+        if d < orb_r:
+            shade = 1.0 - math.hypot(px - (c - orb_r * 0.4), py - (c - orb_r * 0.4)) / (
+                orb_r * 1.6)
+            colour = flintor.mix(ORB_DARK, ORB_LIGHT, shade)
+            glint = math.hypot(px - (c - orb_r * 0.35), py - (c - orb_r * 0.45))
+            if glint < orb_r * 0.28:
+                colour = flintor.mix((255, 255, 255), colour, glint / (orb_r * 0.28))
+        for k in range(DOTS):
+            a = -math.pi / 2 + k * 2 * math.pi / DOTS
+            dx, dy = c + ring_r * math.cos(a), c + ring_r * math.sin(a)
+            if math.hypot(px - dx, py - dy) < dot_r:
+                if lit is None:
+                    colour = DOT_OFF
+                else:
+                    behind = (lit - k) % DOTS
+                    colour = flintor.mix(DOT_ON, DOT_OFF, behind / 3.0)
+        return colour
+
+    return flintor.supersample(size, colour_at)
 
 
 def text(rows, line, top, left, colour, scale=1):
