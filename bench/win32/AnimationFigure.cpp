@@ -35,7 +35,7 @@ bool AnimationFigure(BenchPlatform& bench, HINSTANCE resources) {
     constexpr int kStretches = 6;
     constexpr DWORD kStretchMs = 5000;
     win32::PumpMessages(1000);
-    const int gdiFirst = win32::CountGdiObjects();
+    const int gdiFirst = CountGdiObjects();
     Figure cpu("Animation, CPU time / wall time (30 s)", 0.01);
     for (int stretch = 0; stretch < kStretches; ++stretch) {
         const double cpuStart = ProcessCpuMs();
@@ -43,11 +43,10 @@ bool AnimationFigure(BenchPlatform& bench, HINSTANCE resources) {
         win32::PumpMessages(kStretchMs);
         cpu.AddRound(ProcessCpuMs() - cpuStart, wall.Milliseconds());
     }
-    const int gdiLast = win32::CountGdiObjects();
+    const int gdiLast = CountGdiObjects();
     cpu.Print();
-    const bool flat = gdiLast <= gdiFirst;
-    std::printf("%-46s after 1 s %d, after 31 s %d  goal: flat  %s\n",
-                "Animation, live GDI objects", gdiFirst, gdiLast, flat ? "MET" : "MISSED");
+    const bool flat =
+        PrintGdiFlat("Animation, live GDI objects", "after 1 s", gdiFirst, "after 31 s", gdiLast);
     return cpu.Met() && flat;
 }
 

@@ -27,11 +27,15 @@ bool BenchWindow::Select(const std::string& entry) {
     const LRESULT index = SendMessageA(list_, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>(entry.c_str()));
     if (index == LB_ERR) return false;
+    SelectAt(static_cast<int>(index));
+    return true;
+}
+
+void BenchWindow::SelectAt(int index) {
     SendMessageA(list_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     SendMessageA(dialog_, WM_COMMAND, MAKEWPARAM(IDC_LIST1, LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(list_));
     Settle();
-    return true;
 }
 
 void BenchWindow::LoadThemeList() {

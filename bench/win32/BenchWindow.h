@@ -25,6 +25,7 @@ public:
     int ListCount() const;
     // Selects the list entry as a click does, and lets the window paint what it shows.
     bool Select(const std::string& entry);
+    void SelectAt(int index);
     // Rebuilds the theme list as the window's load does, and lets the window paint it.
     void LoadThemeList();
     // Empties the list box, so that the next rebuild fills it from nothing (a rebuild over

@@ -1,5 +1,6 @@
 // Selecting Ocean in the main window (load, preview texts, toolbar picture, throbber strip,
-// painted) against LoadVelmora of the same file alone.
+// painted) against LoadVelmora of the same file alone; then every entry of the list selected
+// 20 times over, the live GDI objects counted before and after.
 #include <cstdio>
 
 #include "bench/win32/BenchWindow.h"
@@ -29,7 +30,16 @@ bool SelectionFigure(BenchPlatform& bench, HINSTANCE resources) {
             });
     }
     figure.Print();
-    return figure.Met();
+
+    auto selectEveryEntry = [&] {
+        for (int i = 0; i < window.ListCount(); ++i) window.SelectAt(i);
+    };
+    for (int round = 0; round < 3; ++round) selectEveryEntry();  // every picture loaded once
+    const int gdiFirst = CountGdiObjects();
+    for (int round = 0; round < 20; ++round) selectEveryEntry();
+    const bool flat = PrintGdiFlat("Selection, live GDI objects", "before", gdiFirst,
+                                   "after 20 rounds", CountGdiObjects());
+    return figure.Met() && flat;
 }
 
 }  // namespace velmora::bench

@@ -1,20 +1,18 @@
-// The product name and version come from Velmora.exe's own version resource.
+// The product name and version come from Velmora.exe's own version resource; a module
+// without one gives empty texts.
 #include <gtest/gtest.h>
 
 #include "platform/win32/Win32ProductInfo.h"
+#include "platform/win32/resources/version.h"
 
 namespace velmora::win32 {
 
-TEST(Win32ProductInfo, ReadsTheProgramsVersionResource) {
+TEST(Win32ProductInfo, ReadsTheProgramsVersionResourceAndNothingFromAModuleWithout) {
     Win32ProductInfo info(VELMORA_BUILD_DIR "\\platform\\win32\\Velmora.exe");
-    EXPECT_EQ(info.ProductName(), "Kelvary");
-    EXPECT_EQ(info.Version(), "1.1.3");
-}
-
-TEST(Win32ProductInfo, AModuleWithoutVersionResourceGivesEmptyTexts) {
-    Win32ProductInfo info("C:\\no\\such\\module.exe");
-    EXPECT_EQ(info.ProductName(), "");
-    EXPECT_EQ(info.Version(), "");
+    EXPECT_EQ(info.ProductName() + " " + info.Version(),
+              VELMORA_PRODUCT_NAME " " VELMORA_VERSION_TEXT);
+    Win32ProductInfo none("C:\\no\\such\\module.exe");
+    EXPECT_EQ(none.ProductName() + none.Version(), "");
 }
 
 }  // namespace velmora::win32

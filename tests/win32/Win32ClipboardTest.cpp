@@ -1,5 +1,5 @@
-// The clipboard port on Windows: a picture goes on the clipboard as a bitmap of its size,
-// owned by the active window; what is no Windows picture is refused.
+// The clipboard port on Windows: a picture goes on the clipboard as a bitmap of its size;
+// what is no Windows picture is refused.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,27 +8,25 @@
 #include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Picture.h"
 #include "tests/win32/BindingTestRes.h"
-#include "tests/win32/WindowTestSupport.h"
 
 namespace velmora::win32 {
 namespace {
 
-struct Sized : Picture {
+struct NotWindows : Picture {
     int Width() const override { return 4; }
     int Height() const override { return 4; }
 };
 
-TEST(Win32ClipboardTest, APictureGoesOnTheClipboardAsABitmapOfItsSize) {
+TEST(Win32Clipboard, APictureGoesOnTheClipboardAsABitmapOfItsSize) {
     OleApartment ole;
-    HWND owner = CreateWindowExA(0, "STATIC", "clipboard owner", WS_POPUP | WS_VISIBLE, 0, 0, 10,
-                                 10, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    ASSERT_NE(owner, nullptr);
+    // The active window owns what goes on the clipboard.
+    HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr,
+                                 nullptr, nullptr, nullptr);
     SetActiveWindow(owner);
-    PumpMessages(20);
     const auto dot = Win32Picture::FromResource(GetModuleHandleA(nullptr), IDB_BINDINGDOT);
     ASSERT_TRUE(dot);
     Win32Clipboard clipboard;
-    EXPECT_FALSE(clipboard.CopyPicture(Sized()));
+    EXPECT_FALSE(clipboard.CopyPicture(NotWindows()));
     ASSERT_TRUE(clipboard.CopyPicture(*dot));
     ASSERT_TRUE(OpenClipboard(owner));
     BITMAP info = {};

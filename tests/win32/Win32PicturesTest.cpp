@@ -1,10 +1,9 @@
-// Pictures under Wine: files of every kind the themes use, with their pixel sizes; what is
-// not a picture gives nothing; the built-in strips from the program's resources; drawing.
+// Pictures through OLE under Wine: a theme's bitmap and an icon load with their sizes in
+// pixels and draw; what is no picture gives nothing; the built-in strips come from the
+// program's resources.
 #include <gtest/gtest.h>
 
 #include <windows.h>
-
-#include <string>
 
 #include "platform/win32/OleApartment.h"
 #include "platform/win32/Win32Picture.h"
@@ -14,71 +13,26 @@
 namespace velmora::win32 {
 namespace {
 
-const std::string kSource = VELMORA_SOURCE_DIR;
-
-class Win32PicturesTest : public ::testing::Test {
-protected:
+TEST(Win32Pictures, FilesAndBuiltInStripsLoadWithTheirSizesAndDrawWhatIsNoPictureIsNothing) {
     OleApartment ole;
-    Win32Pictures pictures{ProgramResources()};
-};
+    Win32Pictures pictures(ProgramResources());
+    PicturePtr toolbar = pictures.LoadPicture(VELMORA_SOURCE_DIR "\\themes\\Ocean\\toolbar.bmp");
+    PicturePtr icon = pictures.LoadPicture(VELMORA_SOURCE_DIR "\\flintor\\art\\Flintor.ico");
+    PicturePtr strip = pictures.BuiltIn(BuiltInStrip::XP);
+    ASSERT_TRUE(toolbar && icon && strip);
+    EXPECT_EQ(toolbar->Width() * 1000 + toolbar->Height(), 256080);
+    EXPECT_EQ(icon->Width() * 1000 + icon->Height(), 32032);      // sized through HIMETRIC
+    EXPECT_EQ(strip->Width() * 10000 + strip->Height(), 381558);  // a still and 40 frames
+    EXPECT_FALSE(pictures.LoadPicture(VELMORA_SOURCE_DIR "\\themes\\Ocean\\Ocean.vlr"));
+    EXPECT_FALSE(pictures.LoadPicture("C:\\no\\such\\folder\\a.bmp"));
 
-TEST_F(Win32PicturesTest, PictureFilesLoadWithTheirSizeInPixels) {
-    struct Case {
-        std::string file;
-        int width, height;
-    };
-    const Case cases[] = {
-        {kSource + "\\themes\\Ocean\\toolbar.bmp", 256, 80},      // 24-bit toolbar picture
-        {kSource + "\\themes\\Blue\\anilarge.bmp", 38, 456},      // 256-colour throbber strip
-        {kSource + "\\flintor\\art\\sample_strip.bmp", 220, 22},  // a wide strip
-        {kSource + "\\flintor\\art\\Flintor.ico", 32, 32},        // an icon: sized via HIMETRIC
-    };
-    for (const Case& c : cases) {
-        PicturePtr picture = pictures.LoadPicture(c.file);
-        ASSERT_TRUE(picture) << c.file;
-        EXPECT_EQ(picture->Width(), c.width) << c.file;
-        EXPECT_EQ(picture->Height(), c.height) << c.file;
-    }
-}
-
-TEST_F(Win32PicturesTest, WhatIsNoPictureLoadsAsNothing) {
-    for (const std::string& path :
-         {kSource + "\\themes\\Ocean\\missing.bmp", kSource + "\\themes\\Ocean\\Ocean.vlr",
-          kSource + "\\themes\\Ocean", std::string(), std::string("C:\\no\\such\\folder\\a.bmp")})
-        EXPECT_FALSE(pictures.LoadPicture(path)) << path;
-    // The empty picture handed to the control is Win32ClipControlTest's.
-}
-
-TEST_F(Win32PicturesTest, TheBuiltInStripsAreTwoDistinctStripsLoadedOnce) {
-    PicturePtr classic = pictures.BuiltIn(BuiltInStrip::Classic);
-    PicturePtr xp = pictures.BuiltIn(BuiltInStrip::XP);
-    ASSERT_TRUE(classic && xp);
-    for (const PicturePtr& strip : {classic, xp}) {
-        EXPECT_EQ(strip->Width(), 38);
-        EXPECT_EQ(strip->Height(), 41 * 38);  // the still picture and forty frames
-    }
-    EXPECT_EQ(pictures.BuiltIn(BuiltInStrip::Classic), classic);
-    EXPECT_EQ(pictures.BuiltIn(BuiltInStrip::XP), xp);
-    // Not the same artwork: their still pictures differ.
-    OffscreenCanvas canvas(76, 38, RGB(255, 255, 255));
-    AsWin32Picture(classic)->Render(canvas.Dc(), 0, 0, 38, 1558);
-    AsWin32Picture(xp)->Render(canvas.Dc(), 38, 0, 38, 1558);
-    int differing = 0;
-    for (int y = 0; y < 38; y += 3)
-        for (int x = 0; x < 38; x += 3) differing += canvas.Pixel(x, y) != canvas.Pixel(38 + x, y);
-    EXPECT_GT(differing, 20);
-}
-
-// Bitmaps are drawn straight from their bitmap (the binding's picture tests); anything else
-// goes through OLE's own drawing.
-TEST_F(Win32PicturesTest, AnIconIsDrawnThroughOle) {
-    PicturePtr icon = pictures.LoadPicture(kSource + "\\flintor\\art\\Flintor.ico");
-    ASSERT_TRUE(icon);
-    const COLORREF white = RGB(255, 255, 255);
-    OffscreenCanvas canvas(40, 40, white);
-    AsWin32Picture(icon)->Render(canvas.Dc(), 4, 4, 32, 32);
-    EXPECT_NE(canvas.Pixel(20, 20), white);
-    EXPECT_EQ(canvas.Pixel(37, 37), white);
+    // A bitmap is drawn from its bitmap, an icon through OLE's own drawing.
+    OffscreenCanvas canvas(80, 40);
+    AsWin32Picture(toolbar)->Render(canvas.Dc(), 0, 0, 32, 32);
+    AsWin32Picture(icon)->Render(canvas.Dc(), 40, 0, 32, 32);
+    EXPECT_NE(canvas.Pixel(16, 16), RGB(255, 255, 255));
+    EXPECT_NE(canvas.Pixel(56, 16), RGB(255, 255, 255));
+    EXPECT_EQ(canvas.Pixel(76, 36), RGB(255, 255, 255));
 }
 
 }  // namespace
