@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "platform/RuntimeError.h"
-#include "platform/win32/DialogBinding.h"
+#include "ui/win32/DialogBinding.h"
 #include "platform/win32/OleApartment.h"
 #include "platform/win32/Win32Picture.h"
 #include "tests/support/FakeDialogs.h"

@@ -6,14 +6,14 @@
 #include <commctrl.h>
 
 #include "mainwindow/InstalledThemes.h"
-#include "platform/win32/DialogBinding.h"
-#include "platform/win32/MainWindowTable.h"
+#include "ui/win32/DialogBinding.h"
+#include "mainwindow/win32/MainWindowTable.h"
 #include "platform/win32/OleApartment.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Pictures.h"
 #include "platform/win32/Win32ProfileReader.h"
 #include "platform/win32/Win32RegistryApi.h"
-#include "platform/win32/resources/MainWindowRes.h"
+#include "mainwindow/win32/MainWindowRes.h"
 #include "tests/e2e/SampleThemes.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeProductInfo.h"

@@ -6,7 +6,7 @@
 namespace velmora::win32 {
 
 TEST(Win32ProductInfo, ReadsTheProgramsVersionResource) {
-    Win32ProductInfo info(VELMORA_BUILD_DIR "\\platform\\win32\\Velmora.exe");
+    Win32ProductInfo info(VELMORA_BUILD_DIR "\\app\\win32\\Velmora.exe");
     EXPECT_EQ(info.ProductName(), "Kelvary");
     EXPECT_EQ(info.Version(), "1.1.3");
 }

@@ -3,7 +3,7 @@
 // sizes are the unit tests'.
 #include <gtest/gtest.h>
 
-#include "platform/win32/Win32ClipControl.h"
+#include "mainwindow/win32/Win32ClipControl.h"
 #include "tests/win32/flintor/FlintorTestSupport.h"
 
 namespace velmora::flintor::test {
