@@ -1,9 +1,6 @@
 // What a list must change to show new entries; each letter is one entry.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "ui/ListDiff.h"
 
 namespace velmora::ui {
