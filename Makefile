@@ -6,7 +6,7 @@ ASAN     := $(BUILD)/asan
 WIN      := $(BUILD)/win32
 CMAKE_GEN := -G Ninja
 
-.PHONY: all test run deps native asan windows test-native test-asan test-windows bench fuzz format clean \
+.PHONY: all test run deps check-layers native asan windows test-native test-asan test-windows bench fuzz format clean \
         installer theme-package
 
 all: native windows
@@ -42,7 +42,11 @@ test-windows: windows
 	@tools/with-xvfb.sh sh -c 'cd $(WIN) && ctest --output-on-failure'; rc=$$?; \
 	  tools/wine-stop.sh $(WIN)/wineprefix; exit $$rc
 
-test: test-native test-asan test-windows
+# No file includes from a folder that stands above its own.
+check-layers:
+	@tools/check-layers.sh
+
+test: check-layers test-native test-asan test-windows
 	@echo "All tests passed."
 
 run: windows

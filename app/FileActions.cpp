@@ -6,8 +6,7 @@
 #include "platform/FileSystem.h"
 #include "platform/ProductInfo.h"
 #include "platform/Shell.h"
-#include "registry/cRegistry.h"
-#include "theme/BrowserSettings.h"
+#include "browser/Repairs.h"
 #include "theme/clsVelmora.h"
 #include "ui/IsInternetExplorer.h"
 
@@ -80,11 +79,7 @@ void FileActions::SetToolbarSkin(const std::string& path) {
     if (Ask("Make this image your Toolbar skin?") != MsgAnswer::Yes) return;
 
     // The browser is pointed at the picture where it lies; it is not examined or copied.
-    cRegistry registry(platform_);
-    registry.WriteRegistry(kHkeyCurrentUser, browser::kToolbarKey, browser::kExplorerBackBitmap,
-                           kRegSz, RegValue{path});
-    registry.WriteRegistry(kHkeyCurrentUser, browser::kToolbarKey, browser::kBrowserBackBitmap,
-                           kRegSz, RegValue{path});
+    SetToolbarBackground(platform_, path);
 
     if (Ask(std::string("Image sucessfully set as your toolbar skin.") + kNewLine +
             "Start Internet Explorer?") == MsgAnswer::Yes) {

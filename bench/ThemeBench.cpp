@@ -19,7 +19,7 @@ void BM_LoadFullTheme(benchmark::State& state) {
     test::MemoryFileSystem files;
     test::MemoryProfile profile;
     test::MemoryProfile::Keys keys;
-    for (const ThemeFileKey& key : ThemeFileKeys()) {
+    for (const ThemeFileKey& key : kThemeFileKeys) {
         keys.emplace_back(key.name,
                           (key.takesInstallDir ? "%InstallDir%\\" : "") + std::string(40, 'v'));
     }

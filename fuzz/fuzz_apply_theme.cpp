@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string rest(reinterpret_cast<const char*>(data) + at, size - at);
     test::MemoryProfile::Keys keys;
     std::size_t begin = 0;
-    for (const ThemeFileKey& key : ThemeFileKeys()) {
+    for (const ThemeFileKey& key : kThemeFileKeys) {
         if (begin > rest.size()) break;
         std::size_t end = rest.find('\n', begin);
         if (end == std::string::npos) end = rest.size();

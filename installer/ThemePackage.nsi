@@ -23,8 +23,8 @@ VIAddVersionKey /LANG=1033 "FileDescription" "${THEME_NAME} theme for ${PRODUCT}
 VIAddVersionKey /LANG=1033 "FileVersion" "1.0"
 VIAddVersionKey /LANG=1033 "LegalCopyright" "${THEME_COPYRIGHT}"
 
-!define MUI_ICON "${SOURCE_DIR}/platform/win32/resources/VelmoraTheme.ico"
-!define MUI_UNICON "${SOURCE_DIR}/platform/win32/resources/VelmoraTheme.ico"
+!define MUI_ICON "${SOURCE_DIR}/app/win32/VelmoraTheme.ico"
+!define MUI_UNICON "${SOURCE_DIR}/app/win32/VelmoraTheme.ico"
 !define MUI_WELCOMEFINISHPAGE_BITMAP "${SOURCE_DIR}/installer/wizard.bmp"
 !define MUI_WELCOMEPAGE_TEXT "Setup will install the theme ${THEME_NAME} for ${PRODUCT} and \
 then open it in ${PRODUCT}, which asks before it applies the theme.$\r$\n$\r$\nThe theme can \

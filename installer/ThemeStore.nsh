@@ -9,9 +9,9 @@
 
 ; The product's name and maker from the program's version resource, so that every setup says
 ; what the program's own message boxes say.
-!searchparse /file "${SOURCE_DIR}/platform/win32/resources/version.h" \
+!searchparse /file "${SOURCE_DIR}/app/win32/version.h" \
   '#define VELMORA_PRODUCT_NAME "' PRODUCT '"'
-!searchparse /file "${SOURCE_DIR}/platform/win32/resources/version.h" \
+!searchparse /file "${SOURCE_DIR}/app/win32/version.h" \
   '#define VELMORA_COMPANY_NAME "' COMPANY '"'
 
 ; OUT = the key name the program gives the theme file FILE: its "ThemeTitle", read the way the

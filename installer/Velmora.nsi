@@ -12,7 +12,7 @@ ManifestDPIAware true
 !include "${SOURCE_DIR}/installer/ThemeStore.nsh"
 
 !ifndef VERSION
-  !searchparse /file "${SOURCE_DIR}/platform/win32/resources/version.h" \
+  !searchparse /file "${SOURCE_DIR}/app/win32/version.h" \
     '#define VELMORA_VERSION_TEXT "' VERSION '"'
 !endif
 !searchparse "${VERSION}" "" VERSION_MAJOR "." VERSION_MINOR "." VERSION_REVISION
@@ -20,7 +20,7 @@ ManifestDPIAware true
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define CLASSES "Software\Classes"
 !define FILE_TYPE "Velmora.Theme"
-!define RESOURCES "${SOURCE_DIR}/platform/win32/resources"
+!define RESOURCES "${SOURCE_DIR}/app/win32"
 
 Name "${PRODUCT}" "${PRODUCT}"
 Caption "${PRODUCT} ${VERSION} Setup"

@@ -11,13 +11,13 @@ win=$(cd "$1" && pwd)
 mkdir -p "$2"
 out=$(cd "$2" && pwd)
 
-exe="$win/platform/win32/Velmora.exe"
+exe="$win/app/win32/Velmora.exe"
 ocx="$win/flintor/win32/Flintor.ocx"
 for f in "$exe" "$ocx"; do
     [ -f "$f" ] || { echo "build-setup: $f has not been built (make windows)" >&2; exit 1; }
 done
 version=${VELMORA_SETUP_VERSION:-$(sed -n 's/^#define VELMORA_VERSION_TEXT "\(.*\)"$/\1/p' \
-    "$repo/platform/win32/resources/version.h")}
+    "$repo/app/win32/version.h")}
 [ -n "$version" ] || { echo "build-setup: no version in version.h" >&2; exit 1; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/velmora-setup.XXXXXX")

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Draws the setup's welcome and finish page picture (wizard.bmp, 164 x 314, 24-bit): the
-product's emblem (platform/win32/resources/make_icons.py) on a deep blue sky.
+product's emblem (app/win32/make_icons.py) on a deep blue sky.
 
 Run from anywhere: python3 installer/make_wizard.py (writes next to this script)."""
 
@@ -8,7 +8,7 @@ import os
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "platform", "win32", "resources"))
+sys.path.insert(0, os.path.join(HERE, "..", "app", "win32"))
 sys.path.insert(0, os.path.join(HERE, "..", "flintor", "art"))
 
 import make_art  # noqa: E402

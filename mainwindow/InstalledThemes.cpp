@@ -2,7 +2,8 @@
 // forgetting and adding themes.
 #include "mainwindow/InstalledThemes.h"
 
-#include "mainwindow/BrowserDefaults.h"
+#include "browser/BrowserDefaults.h"
+#include "browser/Repairs.h"
 #include "mainwindow/CompanionEvents.h"
 #include "mainwindow/WebAddresses.h"
 #include "platform/Browsers.h"
@@ -13,7 +14,7 @@
 #include "registry/cRegistry.h"
 #include "store/InstalledThemeStore.h"
 #include "store/ThemeListOrder.h"
-#include "theme/BrowserSettings.h"
+#include "browser/BrowserSettings.h"
 
 namespace velmora {
 
@@ -22,7 +23,6 @@ namespace {
 constexpr char kNewLine[] = "\r\n";
 constexpr char kWindowsVersionKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion";
 constexpr char kWindowsProductName[] = "ProductName";
-constexpr char kDefaultPageUrl[] = "Default_Page_URL";
 constexpr int kEscape = 27;
 
 // What the open-file dialog of "&Open" shows and accepts.
@@ -70,7 +70,6 @@ void InstalledThemes::Tell(const std::string& text, MsgIcon icon) {
 
 void InstalledThemes::Form_Load() {
     platform_.dialogs->SetBusyPointer(true);
-    SetMenuTexts();
     StartCompanion();
     host_.CenterOnScreen();
     SetWindowOnTop(true);
@@ -104,7 +103,7 @@ void InstalledThemes::LoadThemeList(const std::string& nameToSelect) {
     currentStartPage_ =
         registry.ReadRegistry(kHkeyCurrentUser, browser::kMainKey, browser::kStartPage);
     defaultStartPage_ =
-        registry.ReadRegistry(kHkeyLocalMachine, browser::kMainKey, kDefaultPageUrl);
+        registry.ReadRegistry(kHkeyLocalMachine, browser::kMainKey, browser::kDefaultPageUrl);
 
     List1.SetItems(list);
     if (const auto index = ThemeListSelection(list, nameToSelect)) {
@@ -123,13 +122,7 @@ void InstalledThemes::cmdApply_Click() {
     if (SameText(entry, kCurrentThemeEntry)) {
         // The toolbar picture chosen for the current theme, for both kinds of window. With
         // none chosen, writing the empty path would blank the user's toolbars.
-        if (!toolbarPicturePath_.empty()) {
-            cRegistry registry(platform_);
-            for (const char* name : {browser::kExplorerBackBitmap, browser::kBrowserBackBitmap}) {
-                registry.WriteRegistry(kHkeyCurrentUser, browser::kToolbarKey, name, kRegSz,
-                                       toolbarPicturePath_);
-            }
-        }
+        if (!toolbarPicturePath_.empty()) SetToolbarBackground(platform_, toolbarPicturePath_);
     } else if (!SameText(entry, kNoThemeEntry)) {
         // ApplyTheme marks the theme as the current one itself; a file that is gone applies
         // nothing and the browsers are reopened all the same.

@@ -17,6 +17,17 @@ namespace velmora {
 
 class BrowserWindow;
 
+// The entries of each menu in the order the menu shows them, separators included; the
+// window resource gives them contiguous ids in the same order.
+enum class FileEntry { Open, Edit, Separator, Exit, Count };
+enum class EditEntry { ToolbarSkin, ThrobbersOn, ThrobbersOff, Stylesheet, ClickSound, Count };
+enum class RepairEntry { HomePage, HomePageLock, WindowPlacement, ToolbarLayout, Count };
+enum class HomeEntry { Blank, Mozilla, Current, Default, Browse, Count };
+enum class LayoutEntry { Thick, Thin, Count };
+enum class ToolsEntry { Delete, Properties, Count };
+enum class HelpEntry { About, Gallery, Updates, Separator, OnlineInfo, Count };
+enum class ToolbarEntry { CopyImage, Count };
+
 // Mouse buttons as the window's mouse handlers receive them.
 constexpr int kLeftButton = 1;
 constexpr int kRightButton = 2;
@@ -42,17 +53,17 @@ public:
     ui::PictureBox Image1, imgExplorer;
     std::array<ui::TextBox, 4> Label1;
 
-    // Menus: a top menu's model is its caption; entries are indexed as the menus show them
-    // (separators count).
+    // Menus: a top menu's model is its caption; its entries are named by the enumerations
+    // above. The captions are the window resource's.
     ui::MenuItem mnuFile, mnuEdit, mnuRepair, mnuTools, mnuHelp, mnuToolbar;
-    std::array<ui::MenuItem, 4> pmuFile;     // Open, Edit, -, Exit
-    std::array<ui::MenuItem, 5> pmuEdit;     // Skin, Throbbers On, Off, Stylesheet, Sound
-    std::array<ui::MenuItem, 4> pmuRepair;   // Home Page >, Lock, Placement, Layout >
-    std::array<ui::MenuItem, 5> pmuHome;     // Blank, Mozilla, Current, Default, Browse
-    std::array<ui::MenuItem, 2> pmuLayout;   // Thick, Thin
-    std::array<ui::MenuItem, 2> pmuTools;    // Delete, Properties
-    std::array<ui::MenuItem, 5> pmuHelp;     // About, Gallery, Updates, -, On-line Info
-    std::array<ui::MenuItem, 1> pmuToolbar;  // Copy Image to Clipboard
+    ui::MenuEntries<FileEntry> pmuFile;
+    ui::MenuEntries<EditEntry> pmuEdit;
+    ui::MenuEntries<RepairEntry> pmuRepair;
+    ui::MenuEntries<HomeEntry> pmuHome;
+    ui::MenuEntries<LayoutEntry> pmuLayout;
+    ui::MenuEntries<ToolsEntry> pmuTools;
+    ui::MenuEntries<HelpEntry> pmuHelp;
+    ui::MenuEntries<ToolbarEntry> pmuToolbar;
 
     // The window's own events.
     void Form_Load();
@@ -82,14 +93,14 @@ public:
     void mnuFile_Click();
     void mnuEdit_Click();
     void mnuHelp_Click();
-    void pmuRepair_Click(int index);  // index 0 opening refreshes the start-page captions
-    void pmuFile_Click(int index);
-    void pmuEdit_Click(int index);
-    void pmuHome_Click(int index);
-    void pmuLayout_Click(int index);
-    void pmuTools_Click(int index);
-    void pmuHelp_Click(int index);
-    void pmuToolbar_Click(int index);
+    void pmuRepair_Click(RepairEntry entry);  // HomePage opening refreshes the start pages
+    void pmuFile_Click(FileEntry entry);
+    void pmuEdit_Click(EditEntry entry);
+    void pmuHome_Click(HomeEntry entry);
+    void pmuLayout_Click(LayoutEntry entry);
+    void pmuTools_Click(ToolsEntry entry);
+    void pmuHelp_Click(HelpEntry entry);
+    void pmuToolbar_Click(ToolbarEntry entry);
 
     // The companion browser's events.
     void myWB_OnQuit();
@@ -98,7 +109,6 @@ public:
     // Operations other windows and tests reach.
     bool WindowOnTop() const { return windowOnTop_; }
     void SetWindowOnTop(bool onTop);
-    void SetMenuTexts();
     void LoadThemeList(const std::string& nameToSelect);
     void RemoveTheme(int index, bool silent);
     void OpenThemeFile(std::string& path);
@@ -159,13 +169,11 @@ private:
     void OpenOnlineInfo();
     // The Edit menu's entries that change the browser at once, then reopen its windows.
     void SetThrobbersAndReopen(bool on);
-    void SwitchStylesheet();
-    // Whether the per-user "Use My Stylesheet" value is on (a non-zero number).
-    bool StylesheetSwitchOn();
+    void SwitchStylesheetAndReopen();
     // "Select Toolbar S&kin": the chosen picture previewed, ready to apply.
     void ChooseToolbarPicture();
     // A start page of the "Reset &Home Page to..." sub-menu, written as the user's.
-    void SetStartPage(int index);
+    void ChooseStartPage(HomeEntry entry);
 
     Platform platform_;
     FormHost& host_;

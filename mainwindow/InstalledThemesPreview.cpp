@@ -9,7 +9,7 @@
 #include "registry/SameText.h"
 #include "registry/cRegistry.h"
 #include "store/InstalledThemeStore.h"
-#include "theme/BrowserSettings.h"
+#include "browser/BrowserSettings.h"
 #include "ui/SelectAllText.h"
 
 namespace velmora {

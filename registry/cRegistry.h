@@ -9,7 +9,7 @@
 
 #include "platform/Platform.h"
 #include "platform/RegistryApi.h"
-#include "registry/ErrorTrap.h"
+#include "platform/ErrorTrap.h"
 #include "registry/RegistryText.h"
 
 namespace velmora {

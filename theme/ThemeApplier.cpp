@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "store/InstalledThemeStore.h"
-#include "registry/IsBitSet.h"
-#include "theme/BrowserSettings.h"
+#include "browser/ThrobberFlag.h"
+#include "browser/BrowserSettings.h"
 #include "registry/SameText.h"
 #include "theme/clsVelmora.h"
 
@@ -17,8 +17,6 @@ namespace velmora {
 namespace {
 
 constexpr char kDefaultValue[] = "";
-// IsBitSet counts bits from 1: bit 4 is the one of value 8, the throbber flag.
-constexpr std::int16_t kThrobberFlagBit = 4;
 
 }  // namespace
 
@@ -85,15 +83,8 @@ void ThemeApplier::LayoutFlag(const std::string& thumper, const char* key, const
         bytes = registry_.ReadRegistryByte(kHkeyCurrentUser, browser::kWebBrowserToolbarKey,
                                            browser::kLayoutValue);
     }
-    // Fewer than 17 stored bytes: no flag byte, nothing to change.
-    if (bytes.size() < browser::kThrobberFlagOffset + 2) return;
-
-    std::uint8_t& flags = bytes[browser::kThrobberFlagOffset];
-    const bool shown = IsBitSet(flags, kThrobberFlagBit) != 0;
-    const bool hide = SameText(thumper, "No");
-    if (hide != shown) return;  // already as the theme wants it: no write
-    flags = static_cast<std::uint8_t>(hide ? (flags & ~browser::kThrobberFlag)
-                                           : (flags | browser::kThrobberFlag));
+    // Already as the theme wants it, or too short to hold the flag: no write.
+    if (!SetThrobberFlag(bytes, !SameText(thumper, "No"))) return;
     registry_.WriteRegistry(kHkeyCurrentUser, key, valueName, kRegBinary, bytes);
 }
 

@@ -1,11 +1,11 @@
-// The keys of the theme file: name, the property each fills, and how its value is treated.
+// The keys of the theme file as the load reads them: name, the text each fills, and how its
+// value is treated (theme/ThemeKeys.h holds the list).
 #pragma once
 
 #include <array>
 #include <cstddef>
-#include <string>
 
-#include "theme/clsVelmora.h"
+#include "theme/ThemeKeys.h"
 
 namespace velmora {
 
@@ -16,20 +16,19 @@ inline constexpr std::size_t kThemeValueBufferSize = 255;
 // The folder placeholder, matched without regard to letter case.
 inline constexpr char kInstallDirPlaceholder[] = "%InstallDir%";
 
-inline constexpr std::size_t kThemeFileKeyCount = 48;
-
 struct ThemeFileKey {
+    ThemeKey key;
     const char* name;  // as written in the file ("New_Mail" fills NewMail)
-    std::string (clsVelmora::*read)() const;
-    void (clsVelmora::*write)(const std::string&);
-    // "%InstallDir%" in the value is replaced by the theme's folder.
     bool takesInstallDir;
-    // An empty read leaves the property as it was instead of emptying it, so a help link
-    // or caption set by an earlier theme survives a theme that does not name one.
     bool storedOnlyWhenGiven;
 };
 
-// The 48 keys in the order the load reads them.
-const std::array<ThemeFileKey, kThemeFileKeyCount>& ThemeFileKeys();
+// Every key, in the order the load reads them.
+inline constexpr std::array<ThemeFileKey, kThemeKeyCount> kThemeFileKeys = {{
+#define VELMORA_FILE_KEY(property, name, takesInstallDir, storedOnlyWhenGiven) \
+    {ThemeKey::property, name, takesInstallDir, storedOnlyWhenGiven},
+    VELMORA_THEME_KEYS(VELMORA_FILE_KEY)
+#undef VELMORA_FILE_KEY
+}};
 
 }  // namespace velmora

@@ -35,8 +35,9 @@ std::string ReplaceInstallDir(const std::string& value, const std::string& folde
 
 clsVelmora::clsVelmora(const Platform& platform) : platform_(platform) {}
 
-void clsVelmora::SetThemeTitle(const std::string& value) {
-    ThemeTitle_ = value.empty() ? "[Untitled]" : value;
+void clsVelmora::SetText(ThemeKey key, const std::string& value) {
+    texts_[static_cast<std::size_t>(key)] =
+        key == ThemeKey::ThemeTitle && value.empty() ? "[Untitled]" : value;
 }
 
 void clsVelmora::SetInstallDir(const std::string& value) {
@@ -51,12 +52,12 @@ bool clsVelmora::LoadVelmora(const std::string& sFile) {
     try {
         if (sFile.empty() || !platform_.files->IsNormalFile(sFile)) return false;
         SetInstallDir(sFile);
-        for (const ThemeFileKey& key : ThemeFileKeys()) {
+        for (const ThemeFileKey& key : kThemeFileKeys) {
             std::string value = platform_.profile->ReadString(kThemeSection, key.name, "",
                                                               kThemeValueBufferSize, sFile);
             if (key.storedOnlyWhenGiven && value.empty()) continue;
             if (key.takesInstallDir) value = ReplaceInstallDir(value, InstallDir_);
-            (this->*key.write)(value);
+            SetText(key.key, value);
         }
         return true;
     } catch (const std::exception&) {

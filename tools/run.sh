@@ -31,7 +31,7 @@ case "$prefix" in
 esac
 export WINEPREFIX="$prefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-program="${VELMORA_RUN_PROGRAM:-$win/platform/win32/Velmora.exe}"
+program="${VELMORA_RUN_PROGRAM:-$win/app/win32/Velmora.exe}"
 name=$(basename "$program")
 if [ -z "${VELMORA_RUN_PROGRAM:-}" ] && [ ! -f "$program" ]; then
     echo "run: $program has not been built (run 'make run', which builds it first)" >&2

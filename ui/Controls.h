@@ -2,6 +2,8 @@
 // is drawn. Windows own them under their design names; the platform binding mirrors them.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -181,6 +183,24 @@ public:
 
 private:
     bool checked_ = false;
+};
+
+// A menu's entries as the menu shows them (separators count), indexed by an enumeration of
+// them in that order whose last member is Count.
+template <typename Entry>
+class MenuEntries {
+public:
+    static constexpr std::size_t kCount = static_cast<std::size_t>(Entry::Count);
+
+    MenuItem& operator[](Entry entry) { return items_[static_cast<std::size_t>(entry)]; }
+    const MenuItem& operator[](Entry entry) const {
+        return items_[static_cast<std::size_t>(entry)];
+    }
+    auto begin() { return items_.begin(); }
+    auto end() { return items_.end(); }
+
+private:
+    std::array<MenuItem, kCount> items_;
 };
 
 }  // namespace velmora::ui

@@ -1,8 +1,8 @@
 // The main window "Installed Themes" in this process, shown, over the benchmark's ports.
 #include "bench/win32/BenchWindow.h"
 
-#include "platform/win32/MainWindowTable.h"
-#include "platform/win32/resources/MainWindowRes.h"
+#include "mainwindow/win32/MainWindowTable.h"
+#include "mainwindow/win32/MainWindowRes.h"
 
 namespace velmora::bench {
 

@@ -8,8 +8,8 @@
 
 #include "mainwindow/InstalledThemes.h"
 #include "platform/Platform.h"
-#include "platform/win32/DialogBinding.h"
-#include "platform/win32/Win32ClipControl.h"
+#include "ui/win32/DialogBinding.h"
+#include "mainwindow/win32/Win32ClipControl.h"
 
 namespace velmora::bench {
 

@@ -45,7 +45,7 @@ double TimeToWindow(const std::string& program, const std::function<bool(DWORD)>
 }  // namespace
 
 bool StartUpFigure() {
-    const std::string velmora = VELMORA_BUILD_DIR "\\platform\\win32\\Velmora.exe";
+    const std::string velmora = VELMORA_BUILD_DIR "\\app\\win32\\Velmora.exe";
     const std::string floorDialog =
         VELMORA_BUILD_DIR "\\bench\\win32\\floor\\bench_floor_dialog.exe";
     auto dialogShown = [](DWORD id) {

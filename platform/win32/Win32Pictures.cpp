@@ -5,7 +5,7 @@
 #include <objidl.h>
 
 #include "platform/win32/Win32Picture.h"
-#include "platform/win32/resources/MainWindowRes.h"
+#include "platform/win32/BuiltInStrips.h"
 
 namespace velmora::win32 {
 

@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/resources/AboutRes.h"
-#include "mainwindow/DefaultToolbarLayout.h"
-#include "platform/win32/resources/MainWindowRes.h"
-#include "platform/win32/resources/ThemeEditorRes.h"
+#include "editor/win32/AboutRes.h"
+#include "browser/DefaultToolbarLayout.h"
+#include "mainwindow/win32/MainWindowRes.h"
+#include "editor/win32/ThemeEditorRes.h"
 #include "tests/e2e/MainWindowUser.h"
 #include "tests/e2e/OceanSample.h"
 #include "tests/e2e/RegistryProbe.h"

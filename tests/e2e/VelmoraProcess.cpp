@@ -89,7 +89,7 @@ bool HasButton(HWND box, int id) {
 }  // namespace
 
 VelmoraProcess::VelmoraProcess(const std::string& argumentText, const std::string& folder)
-    : VelmoraProcess(VELMORA_BUILD_DIR "\\platform\\win32\\Velmora.exe", argumentText, folder) {}
+    : VelmoraProcess(VELMORA_BUILD_DIR "\\app\\win32\\Velmora.exe", argumentText, folder) {}
 
 VelmoraProcess::VelmoraProcess(const std::string& program, const std::string& argumentText,
                                const std::string& folder) {

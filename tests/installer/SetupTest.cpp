@@ -20,7 +20,7 @@
 #include "platform/win32/ComApartment.h"
 #include "platform/win32/ComPtr.h"
 #include "platform/win32/Win32Shell.h"
-#include "platform/win32/resources/version.h"
+#include "app/win32/version.h"
 #include "tests/e2e/RegistryProbe.h"
 #include "tests/e2e/VelmoraProcess.h"
 #include "tests/installer/Commands.h"

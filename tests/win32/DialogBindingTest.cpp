@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/RuntimeError.h"
-#include "platform/win32/DialogBinding.h"
+#include "ui/win32/DialogBinding.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeProductInfo.h"
 #include "tests/support/FakeShell.h"

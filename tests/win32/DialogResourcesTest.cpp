@@ -10,10 +10,10 @@
 #include "editor/AboutVelmora.h"
 #include "editor/frmThemeEditor.h"
 #include "mainwindow/InstalledThemes.h"
-#include "platform/win32/AboutTable.h"
-#include "platform/win32/DialogBinding.h"
-#include "platform/win32/MainWindowTable.h"
-#include "platform/win32/ThemeEditorTable.h"
+#include "editor/win32/AboutTable.h"
+#include "ui/win32/DialogBinding.h"
+#include "mainwindow/win32/MainWindowTable.h"
+#include "editor/win32/ThemeEditorTable.h"
 #include "tests/win32/WindowTestSupport.h"
 
 namespace velmora::win32 {

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/Win32ProductInfo.h"
-#include "platform/win32/resources/version.h"
+#include "app/win32/version.h"
 
 namespace velmora::win32 {
 
 TEST(Win32ProductInfo, ReadsTheProgramsVersionResourceAndNothingFromAModuleWithout) {
-    Win32ProductInfo info(VELMORA_BUILD_DIR "\\platform\\win32\\Velmora.exe");
+    Win32ProductInfo info(VELMORA_BUILD_DIR "\\app\\win32\\Velmora.exe");
     EXPECT_EQ(info.ProductName() + " " + info.Version(),
               VELMORA_PRODUCT_NAME " " VELMORA_VERSION_TEXT);
     Win32ProductInfo none("C:\\no\\such\\module.exe");

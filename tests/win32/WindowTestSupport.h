@@ -17,7 +17,7 @@ inline std::string WindowText(HWND window) {
 
 // Velmora.exe of this build, loaded for its resources only (dialogs, menus, pictures).
 inline HINSTANCE ProgramResources() {
-    static const HMODULE module = LoadLibraryExA(VELMORA_BUILD_DIR "\\platform\\win32\\Velmora.exe",
+    static const HMODULE module = LoadLibraryExA(VELMORA_BUILD_DIR "\\app\\win32\\Velmora.exe",
                                                  nullptr, LOAD_LIBRARY_AS_DATAFILE);
     return module;
 }

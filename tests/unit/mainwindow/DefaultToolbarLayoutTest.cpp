@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "mainwindow/DefaultToolbarLayout.h"
+#include "browser/DefaultToolbarLayout.h"
 
 namespace velmora::test {
 

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "registry/ErrorTrap.h"
+#include "platform/ErrorTrap.h"
 #include "tests/support/FakeDialogs.h"
 #include "tests/support/FakeProductInfo.h"
 #include "tests/support/FakeShell.h"

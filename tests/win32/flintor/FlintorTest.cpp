@@ -13,7 +13,7 @@
 #include "platform/win32/GdiScope.h"
 #include "platform/win32/OleApartment.h"
 #include "platform/win32/Variant.h"
-#include "platform/win32/Win32ClipControl.h"
+#include "mainwindow/win32/Win32ClipControl.h"
 #include "platform/win32/Win32Picture.h"
 #include "platform/win32/Win32Pictures.h"
 #include "tests/win32/WindowTestSupport.h"
