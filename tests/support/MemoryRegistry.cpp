@@ -5,31 +5,20 @@
 #include <cstring>
 #include <vector>
 
+#include "registry/SameText.h"
+
 namespace velmora::test {
 
 namespace {
 
-// The system keeps names in UTF-16 and orders them by their lower-case code points; ANSI names
-// are code page 1252. Only the letters of that code page have case.
-char16_t LowerCodePoint(unsigned char c) {
-    static const char16_t k80to9F[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0161,
-        0x2039, 0x0153, 0x008D, 0x017E, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x00FF};
-    if (c >= 'A' && c <= 'Z') return char16_t(c + 0x20);
-    if (c >= 0x80 && c <= 0x9F) return k80to9F[c - 0x80];
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return char16_t(c + 0x20);
-    return char16_t(c);
+// Wine's order of names: by their lower-case bytes, only ASCII letters having case.
+bool Before(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(LowerAscii(x)) < static_cast<unsigned char>(LowerAscii(y));
+    });
 }
 
-std::u16string Fold(const std::string& name) {
-    std::u16string folded;
-    for (char c : name) folded.push_back(LowerCodePoint(static_cast<unsigned char>(c)));
-    return folded;
-}
-
-// The parts of a key path; empty parts (doubled or trailing backslashes) are skipped as the
-// system does.
+// The parts of a key path; empty parts (doubled or trailing backslashes) are skipped.
 std::vector<std::string> SplitPath(const std::string& path) {
     std::vector<std::string> parts;
     for (std::size_t start = 0; start <= path.size();) {
@@ -52,34 +41,28 @@ long CopyData(const std::vector<std::uint8_t>& data, std::uint8_t* out, std::uin
 
 }  // namespace
 
-// Subkeys and values alike are entries kept sorted by folded name, so that lookups are binary
-// searches and enumeration by index is constant time.
+// Subkeys and values alike are entries kept in enumeration order (a vector, so that the
+// enumeration by index stays constant time for the benchmarks' thousands of subkeys).
 struct MemoryRegistry::Key {
     struct Entry {
         std::string name;
-        std::u16string folded;
         std::shared_ptr<Key> key;  // a subkey's
         std::uint32_t kind = 0;    // a value's
         std::vector<std::uint8_t> data;
     };
-    std::vector<Entry> children, values;
+    std::vector<Entry> keys, values;
 
     static Entry* Lookup(std::vector<Entry>& list, const std::string& name, bool create = false) {
-        const std::u16string folded = Fold(name);
-        auto it = std::lower_bound(
-            list.begin(), list.end(), folded,
-            [](const Entry& entry, const std::u16string& f) { return entry.folded < f; });
-        if (it != list.end() && it->folded == folded) return &*it;
-        return create ? &*list.insert(it, Entry{name, folded, nullptr, 0, {}}) : nullptr;
-    }
-    static void Erase(std::vector<Entry>& list, const Entry* entry) {
-        list.erase(list.begin() + (entry - list.data()));
+        auto it = std::lower_bound(list.begin(), list.end(), name,
+                                   [](const Entry& e, const std::string& n) { return Before(e.name, n); });
+        if (it != list.end() && !Before(name, it->name)) return &*it;
+        return create ? &*list.insert(it, Entry{name, nullptr, 0, {}}) : nullptr;
     }
     // Follows the parts of a path from node, creating missing keys when asked.
     static std::shared_ptr<Key> Walk(std::shared_ptr<Key> node,
                                      const std::vector<std::string>& parts, bool create) {
         for (const std::string& part : parts) {
-            Entry* child = Lookup(node->children, part, create);
+            Entry* child = Lookup(node->keys, part, create);
             if (!child) return nullptr;
             if (!child->key) child->key = std::make_shared<Key>();
             node = child->key;
@@ -89,9 +72,7 @@ struct MemoryRegistry::Key {
 };
 
 MemoryRegistry::MemoryRegistry() {
-    for (RegRoot root : {kHkeyCurrentUser, kHkeyLocalMachine}) {
-        handles_[root] = std::make_shared<Key>();
-    }
+    for (RegRoot root : {kHkeyCurrentUser, kHkeyLocalMachine}) handles_[root] = std::make_shared<Key>();
 }
 
 MemoryRegistry::~MemoryRegistry() = default;
@@ -101,8 +82,7 @@ MemoryRegistry::Key* MemoryRegistry::Find(RegHandle key) const {
     return found == handles_.end() ? nullptr : found->second.get();
 }
 
-template <class Body>
-long MemoryRegistry::Run(RegCall call, Body body) {
+long MemoryRegistry::Run(RegCall call, const std::function<long()>& body) {
     ++calls_[call];
     if (auto fault = faults_.find(call); fault != faults_.end()) {
         if (const std::optional<long> code = fault->second()) return *code;
@@ -114,16 +94,11 @@ long MemoryRegistry::Open(RegHandle key, const std::string& subKey, bool create,
                           RegHandle* result) {
     auto from = handles_.find(key);
     if (from == handles_.end()) return kErrorInvalidHandle;
-    // An empty path gives the same handle back.
-    if (subKey.empty()) {
-        *result = key;
-        return kErrorSuccess;
-    }
-    *result = 0;
+    *result = subKey.empty() ? key : 0;  // an empty path gives the same handle back
+    if (subKey.empty()) return kErrorSuccess;
     std::shared_ptr<Key> node = Key::Walk(from->second, SplitPath(subKey), create);
     if (!node) return kErrorFileNotFound;
-    *result = nextHandle_;
-    nextHandle_ += 4;
+    *result = nextHandle_ += 4;
     handles_[*result] = std::move(node);
     return kErrorSuccess;
 }
@@ -175,8 +150,8 @@ long MemoryRegistry::EnumKey(RegHandle key, std::uint32_t index, char* name,
     return Run(RegCall::EnumKey, [&] {
         Key* node = Find(key);
         if (!node) return kErrorInvalidHandle;
-        if (index >= node->children.size()) return kErrorNoMoreItems;
-        const std::string& found = node->children[index].name;
+        if (index >= node->keys.size()) return kErrorNoMoreItems;
+        const std::string& found = node->keys[index].name;
         if (found.size() >= nameSize) return kErrorMoreData;
         std::memcpy(name, found.c_str(), found.size() + 1);
         return kErrorSuccess;
@@ -207,8 +182,7 @@ long MemoryRegistry::QueryInfoKey(RegHandle key, RegKeyInfo* info) {
         if (!node) return kErrorInvalidHandle;
         *info = RegKeyInfo{};
         for (const auto& value : node->values) {
-            info->maxValueNameLen =
-                std::max(info->maxValueNameLen, std::uint32_t(value.name.size()));
+            info->maxValueNameLen = std::max(info->maxValueNameLen, std::uint32_t(value.name.size()));
             info->maxValueLen = std::max(info->maxValueLen, std::uint32_t(value.data.size()));
         }
         return kErrorSuccess;
@@ -228,18 +202,16 @@ long MemoryRegistry::CloseKey(RegHandle key) {
 
 long MemoryRegistry::DeleteKey(RegHandle key, const std::string& subKey) {
     return Run(RegCall::DeleteKey, [&] {
-        auto from = handles_.find(key);
-        if (from == handles_.end()) return kErrorInvalidHandle;
+        if (!Find(key)) return kErrorInvalidHandle;
         std::vector<std::string> parts = SplitPath(subKey);
-        // A root cannot go, nor a key that still has subkeys.
-        if (parts.empty()) return kErrorAccessDenied;
+        if (parts.empty()) return kErrorAccessDenied;  // the key itself cannot go
         const std::string name = parts.back();
         parts.pop_back();
-        const std::shared_ptr<Key> parent = Key::Walk(from->second, parts, false);
-        const Key::Entry* child = parent ? Key::Lookup(parent->children, name) : nullptr;
+        const std::shared_ptr<Key> parent = Key::Walk(handles_.at(key), parts, false);
+        const Key::Entry* child = parent ? Key::Lookup(parent->keys, name) : nullptr;
         if (!child) return kErrorFileNotFound;
-        if (!child->key->children.empty()) return kErrorAccessDenied;
-        Key::Erase(parent->children, child);
+        if (!child->key->keys.empty()) return kErrorAccessDenied;
+        parent->keys.erase(parent->keys.begin() + (child - parent->keys.data()));
         return kErrorSuccess;
     });
 }
@@ -250,26 +222,9 @@ long MemoryRegistry::DeleteValue(RegHandle key, const std::string& valueName) {
         if (!node) return kErrorInvalidHandle;
         const Key::Entry* value = Key::Lookup(node->values, valueName);
         if (!value) return kErrorFileNotFound;
-        Key::Erase(node->values, value);
+        node->values.erase(node->values.begin() + (value - node->values.data()));
         return kErrorSuccess;
     });
-}
-
-void MemoryRegistry::InjectFault(RegCall call, std::function<std::optional<long>()> fault) {
-    faults_[call] = std::move(fault);
-}
-
-void MemoryRegistry::FailWith(RegCall call, long code) {
-    InjectFault(call, [code] { return std::optional<long>(code); });
-}
-
-void MemoryRegistry::ThrowOn(RegCall call, const RuntimeError& error) {
-    InjectFault(call, [error]() -> std::optional<long> { throw error; });
-}
-
-std::size_t MemoryRegistry::Calls(RegCall call) const {
-    auto it = calls_.find(call);
-    return it == calls_.end() ? 0 : it->second;
 }
 
 }  // namespace velmora::test

@@ -1,8 +1,10 @@
 // The installed-theme store against the in-memory registry: entries, mark and list.
 #include <gtest/gtest.h>
 
+#include "registry/cRegistry.h"
 #include "store/InstalledThemeStore.h"
-#include "tests/unit/app/AppTestBed.h"
+#include "tests/support/FakeDialogs.h"
+#include "tests/support/MemoryRegistry.h"
 
 namespace velmora::test {
 
@@ -12,20 +14,28 @@ using Strings = std::vector<std::string>;
 constexpr char kRoot[] = "Software\\Tolvane\\Quenmark\\Velmoras";
 constexpr char kOceanKey[] = "Software\\Tolvane\\Quenmark\\Velmoras\\Ocean";
 
-class InstalledThemeStoreTest : public ::testing::Test, protected AppTestBed {
+class InstalledThemeStoreTest : public ::testing::Test {
 protected:
     void TearDown() override {
-        EXPECT_EQ(registry.OpenHandles(), 0u);
-        EXPECT_TRUE(dialogs.Shown().empty());  // nothing tripped the error trap
+        EXPECT_EQ(registry_.OpenHandles(), 0u);
+        EXPECT_TRUE(dialogs_.Shown().empty());  // nothing tripped the error trap
     }
     std::string Read(RegRoot root, const std::string& key, const std::string& name) {
-        return cRegistry(platform).ReadRegistry(root, key, name);
+        return cRegistry(platform_).ReadRegistry(root, key, name);
     }
     void Write(const std::string& key, const std::string& name, const std::string& text) {
-        cRegistry(platform).WriteRegistry(kHkeyLocalMachine, key, name, 1, text);
+        cRegistry(platform_).WriteRegistry(kHkeyLocalMachine, key, name, kRegSz, text);
     }
 
-    InstalledThemeStore store_{platform};
+    MemoryRegistry registry_;
+    FakeDialogs dialogs_;
+    Platform platform_ = [this] {
+        Platform platform;
+        platform.registry = &registry_;
+        platform.dialogs = &dialogs_;
+        return platform;
+    }();
+    InstalledThemeStore store_{platform_};
 };
 
 }  // namespace
@@ -68,6 +78,7 @@ TEST_F(InstalledThemeStoreTest, TitlesThatAreNotOneKeyNameNeitherAddNorRemove) {
     store_.AddEntry("Blue", "C:\\Blue.vlr");
     store_.RemoveEntry("Blue\\");
     EXPECT_EQ(store_.ReadEntry("Blue").themeFile, "C:\\Blue.vlr");
+    EXPECT_EQ(store_.ReadEntry("Blue\\").themeFile, "Not Found");
 }
 
 TEST_F(InstalledThemeStoreTest, TheMarkIsPerUserAndNotAnInstalledTheme) {
