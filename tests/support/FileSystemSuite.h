@@ -56,62 +56,58 @@ protected:
     using M = MemoryFileSystem;
 
     void SetUp() override { backend_ = GetParam()(); }
-
-    FileSystem& Files() { return backend_->Files(); }
     std::string Make(const std::string& name, const std::string& bytes = "kept",
                      unsigned attributes = M::kArchive) {
         return backend_->Make(name, bytes, attributes);
     }
     std::string In(const std::string& name) const { return backend_->Folder() + "\\" + name; }
-    // Every byte value, line ends of both kinds among them.
-    static std::string AllBytes() {
-        std::string bytes = "[Velmora]\r\nThemeTitle=\xE9t\xE9\r\n\n";
-        for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
-        return bytes;
-    }
 
     std::unique_ptr<FileBackend> backend_;
+    // Line ends of both kinds, a zero and bytes above 127 are kept as they are.
+    const std::string binary{"[Velmora]\r\nTitle=\xE9t\xE9\n\0\xFF", 23};
 };
 
 TEST_P(FileSystemSuite, OnlyFilesThatAreNeitherHiddenNorSystemAreNormalAndReadWhole) {
+    FileSystem& files = backend_->Files();
     const struct {
         std::string path;
         bool normal;
         std::optional<std::string> read;
     } rows[] = {
-        {Make("bytes.vlr", AllBytes()), true, AllBytes()},
+        {Make("bytes.vlr", binary), true, binary},
         {Make("empty.vlr", ""), true, ""},
         {Make("ro.vlr", "r", M::kReadOnly), true, "r"},
         {Make("hidden.vlr", "h", M::kHidden), false, "h"},
         {Make("system.vlr", "s", M::kSystem), false, "s"},
         {Make("folder.vlr", "", M::kFolder), false, std::nullopt},
-        {In("BYTES.VLR"), true, AllBytes()},
+        {In("BYTES.VLR"), true, binary},
         {In("missing.vlr"), false, std::nullopt},
         {In("*.vlr"), false, std::nullopt},
         {In("byte?.vlr"), false, std::nullopt},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(Files().IsNormalFile(row.path), row.normal) << row.path;
-        EXPECT_EQ(Files().ReadFile(row.path), row.read) << row.path;
+        EXPECT_EQ(files.IsNormalFile(row.path), row.normal) << row.path;
+        EXPECT_EQ(files.ReadFile(row.path), row.read) << row.path;
     }
-    EXPECT_FALSE(Files().IsNormalFile(""));
+    EXPECT_FALSE(files.IsNormalFile(""));
 }
 
 TEST_P(FileSystemSuite, WritesMoveOverAndRemoveChangeWholeFiles) {
-    ASSERT_TRUE(Files().WriteFile(In("new.vlr"), AllBytes()));
-    EXPECT_EQ(Files().ReadFile(In("new.vlr")), AllBytes());
+    FileSystem& files = backend_->Files();
+    ASSERT_TRUE(files.WriteFile(In("new.vlr"), binary));
+    EXPECT_EQ(files.ReadFile(In("new.vlr")), binary);
     const std::string old = Make("old.vlr", "a much longer old text");
-    ASSERT_TRUE(Files().WriteFile(old, "short"));
-    EXPECT_EQ(Files().ReadFile(old), "short");
+    ASSERT_TRUE(files.WriteFile(old, "short"));
+    EXPECT_EQ(files.ReadFile(old), "short");
 
-    ASSERT_TRUE(Files().MoveOver(In("new.vlr"), old));
-    EXPECT_EQ(Files().ReadFile(old), AllBytes());
-    EXPECT_FALSE(Files().IsNormalFile(In("new.vlr")));
-    ASSERT_TRUE(Files().MoveOver(old, In("fresh.vlr")));
-    EXPECT_EQ(Files().ReadFile(In("fresh.vlr")), AllBytes());
+    ASSERT_TRUE(files.MoveOver(In("new.vlr"), old));
+    EXPECT_EQ(files.ReadFile(old), binary);
+    EXPECT_FALSE(files.IsNormalFile(In("new.vlr")));
+    ASSERT_TRUE(files.MoveOver(old, In("fresh.vlr")));
+    EXPECT_EQ(files.ReadFile(In("fresh.vlr")), binary);
 
-    ASSERT_TRUE(Files().RemoveFile(In("fresh.vlr")));
-    EXPECT_EQ(Files().ReadFile(In("fresh.vlr")), std::nullopt);
+    ASSERT_TRUE(files.RemoveFile(In("fresh.vlr")));
+    EXPECT_EQ(files.ReadFile(In("fresh.vlr")), std::nullopt);
 }
 
 TEST_P(FileSystemSuite, RefusedChangesGiveAReasonAndChangeNothing) {
@@ -120,7 +116,7 @@ TEST_P(FileSystemSuite, RefusedChangesGiveAReasonAndChangeNothing) {
     const std::string folder = Make("folder.vlr", "", M::kFolder);
     backend_->HoldOpen(held);
     backend_->HoldOpen(heldNew);
-    FileSystem& files = Files();
+    FileSystem& files = backend_->Files();
     const struct {
         const char* what;
         std::function<FileOutcome()> change;

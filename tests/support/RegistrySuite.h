@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -26,9 +26,8 @@ inline std::unique_ptr<RegistryApi> MemoryBackend() { return std::make_unique<Me
 class RegistrySuite : public ::testing::TestWithParam<MakeRegistry> {
 protected:
     using Names = std::vector<std::string>;
-    using ByteList = std::vector<std::uint8_t>;
+    using Bytes = std::vector<std::uint8_t>;
     static constexpr RegRoot kUser = kHkeyCurrentUser, kMachine = kHkeyLocalMachine;
-    static constexpr char kMain[] = "Software\\Microsoft\\Internet Explorer\\Main";
 
     void SetUp() override {
         api_ = GetParam()();
@@ -48,27 +47,19 @@ protected:
         opened_.push_back(key);
         return key;
     }
-    bool KeyExists(RegRoot root, const std::string& path) {
-        RegHandle key = 0;
-        if (api_->OpenKey(root, path, &key) != kErrorSuccess) return false;
-        return api_->CloseKey(key) == kErrorSuccess;
-    }
-    // Stores exactly these bytes; the byte after them in the buffer is not a zero.
-    void Set(RegHandle key, const std::string& name, std::uint32_t kind, ByteList bytes) {
+    // Stores exactly these bytes (a text's zero only when given); the byte after them in the
+    // buffer is not a zero.
+    void Set(RegHandle key, const std::string& name, std::uint32_t kind, Bytes bytes) {
         const auto count = std::uint32_t(bytes.size());
         bytes.push_back('X');
         EXPECT_EQ(api_->SetValueEx(key, name, kind, bytes.data(), count), kErrorSuccess) << name;
     }
-    void SetText(RegHandle key, const std::string& name, const std::string& text) {
-        Set(key, name, kRegSz, Terminated(text));
-    }
-    static ByteList Bytes(const std::string& text) { return ByteList(text.begin(), text.end()); }
-    static ByteList Terminated(const std::string& text) { return Bytes(text + '\0'); }
-    // The value as stored: its kind, then exactly its bytes.
-    ByteList Stored(RegHandle key, const std::string& name) {
+    static Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
+    // The value's kind, then exactly its bytes.
+    Bytes Stored(RegHandle key, const std::string& name) {
         std::uint32_t kind = 0, size = 0;
         EXPECT_EQ(api_->QueryValueEx(key, name, &kind, nullptr, &size), kErrorSuccess) << name;
-        ByteList stored(std::size_t(size) + 8, 0xCC);
+        Bytes stored(std::size_t(size) + 8, 0xCC);
         api_->QueryValueEx(key, name, &kind, stored.data() + 1, &size);
         stored.resize(std::size_t(size) + 1);
         stored[0] = std::uint8_t(kind);
@@ -87,29 +78,43 @@ private:
     std::vector<RegHandle> opened_;
 };
 
-TEST_P(RegistrySuite, ReadRegistryGivesAValuesTextInAnyCaseOrNotFound) {
+TEST_P(RegistrySuite, ReadsGiveEachKindAsTextOrBytesInAnyCaseAndNotFoundForWhatDoesNotFit) {
+    const std::string fits(2047, 'a'), tooLong(2048, 'a');
+    Bytes big(5000, 0x5A), bigRead = big;
+    bigRead.push_back(0);  // ReadRegistryByte adds a spare element
     const struct {
         const char* name;
         std::uint32_t kind;
-        ByteList bytes;
+        Bytes stored;
         std::string text;
+        Bytes bytes;
     } rows[] = {
-        {"Text", kRegSz, Terminated("abc"), "abc"},
-        {"Bare", kRegSz, Bytes("abc"), "abc"},  // stored without its zero: keeps its last letter
-        {"Number", kRegDword, {7, 0, 0, 0}, "00000007"},
-        {"Fits", kRegSz, Terminated(std::string(2047, 'a')), std::string(2047, 'a')},
-        {"TooLong", kRegSz, Terminated(std::string(2048, 'a')), kNotFound},
+        {"Text", kRegSz, Text({'a', 'b', 'c', 0}), "abc", {}},
+        {"Bare", kRegSz, Text("abc"), "abc", {}},  // stored without its zero: keeps its last letter
+        {"Number", kRegDword, {7, 0, 0, 0}, "00000007", {}},
+        {"Binary", kRegBinary, {1, 2}, "0102", {1, 2, 0}},
+        {"Big", kRegBinary, big, kNotFound, bigRead},
+        {"NoBytes", kRegBinary, {}, "", {}},
+        {"Fits", kRegSz, Text(fits + '\0'), fits, {}},
+        {"TooLong", kRegSz, Text(tooLong + '\0'), kNotFound, {}},
     };
-    const RegHandle main = Key(kUser, kMain);
-    for (const auto& row : rows) Set(main, row.name, row.kind, row.bytes);
+    const std::string path = "Software\\Microsoft\\Internet Explorer\\Main";
+    const RegHandle main = Key(kUser, path);
+    for (const auto& row : rows) Set(main, row.name, row.kind, row.stored);
     for (const auto& row : rows) {
-        EXPECT_EQ(Reg().ReadRegistry(kUser, kMain, row.name), row.text) << row.name;
+        EXPECT_EQ(Reg().ReadRegistry(kUser, path, row.name), row.text) << row.name;
+        EXPECT_EQ(Reg().ReadRegistryByte(kUser, path, row.name), row.bytes) << row.name;
     }
     EXPECT_EQ(Reg().ReadRegistry(kUser, "software\\MICROSOFT\\internet explorer\\main", "TEXT"),
               "abc");
-    EXPECT_EQ(Reg().ReadRegistry(kUser, kMain, "Missing"), kNotFound);
-    EXPECT_EQ(Reg().ReadRegistry(kMachine, kMain, "Text"), kNotFound);
-    EXPECT_EQ(Reg().ReadRegistry(kUser, "Software\\Nowhere", "x"), kNotFound);
+    EXPECT_EQ(Reg().ReadRegistryByte(kUser, path, "BINARY"), (Bytes{1, 2, 0}));
+    for (const auto& [root, key, name] : {std::tuple<RegRoot, std::string, const char*>{
+                                              kUser, path, "Missing"},
+                                          {kMachine, path, "Text"},
+                                          {kUser, "Software\\Nowhere", "Binary"}}) {
+        EXPECT_EQ(Reg().ReadRegistry(root, key, name), kNotFound) << key << name;
+        EXPECT_TRUE(Reg().ReadRegistryByte(root, key, name).empty()) << key << name;
+    }
 }
 
 TEST_P(RegistrySuite, WriteRegistryCreatesThePathAndStoresKindAndBytesOverAnyCase) {
@@ -117,14 +122,14 @@ TEST_P(RegistrySuite, WriteRegistryCreatesThePathAndStoresKindAndBytesOverAnyCas
         const char* name;
         long kind;
         RegValue value;
-        ByteList stored;  // the kind, then the bytes
+        Bytes stored;  // the kind, then the bytes
     } rows[] = {
         {"Text", kRegSz, std::string("abc"), {kRegSz, 'a', 'b', 'c', 0}},
         // Counted without the zero; the system finds it after the characters and keeps it.
         {"Other", 2, std::string("abc"), {kRegSz, 'a', 'b', 'c', 0}},
         {"OtherEmpty", 0, std::string(), {kRegSz}},
         {"Dword", kRegDword, std::int64_t{258}, {kRegDword, 2, 1, 0, 0}},
-        {"Binary", kRegBinary, ByteList{1, 2, 9}, {kRegBinary, 1, 2}},
+        {"Binary", kRegBinary, Bytes{1, 2, 9}, {kRegBinary, 1, 2}},
     };
     const std::string path = "Software\\Tolvane\\Quenmark\\Velmoras\\.Current";
     for (const auto& row : rows) Reg().WriteRegistry(kUser, path, row.name, row.kind, row.value);
@@ -132,36 +137,11 @@ TEST_P(RegistrySuite, WriteRegistryCreatesThePathAndStoresKindAndBytesOverAnyCas
     for (const auto& row : rows) EXPECT_EQ(Stored(key, row.name), row.stored) << row.name;
     // Writing over a value in another case replaces its kind and data, and adds no value.
     Reg().WriteRegistry(kUser, path, "dword", kRegSz, std::string("x"));
-    EXPECT_EQ(Stored(key, "Dword"), (ByteList{kRegSz, 'x', 0}));
+    EXPECT_EQ(Stored(key, "Dword"), (Bytes{kRegSz, 'x', 0}));
     EXPECT_EQ(SortedValueNames(kUser, path).size(), std::size(rows));
 }
 
-TEST_P(RegistrySuite, ReadRegistryByteGivesBinaryDataAndASpareElementElseNothing) {
-    ByteList big(5000, 0x5A), bigRead = big;
-    bigRead.push_back(0);
-    const struct {
-        const char* name;
-        std::uint32_t kind;
-        ByteList stored, read;
-    } rows[] = {
-        {"Layout", kRegBinary, {1, 2, 3, 4}, {1, 2, 3, 4, 0}},
-        {"One", kRegBinary, {7}, {7, 0}},
-        {"Big", kRegBinary, big, bigRead},
-        {"NoBytes", kRegBinary, {}, {}},
-        {"Text", kRegSz, Terminated("abcd"), {}},
-        {"Number", kRegDword, {1, 0, 0, 0}, {}},
-    };
-    const RegHandle main = Key(kUser, kMain);
-    for (const auto& row : rows) Set(main, row.name, row.kind, row.stored);
-    for (const auto& row : rows) {
-        EXPECT_EQ(Reg().ReadRegistryByte(kUser, kMain, row.name), row.read) << row.name;
-    }
-    EXPECT_EQ(Reg().ReadRegistryByte(kUser, kMain, "LAYOUT").size(), 5u);
-    EXPECT_TRUE(Reg().ReadRegistryByte(kUser, kMain, "Missing").empty());
-    EXPECT_TRUE(Reg().ReadRegistryByte(kUser, "Software\\Nowhere", "x").empty());
-}
-
-TEST_P(RegistrySuite, SubkeysComeInLowerCaseOrderAndEndWithNotFound) {
+TEST_P(RegistrySuite, SubkeysComeInLowerCaseOrderAndValuesWithTheirKindsAndWhole) {
     const std::string root = "Software\\Tolvane\\Quenmark\\Velmoras";
     // "ZED" opens the "Zed" made before it; a subkey named like the end mark is listed.
     for (const char* name : {"Ocean", "a_b", "aB", "A[", "Zed", "b", "ZED", "Not Found"}) {
@@ -170,68 +150,58 @@ TEST_P(RegistrySuite, SubkeysComeInLowerCaseOrderAndEndWithNotFound) {
     EXPECT_EQ(Reg().GetAllKeys(kMachine, root),
               (Names{"A[", "a_b", "aB", "b", "Not Found", "Ocean", "Zed", kNotFound}));
     EXPECT_EQ(Reg().ReadRegistryGetSubkey(kMachine, root, 3), "b");
-    EXPECT_EQ(Reg().ReadRegistryGetSubkey(kMachine, root, 7), kNotFound);
-    EXPECT_EQ(Reg().ReadRegistryGetSubkey(kMachine, root, -1), kNotFound);
+    for (long index : {7L, -1L}) EXPECT_EQ(Reg().ReadRegistryGetSubkey(kMachine, root, index), kNotFound);
     EXPECT_EQ(Reg().GetAllKeys(kMachine, root + "\\Ocean"), Names{kNotFound});
     EXPECT_EQ(Reg().GetAllKeys(kMachine, "Software\\Nowhere"), Names{kNotFound});
-}
 
-TEST_P(RegistrySuite, ReadRegistryGetAllGivesKindNameAndTextOfTheValueAtAnIndex) {
-    SetText(Key(kUser, "Text"), "Title", "Ocean");
-    SetText(Key(kUser, "Long"), "Page", std::string(2048, 'p'));
-    const RegEnumEntry text = Reg().ReadRegistryGetAll(kUser, "text", 0);
-    EXPECT_EQ(text.kind, long(kRegSz));
-    EXPECT_EQ(text.name, "Title");
-    EXPECT_EQ(text.data, "Ocean");
-    for (const auto& [path, index] : {std::pair<const char*, long>{"Long", 0}, {"Text", 1},
-                                      {"Text", -1}, {"Nowhere", 0}}) {
+    const std::string longText(5000, 'x'), longName(300, 'n');
+    const RegHandle key = Key(kUser, "Mixed");
+    Set(key, "Title", kRegSz, Text({'O', 'c', 'e', 'a', 'n', 0}));
+    Set(key, "Count", kRegDword, {3, 0, 0, 0});
+    Set(key, "Bytes", kRegBinary, {'h', 'i'});
+    Set(key, "Multi", 7, Text(std::string("a\0b\0\0", 5)));
+    Set(key, "", kRegSz, Text(std::string("default", 8)));
+    Set(key, longName, kRegSz, Text(longText + '\0'));  // long values and names are kept whole
+    auto rows = Reg().GetAllValues(kUser, "mixed");  // text and binary values only
+    ASSERT_TRUE(rows.has_value());
+    std::sort(rows->begin(), rows->end());
+    EXPECT_EQ(*rows, (std::vector<std::pair<std::string, std::string>>{
+                         {"", "default"}, {"Bytes", "hi"}, {"Title", "Ocean"}, {longName, longText}}));
+    EXPECT_EQ(SortedValueNames(kUser, "Mixed"), (Names{"", "Bytes", "Count", "Multi", "Title", longName}));
+    Set(Key(kUser, "Numbers"), "A", kRegDword, {1, 0, 0, 0});
+    EXPECT_FALSE(Reg().GetAllValues(kUser, "Numbers").has_value());
+    Key(kUser, "Numbers\\Empty");
+    for (const char* path : {"Numbers\\Empty", "Nowhere"}) {
+        EXPECT_FALSE(Reg().GetAllValues(kUser, path).has_value()) << path;
+        EXPECT_FALSE(Reg().GetValues(kUser, path).has_value()) << path;
+    }
+    // One value by index: kind, name and its text as listed; past the end, nothing.
+    const RegEnumEntry entry = Reg().ReadRegistryGetAll(kUser, "numbers", 0);
+    EXPECT_EQ(std::tie(entry.kind, entry.name, entry.data), std::make_tuple(long(kRegDword), "A", "001"));
+    Set(Key(kUser, "Long"), "Page", kRegSz, Text(std::string(2048, 'p') + '\0'));
+    for (const auto& [path, index] : {std::pair<const char*, long>{"Long", 0}, {"Numbers", 1},
+                                      {"Numbers", -1}, {"Nowhere", 0}}) {
         EXPECT_EQ(Reg().ReadRegistryGetAll(kUser, path, index).data, kNotFound) << path << index;
     }
 }
 
-TEST_P(RegistrySuite, DeleteSubkeyRemovesOnlyAKeyWithoutSubkeysAndDeleteValueOneValue) {
+TEST_P(RegistrySuite, DeleteSubkeyRemovesOnlyAKeyWithoutSubkeysAndDeleteValueOneValueInAnyCase) {
     Key(kMachine, "Store\\Ocean\\Inner");
-    SetText(Key(kMachine, "Store\\Autumn"), "", "C:\\Themes\\Autumn.vlr");
+    Set(Key(kMachine, "Store\\Autumn"), "", kRegSz, Text({'x', 0}));
     for (const char* path : {"store\\autumn", "Store\\Ocean", "Store\\Missing", ""}) {
         EXPECT_EQ(Reg().DeleteSubkey(kMachine, path), "") << path;
     }
-    EXPECT_FALSE(KeyExists(kMachine, "Store\\Autumn"));
-    EXPECT_TRUE(KeyExists(kMachine, "Store\\Ocean\\Inner"));
+    EXPECT_EQ(Reg().GetAllKeys(kMachine, "Store"), (Names{"Ocean", kNotFound}));
+    EXPECT_EQ(Reg().GetAllKeys(kMachine, "Store\\Ocean"), (Names{"Inner", kNotFound}));
 
-    const RegHandle main = Key(kUser, kMain);
-    SetText(main, "Keep", "1");
-    SetText(main, "Window Title", "Ocean");
-    EXPECT_EQ(Reg().DeleteValue(kUser, kMain, "WINDOW TITLE"), "");
-    EXPECT_EQ(Reg().DeleteValue(kUser, kMain, "Window Title"), "");
-    EXPECT_EQ(Reg().DeleteValue(kUser, "Software\\Nowhere", "Keep"), "");
-    EXPECT_EQ(SortedValueNames(kUser, kMain), Names{"Keep"});
-}
-
-TEST_P(RegistrySuite, GetAllValuesListsTextAndBinaryValuesAndGetValuesEveryName) {
-    const std::string longText(5000, 'x'), longName(300, 'n');
-    const RegHandle key = Key(kUser, "Mixed");
-    SetText(key, "Title", "Ocean");
-    Set(key, "Count", kRegDword, {3, 0, 0, 0});
-    Set(key, "Bytes", kRegBinary, {'h', 'i'});
-    Set(key, "Multi", 7, Bytes(std::string("a\0b\0\0", 5)));
-    SetText(key, "", "default");
-    SetText(key, longName, longText);  // long values and names are kept whole
-    auto rows = Reg().GetAllValues(kUser, "Mixed");
-    ASSERT_TRUE(rows.has_value());
-    std::sort(rows->begin(), rows->end());
-    EXPECT_EQ(*rows,
-              (std::vector<std::pair<std::string, std::string>>{
-                  {"", "default"}, {"Bytes", "hi"}, {"Title", "Ocean"}, {longName, longText}}));
-    EXPECT_EQ(SortedValueNames(kUser, "Mixed"),
-              (Names{"", "Bytes", "Count", "Multi", "Title", longName}));
-    // Nothing to list gives nothing.
-    Set(Key(kUser, "Numbers"), "A", kRegDword, {1, 0, 0, 0});
-    Key(kUser, "Empty");
-    EXPECT_FALSE(Reg().GetAllValues(kUser, "Numbers").has_value());
-    for (const char* path : {"Empty", "Nowhere"}) {
-        EXPECT_FALSE(Reg().GetAllValues(kUser, path).has_value()) << path;
-        EXPECT_FALSE(Reg().GetValues(kUser, path).has_value()) << path;
+    const RegHandle key = Key(kUser, "Main");
+    Set(key, "Keep", kRegSz, {});
+    Set(key, "Window Title", kRegSz, {});
+    for (const char* name : {"WINDOW TITLE", "Window Title"}) {
+        EXPECT_EQ(Reg().DeleteValue(kUser, "Main", name), "") << name;
     }
+    EXPECT_EQ(Reg().DeleteValue(kUser, "Nowhere", "Keep"), "");
+    EXPECT_EQ(SortedValueNames(kUser, "Main"), Names{"Keep"});
 }
 
 }  // namespace velmora::test

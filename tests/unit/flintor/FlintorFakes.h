@@ -126,6 +126,13 @@ struct FlintorRig : ClipTimer, ClipSurface, ClipContainer, AboutBox {
         return std::to_string(cell.left) + "," + std::to_string(cell.top);
     }
     std::string Size() const { return std::to_string(width) + "x" + std::to_string(height); }
+    // What the surface was given: "BorderStyle BackStyle MaskColor MousePointer MouseIcon".
+    std::string Applied() const {
+        char text[64];
+        std::snprintf(text, sizeof text, "%d %d %08X %d ", borderStyle, backStyle,
+                      static_cast<unsigned>(maskColor), mousePointer);
+        return text + Dims(mouseIcon);
+    }
 
     int interval = -1, width = 0, height = 0, borderStyle = -1, backStyle = -1, mousePointer = -1;
     int frameChanges = 0, clicks = 0, aboutShown = 0;

@@ -101,7 +101,7 @@ TEST_F(cRegistryFaultTest, AnErrorPartWayGivesNoPartialValueListAndAFailedQueryN
     EXPECT_EQ(registry.OpenHandles(), 0u);
 }
 
-TEST_F(cRegistryFaultTest, ValuesThatOutgrewTheKeysMaximaAreListedWholeUnlessTheyKeepGrowing) {
+TEST_F(cRegistryFaultTest, ValuesThatChangeWhileReadAreListedWholeUnlessTheyKeepGrowing) {
     // Another program may lengthen a value between the query of the maxima and the listing.
     const std::string longName(300, 'n'), longText(3000, 't');
     Write("K", "b", std::vector<std::uint8_t>{1, 2, 0}, kRegBinary);
@@ -117,6 +117,13 @@ TEST_F(cRegistryFaultTest, ValuesThatOutgrewTheKeysMaximaAreListedWholeUnlessThe
         return std::optional<long>();
     });
     EXPECT_FALSE(Reg().GetAllValues(kUser, "K").has_value());
+    // A binary value that shrinks between the look at its size and the read gives its new bytes.
+    Write("K", "b", std::vector<std::uint8_t>{1, 2, 0}, kRegBinary);
+    registry.InjectFault(RegCall::QueryValueEx, [this, queries = 0]() mutable {
+        if (++queries == 2) Write("K", "b", std::vector<std::uint8_t>{7, 0}, kRegBinary);
+        return std::optional<long>();
+    });
+    EXPECT_EQ(Reg().ReadRegistryByte(kUser, "K", "b"), (std::vector<std::uint8_t>{7, 0}));
     EXPECT_EQ(Reports(), 0u);
 }
 
