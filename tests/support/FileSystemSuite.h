@@ -38,8 +38,10 @@ public:
     std::string Make(const std::string& name, const std::string& bytes,
                      unsigned attributes) override {
         const std::string path = Folder() + "\\" + name;
-        if (attributes == MemoryFileSystem::kFolder) files_.AddFolder(path);
-        else files_.AddFile(path, bytes, attributes);
+        if (attributes == MemoryFileSystem::kFolder)
+            files_.AddFolder(path);
+        else
+            files_.AddFile(path, bytes, attributes);
         return path;
     }
     void HoldOpen(const std::string& path) override { files_.HoldOpen(path); }
@@ -49,7 +51,9 @@ private:
 };
 
 using MakeFiles = std::unique_ptr<FileBackend> (*)();
-inline std::unique_ptr<FileBackend> MemoryFiles() { return std::make_unique<MemoryFileBackend>(); }
+inline std::unique_ptr<FileBackend> MemoryFiles() {
+    return std::make_unique<MemoryFileBackend>();
+}
 
 class FileSystemSuite : public ::testing::TestWithParam<MakeFiles> {
 protected:

@@ -46,7 +46,8 @@ public:
     std::string FullPath(const std::string& path) const override {
         const bool relative = !path.empty() && path.find(':') == std::string::npos &&
                               path[0] != '\\' && path[0] != '/';
-        std::string full = relative && !currentFolder_.empty() ? currentFolder_ + "\\" + path : path;
+        std::string full =
+            relative && !currentFolder_.empty() ? currentFolder_ + "\\" + path : path;
         std::replace(full.begin(), full.end(), '/', '\\');
         return full;
     }

@@ -18,8 +18,18 @@ namespace velmora::test {
 
 // The calls of the port, to count them and to make them fail.
 enum class RegCall {
-    OpenKey, OpenKeyEx, CreateKey, QueryValueEx, SetValueEx, EnumKey, EnumValue,
-    QueryInfoKey, FlushKey, CloseKey, DeleteKey, DeleteValue
+    OpenKey,
+    OpenKeyEx,
+    CreateKey,
+    QueryValueEx,
+    SetValueEx,
+    EnumKey,
+    EnumValue,
+    QueryInfoKey,
+    FlushKey,
+    CloseKey,
+    DeleteKey,
+    DeleteValue
 };
 
 // Two empty roots (kHkeyCurrentUser, kHkeyLocalMachine). Names compare without regard to ASCII
@@ -93,7 +103,8 @@ public:
             if (!handles_.count(key)) return kErrorInvalidHandle;
             *info = RegKeyInfo{};
             for (const Entry& value : handles_[key]->values) {
-                info->maxValueNameLen = std::max<std::uint32_t>(info->maxValueNameLen, value.name.size());
+                info->maxValueNameLen =
+                    std::max<std::uint32_t>(info->maxValueNameLen, value.name.size());
                 info->maxValueLen = std::max<std::uint32_t>(info->maxValueLen, value.data.size());
             }
             return kErrorSuccess;
@@ -163,15 +174,15 @@ private:
 
     // Wine's order of names: by their lower-case bytes, only ASCII letters having case.
     static bool Before(const std::string& a, const std::string& b) {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                            [](char x, char y) {
-                                                return std::uint8_t(LowerAscii(x)) <
-                                                       std::uint8_t(LowerAscii(y));
-                                            });
+        return std::lexicographical_compare(
+            a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+                return std::uint8_t(LowerAscii(x)) < std::uint8_t(LowerAscii(y));
+            });
     }
     static Entry* Find(std::vector<Entry>& list, const std::string& name, bool create = false) {
-        auto it = std::lower_bound(list.begin(), list.end(), name,
-                                   [](const Entry& e, const std::string& n) { return Before(e.name, n); });
+        auto it = std::lower_bound(
+            list.begin(), list.end(), name,
+            [](const Entry& e, const std::string& n) { return Before(e.name, n); });
         if (it != list.end() && !Before(name, it->name)) return &*it;
         return create ? &*list.insert(it, Entry{name, nullptr, 0, {}}) : nullptr;
     }

@@ -54,7 +54,9 @@ private:
     HKEY machine_ = nullptr;
 };
 
-std::unique_ptr<RegistryApi> Advapi32() { return std::make_unique<ScratchRegistry>(); }
+std::unique_ptr<RegistryApi> Advapi32() {
+    return std::make_unique<ScratchRegistry>();
+}
 
 }  // namespace
 

@@ -53,7 +53,9 @@ private:
     std::vector<HANDLE> held_;
 };
 
-std::unique_ptr<FileBackend> Kernel32Files() { return std::make_unique<Win32FileBackend>(); }
+std::unique_ptr<FileBackend> Kernel32Files() {
+    return std::make_unique<Win32FileBackend>();
+}
 
 }  // namespace
 

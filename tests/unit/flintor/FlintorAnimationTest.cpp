@@ -41,7 +41,8 @@ TEST(FlintorAnimation, ShowsCellsInOrderAndRaisesFrameChangeOncePerTickWithTheNe
     }
 }
 
-TEST(FlintorAnimation, PlayPauseIntervalAndEachKindOfPictureDriveTheTimerAndTheSurfaceAndClicksAreRaised) {
+TEST(FlintorAnimation,
+     PlayPauseIntervalAndEachKindOfPictureDriveTheTimerAndTheSurfaceAndClicksAreRaised) {
     FlintorRig rig;
     Flintor& c = *rig.control;
     const PicturePtr strip = MakePicture(88, 22);
@@ -51,6 +52,7 @@ TEST(FlintorAnimation, PlayPauseIntervalAndEachKindOfPictureDriveTheTimerAndTheS
             for (int i = 0; i < count; ++i) c.TimerTick();
         };
     };
+    // clang-format off
     const struct {
         const char* step;
         std::function<void()> act;
@@ -81,7 +83,16 @@ TEST(FlintorAnimation, PlayPauseIntervalAndEachKindOfPictureDriveTheTimerAndTheS
         {"no image", [&] { c.SetAniPicture(MakeEmptyPicture()); }, false, 40, {"clear"}},
         {"stray ticks", [&] { c.Play(), c.TimerTick(), c.TimerTick(); }, true, 40,
          {"clear", "clear"}},
+        // DesignLock is for designers only, and a failed write leaves the animation alone.
+        {"design lock", [&] {
+             EXPECT_EQ(ErrorOf([&] { (void)c.DesignLock(); }), 393);
+             EXPECT_EQ(ErrorOf([&] { c.SetDesignLock(true); }), 382);
+         }, true, 40, {}},
+        // A new instance at run time paints nothing and takes the default interval.
+        {"new", [&] { c.InitProperties(), c.Show(); }, true, 40, {}},
     };
+    // clang-format on
+
     for (const auto& step : steps) {
         rig.log.clear();
         step.act();
@@ -92,6 +103,7 @@ TEST(FlintorAnimation, PlayPauseIntervalAndEachKindOfPictureDriveTheTimerAndTheS
     EXPECT_EQ(rig.frameChanges, 8);  // the stray ticks raised none
     EXPECT_EQ(rig.Size(), "32x32");
     EXPECT_EQ(c.CurrentFrame().strip, nullptr);
+    EXPECT_EQ(c.Interval(), kDefaultInterval);
     c.Click();
     EXPECT_EQ(rig.clicks, 1);
     EXPECT_NO_THROW(c.ShowAbout());  // whatever goes wrong in the About box stays there

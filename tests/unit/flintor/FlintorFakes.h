@@ -35,7 +35,9 @@ inline PicturePtr MakePicture(int width, int height) {
     return std::make_shared<FakePicture>(width, height);
 }
 // A picture object that carries no image (handle 0).
-inline PicturePtr MakeEmptyPicture() { return std::make_shared<FakePicture>(0, 0, false); }
+inline PicturePtr MakeEmptyPicture() {
+    return std::make_shared<FakePicture>(0, 0, false);
+}
 // "<width>x<height>", or "none".
 inline std::string Dims(const PicturePtr& picture) {
     if (!picture) return "none";
@@ -54,7 +56,8 @@ public:
         const std::string text(bytes.begin(), bytes.end());
         const std::size_t x = text.find('x');
         const auto number = [](const std::string& side) {
-            return !side.empty() && side.size() <= 9 && side.find_first_not_of("0123456789") == std::string::npos;
+            return !side.empty() && side.size() <= 9 &&
+                   side.find_first_not_of("0123456789") == std::string::npos;
         };
         if (broken || x == std::string::npos || !number(text.substr(0, x)) ||
             !number(text.substr(x + 1)))

@@ -26,11 +26,11 @@ TEST(StreamPropertyBag, NumbersAndFlagsReadAsEachOtherAfterTheRoundTripButPictur
         ValueKind kind;
         const char* read;
     } rows[] = {
-        {"On", ValueKind::Long, "-1"},       {"On", ValueKind::Bool, "true"},
-        {"Off", ValueKind::Long, "0"},       {"Off", ValueKind::Bool, "false"},
-        {"Five", ValueKind::Long, "5"},      {"Five", ValueKind::Bool, "true"},
-        {"Zero", ValueKind::Bool, "false"},  {"Strip", ValueKind::Picture, "4x2"},
-        {"Strip", ValueKind::Long, "mismatch"}, {"On", ValueKind::Picture, "mismatch"},
+        {"On", ValueKind::Long, "-1"},           {"On", ValueKind::Bool, "true"},
+        {"Off", ValueKind::Long, "0"},           {"Off", ValueKind::Bool, "false"},
+        {"Five", ValueKind::Long, "5"},          {"Five", ValueKind::Bool, "true"},
+        {"Zero", ValueKind::Bool, "false"},      {"Strip", ValueKind::Picture, "4x2"},
+        {"Strip", ValueKind::Long, "mismatch"},  {"On", ValueKind::Picture, "mismatch"},
         {"None", ValueKind::Picture, "missing"}, {"Other", ValueKind::Long, "missing"},
     };
     for (const auto& row : rows) {

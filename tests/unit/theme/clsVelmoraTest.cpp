@@ -25,7 +25,8 @@ struct Key {
     std::string (clsVelmora::*read)() const;
     bool placeholder;
 };
-#define KEY(name, placeholder) {#name, &clsVelmora::name, placeholder}
+#define KEY(name, placeholder) \
+    { #name, &clsVelmora::name, placeholder }
 constexpr bool D = true, A = false;
 // clang-format off
 const Key kKeys[] = {
@@ -77,9 +78,8 @@ protected:
 
 TEST_F(ThemeLoadTest, EachKeyFillsItsPropertyAndThePlaceholderBecomesTheFolderInThoseThatTakeIt) {
     ASSERT_TRUE(LoadEach([](const Key& k) { return Name(k) + "|%installDIR%"; }));
-    ExpectEach([](const Key& k) {
-        return Name(k) + "|" + (k.placeholder ? kFolder : "%installDIR%");
-    });
+    ExpectEach(
+        [](const Key& k) { return Name(k) + "|" + (k.placeholder ? kFolder : "%installDIR%"); });
     EXPECT_EQ(theme_.InstallDir(), kFolder);
 }
 
@@ -97,7 +97,7 @@ TEST_F(ThemeLoadTest, ThePlaceholderInAnyCaseIsTheFolderReplacedOnceAfterTheValu
         {"C:\\blue.vlr", "%InstallDir%|", "C:|"},
         {"\\\\server\\share\\blue.vlr", "%InstallDir%|", "\\\\server\\share|"},
         {"blue.vlr", "%InstallDir%|", "|"},
-        {"\\blue.vlr", "%InstallDir%|", "|"},  // a first backslash alone leaves no folder
+        {"\\blue.vlr", "%InstallDir%|", "|"},          // a first backslash alone leaves no folder
         {"C:/Themes/blue.vlr", "%InstallDir%|", "|"},  // only the backslash separates
         {kFile, std::string(242, 'a') + "%InstallDir%", std::string(242, 'a') + kFolder},
         {kFile, std::string(248, 'a') + "%InstallDir%", std::string(248, 'a') + "%Insta"},
@@ -119,8 +119,8 @@ TEST_F(ThemeLoadTest, AMissingKeyEmptiesItsPropertyButHelpLinkAndCaptionAreKept)
         return key == "OnlineHelpURL" || key == "WUCaption" ? key : std::string();
     });
     EXPECT_FALSE(theme_.Apply_Sounds());  // switches are not in the file
-    ASSERT_TRUE(Load({{"OnlineHelpURL", "%InstallDir%\\help.htm"}, {"WUCaption", "None"}},
-                     "C:\\C\\c.vlr"));
+    ASSERT_TRUE(
+        Load({{"OnlineHelpURL", "%InstallDir%\\help.htm"}, {"WUCaption", "None"}}, "C:\\C\\c.vlr"));
     EXPECT_EQ(theme_.OnlineHelpURL(), "C:\\C\\help.htm");
     EXPECT_EQ(theme_.WUCaption(), "None");
 }
@@ -136,9 +136,11 @@ TEST_F(ThemeLoadTest, NoNormalFileMeansFalseAndAnUnchangedRecord) {
     }
     EXPECT_EQ(theme_.InstallDir(), kFolder);
     ExpectEach(Name);
-    clsVelmora orphan{Platform{}};  // without its ports the record loads and applies nothing
-    EXPECT_FALSE(orphan.LoadVelmora(kFile));
-    EXPECT_FALSE(orphan.ApplyTheme(kFile));
+    // Without its ports the record loads and applies nothing.
+    for (const Platform& ports : {Platform{}, Ports(&files_, nullptr), Ports(nullptr, &profile_)}) {
+        EXPECT_FALSE(clsVelmora(ports).LoadVelmora(kFile));
+        EXPECT_FALSE(clsVelmora(ports).ApplyTheme(kFile));
+    }
 }
 
 // Gives "new <key>" for every read but the failAt-th, which fails.
