@@ -1,131 +1,153 @@
-// What the program relies on of the file port, on any backend: the in-memory files, and
-// kernel32 under Wine, so the model cannot drift from the real thing (which files count as
-// normal, whole-file reads and writes, and which writes, moves and removals fail).
-// Include in exactly one file of a test program and instantiate it:
-//     INSTANTIATE_TEST_SUITE_P(Memory, FileSystemSuite, ::testing::Values(MemoryFiles()));
+// What the program relies on of the file port, on the in-memory files (the unit tests) and on
+// kernel32 in a scratch folder (the Wine tests), so that the model cannot drift from the real
+// thing: which files count as normal, whole-file reads and writes, a file replaced in one step,
+// and the changes that fail. Instantiate it in one file of a test program:
+//     INSTANTIATE_TEST_SUITE_P(Memory, FileSystemSuite, ::testing::Values(&MemoryFiles));
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
 #include <memory>
 #include <string>
 
-#include "tests/support/FileBackend.h"
+#include "tests/support/MemoryFileSystem.h"
 
 namespace velmora::test {
 
-class FileSystemSuite : public ::testing::TestWithParam<FileBackendParam> {
+// An empty folder for one test, and the file port on it.
+class FileBackend {
+public:
+    virtual ~FileBackend() = default;
+    virtual FileSystem& Files() = 0;
+    virtual std::string Folder() const = 0;  // its full path, without a trailing backslash
+    // Makes a file in the folder with MemoryFileSystem's attribute bits (Windows' own), or a
+    // folder for kFolder; returns its full path.
+    virtual std::string Make(const std::string& name, const std::string& bytes,
+                             unsigned attributes) = 0;
+    // Another handle opens the file, sharing only reading, while the backend lives.
+    virtual void HoldOpen(const std::string& path) = 0;
+};
+
+class MemoryFileBackend : public FileBackend {
+public:
+    MemoryFileBackend() { files_.AddFolder(Folder()); }
+    FileSystem& Files() override { return files_; }
+    std::string Folder() const override { return "C:\\Themes"; }
+    std::string Make(const std::string& name, const std::string& bytes,
+                     unsigned attributes) override {
+        const std::string path = Folder() + "\\" + name;
+        if (attributes == MemoryFileSystem::kFolder)
+            files_.AddFolder(path);
+        else
+            files_.AddFile(path, bytes, attributes);
+        return path;
+    }
+    void HoldOpen(const std::string& path) override { files_.HoldOpen(path); }
+
+private:
+    MemoryFileSystem files_;
+};
+
+using MakeFiles = std::unique_ptr<FileBackend> (*)();
+inline std::unique_ptr<FileBackend> MemoryFiles() {
+    return std::make_unique<MemoryFileBackend>();
+}
+
+class FileSystemSuite : public ::testing::TestWithParam<MakeFiles> {
 protected:
     using M = MemoryFileSystem;
 
-    void SetUp() override { backend_ = GetParam().make(); }
-
-    FileSystem& Files() { return backend_->Files(); }
-    FileBackend& Backend() { return *backend_; }
-    std::string In(const std::string& name) const { return backend_->Folder() + "\\" + name; }
-    // Every byte value, line ends of both kinds among them.
-    static std::string AllBytes() {
-        std::string bytes = "[Velmora]\r\nThemeTitle=\xE9t\xE9\r\n\n";
-        for (int i = 0; i < 256; ++i) bytes += static_cast<char>(i);
-        return bytes;
+    void SetUp() override { backend_ = GetParam()(); }
+    std::string Make(const std::string& name, const std::string& bytes = "kept",
+                     unsigned attributes = M::kArchive) {
+        return backend_->Make(name, bytes, attributes);
     }
+    std::string In(const std::string& name) const { return backend_->Folder() + "\\" + name; }
 
-private:
     std::unique_ptr<FileBackend> backend_;
+    // Line ends of both kinds, a zero and bytes above 127 are kept as they are.
+    const std::string binary{"[Velmora]\r\nTitle=\xE9t\xE9\n\0\xFF", 23};
 };
 
-TEST_P(FileSystemSuite, OnlyFilesThatAreNeitherHiddenNorSystemAreNormal) {
+TEST_P(FileSystemSuite, OnlyFilesThatAreNeitherHiddenNorSystemAreNormalAndReadWhole) {
+    FileSystem& files = backend_->Files();
     const struct {
-        const char* name;
-        unsigned attributes;
+        std::string path;
         bool normal;
-    } cases[] = {{"ro.vlr", M::kReadOnly, true},
-                 {"arch.vlr", M::kArchive, true},
-                 {"hidden.vlr", M::kHidden, false},
-                 {"system.vlr", M::kSystem, false}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(Files().IsNormalFile(Backend().MakeFile(c.name, "x", c.attributes)), c.normal)
-            << c.name;
+        std::optional<std::string> read;
+    } rows[] = {
+        {Make("bytes.vlr", binary), true, binary},
+        {Make("empty.vlr", ""), true, ""},
+        {Make("ro.vlr", "r", M::kReadOnly), true, "r"},
+        {Make("hidden.vlr", "h", M::kHidden), false, "h"},
+        {Make("system.vlr", "s", M::kSystem), false, "s"},
+        {Make("folder.vlr", "", M::kFolder), false, std::nullopt},
+        {In("BYTES.VLR"), true, binary},
+        {In("missing.vlr"), false, std::nullopt},
+        {In("*.vlr"), false, std::nullopt},
+        {In("byte?.vlr"), false, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(files.IsNormalFile(row.path), row.normal) << row.path;
+        EXPECT_EQ(files.ReadFile(row.path), row.read) << row.path;
     }
-    EXPECT_TRUE(Files().IsNormalFile(In("ARCH.VLR")));
-    EXPECT_FALSE(Files().IsNormalFile(Backend().MakeFolder("folder.vlr")));
-    for (const char* name : {"missing.vlr", "*.vlr", "arc?.vlr", "arch.vlr\\"}) {
-        EXPECT_FALSE(Files().IsNormalFile(In(name))) << name;
-    }
-    EXPECT_FALSE(Files().IsNormalFile(""));
+    EXPECT_FALSE(files.IsNormalFile(""));
 }
 
-TEST_P(FileSystemSuite, ReadsEveryByteOfAFileAndNothingFromAFolder) {
-    EXPECT_EQ(Files().ReadFile(Backend().MakeFile("bytes.vlr", AllBytes())), AllBytes());
-    EXPECT_EQ(Files().ReadFile(Backend().MakeFile("empty.vlr", "")), std::string());
-    EXPECT_EQ(Files().ReadFile(Backend().MakeFile("hidden.vlr", "h", M::kHidden)), "h");
-    EXPECT_EQ(Files().ReadFile(In("missing.vlr")), std::nullopt);
-    EXPECT_EQ(Files().ReadFile(Backend().MakeFolder("folder")), std::nullopt);
+TEST_P(FileSystemSuite, WritesMoveOverAndRemoveChangeWholeFiles) {
+    FileSystem& files = backend_->Files();
+    ASSERT_TRUE(files.WriteFile(In("new.vlr"), binary));
+    EXPECT_EQ(files.ReadFile(In("new.vlr")), binary);
+    const std::string old = Make("old.vlr", "a much longer old text");
+    ASSERT_TRUE(files.WriteFile(old, "short"));
+    EXPECT_EQ(files.ReadFile(old), "short");
+
+    ASSERT_TRUE(files.MoveOver(In("new.vlr"), old));
+    EXPECT_EQ(files.ReadFile(old), binary);
+    EXPECT_FALSE(files.IsNormalFile(In("new.vlr")));
+    ASSERT_TRUE(files.MoveOver(old, In("fresh.vlr")));
+    EXPECT_EQ(files.ReadFile(In("fresh.vlr")), binary);
+
+    ASSERT_TRUE(files.RemoveFile(In("fresh.vlr")));
+    EXPECT_EQ(files.ReadFile(In("fresh.vlr")), std::nullopt);
 }
 
-TEST_P(FileSystemSuite, WriteFileMakesOrEmptiesAFileAndLeavesWhatItCannotWrite) {
-    ASSERT_TRUE(Files().WriteFile(In("new.vlr"), AllBytes()));
-    EXPECT_EQ(Files().ReadFile(In("new.vlr")), AllBytes());
-    const std::string old = Backend().MakeFile("old.vlr", "a much longer old text");
-    ASSERT_TRUE(Files().WriteFile(old, "short"));
-    EXPECT_EQ(Files().ReadFile(old), "short");
-    ASSERT_TRUE(Files().WriteFile(old, ""));
-    EXPECT_EQ(Files().ReadFile(old), "");
-
-    const std::string readOnly = Backend().MakeFile("ro.vlr", "kept", M::kReadOnly);
-    const std::string held = Backend().MakeFile("held.vlr", "kept");
-    Backend().HoldOpen(held);
-    for (const std::string& path : {readOnly, held, Backend().MakeFolder("folder.vlr"),
-                                    In("missing\\new.vlr")}) {
-        const FileOutcome outcome = Files().WriteFile(path, "new");
-        EXPECT_FALSE(outcome) << path;
-        EXPECT_FALSE(outcome.reason.empty()) << path;
+TEST_P(FileSystemSuite, RefusedChangesGiveAReasonAndChangeNothing) {
+    const std::string readOnly = Make("ro.vlr", "kept", M::kReadOnly), held = Make("held.vlr");
+    const std::string heldNew = Make("held.new", "new"), spare = Make("spare.new", "new");
+    const std::string folder = Make("folder.vlr", "", M::kFolder);
+    backend_->HoldOpen(held);
+    backend_->HoldOpen(heldNew);
+    FileSystem& files = backend_->Files();
+    const struct {
+        const char* what;
+        std::function<FileOutcome()> change;
+    } rows[] = {
+        {"write read-only", [&] { return files.WriteFile(readOnly, "new"); }},
+        {"write held", [&] { return files.WriteFile(held, "new"); }},
+        {"write folder", [&] { return files.WriteFile(folder, "new"); }},
+        {"write in no folder", [&] { return files.WriteFile(In("missing\\new.vlr"), "new"); }},
+        {"move over read-only", [&] { return files.MoveOver(spare, readOnly); }},
+        {"move over held", [&] { return files.MoveOver(spare, held); }},
+        {"move held", [&] { return files.MoveOver(heldNew, In("fresh.vlr")); }},
+        {"move missing", [&] { return files.MoveOver(In("missing.new"), In("fresh.vlr")); }},
+        {"remove read-only", [&] { return files.RemoveFile(readOnly); }},
+        {"remove held", [&] { return files.RemoveFile(held); }},
+        {"remove folder", [&] { return files.RemoveFile(folder); }},
+        {"remove missing", [&] { return files.RemoveFile(In("missing.vlr")); }},
+    };
+    for (const auto& row : rows) {
+        const FileOutcome outcome = row.change();
+        EXPECT_FALSE(outcome) << row.what;
+        EXPECT_FALSE(outcome.reason.empty()) << row.what;
     }
-    EXPECT_EQ(Files().ReadFile(readOnly), "kept");
-    EXPECT_EQ(Files().ReadFile(held), "kept");
-    EXPECT_FALSE(Files().IsNormalFile(In("missing\\new.vlr")));
-}
-
-TEST_P(FileSystemSuite, MoveOverReplacesTheTargetOrChangesNeither) {
-    const std::string target = Backend().MakeFile("blue.vlr", "old");
-    ASSERT_TRUE(Files().MoveOver(Backend().MakeFile("blue.new", AllBytes()), target));
-    EXPECT_EQ(Files().ReadFile(target), AllBytes());
-    EXPECT_FALSE(Files().IsNormalFile(In("blue.new")));
-    ASSERT_TRUE(Files().MoveOver(Backend().MakeFile("a.new", "a"), In("fresh.vlr")));
-    EXPECT_EQ(Files().ReadFile(In("fresh.vlr")), "a");
-
-    EXPECT_FALSE(Files().MoveOver(In("missing.new"), target));
-    const std::string readOnly = Backend().MakeFile("ro.vlr", "kept", M::kReadOnly);
-    const std::string heldTarget = Backend().MakeFile("held.vlr", "kept");
-    Backend().HoldOpen(heldTarget);
-    for (const std::string& to : {readOnly, heldTarget}) {
-        const std::string from = Backend().MakeFile("x.new", "new");
-        const FileOutcome outcome = Files().MoveOver(from, to);
-        EXPECT_FALSE(outcome) << to;
-        EXPECT_FALSE(outcome.reason.empty()) << to;
-        EXPECT_EQ(Files().ReadFile(to), "kept") << to;
-        EXPECT_EQ(Files().ReadFile(from), "new") << to;
+    for (const std::string& path : {readOnly, held}) EXPECT_EQ(files.ReadFile(path), "kept");
+    for (const std::string& path : {spare, heldNew}) EXPECT_EQ(files.ReadFile(path), "new");
+    for (const char* name : {"fresh.vlr", "missing\\new.vlr"}) {
+        EXPECT_FALSE(files.IsNormalFile(In(name))) << name;
     }
-    const std::string heldSource = Backend().MakeFile("held.new", "new");
-    Backend().HoldOpen(heldSource);
-    EXPECT_FALSE(Files().MoveOver(heldSource, target));
-    EXPECT_EQ(Files().ReadFile(target), AllBytes());
-}
-
-TEST_P(FileSystemSuite, RemoveFileRemovesOnlyAFileThatIsFree) {
-    const std::string file = Backend().MakeFile("gone.vlr", "x");
-    ASSERT_TRUE(Files().RemoveFile(file));
-    EXPECT_EQ(Files().ReadFile(file), std::nullopt);
-    EXPECT_FALSE(Files().RemoveFile(file));
-
-    const std::string readOnly = Backend().MakeFile("ro.vlr", "kept", M::kReadOnly);
-    const std::string held = Backend().MakeFile("held.vlr", "kept");
-    Backend().HoldOpen(held);
-    for (const std::string& path : {readOnly, held}) {
-        EXPECT_FALSE(Files().RemoveFile(path)) << path;
-        EXPECT_EQ(Files().ReadFile(path), "kept") << path;
-    }
-    EXPECT_FALSE(Files().RemoveFile(Backend().MakeFolder("folder")));
 }
 
 }  // namespace velmora::test

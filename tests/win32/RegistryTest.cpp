@@ -24,21 +24,20 @@ void DeleteTree(HKEY parent, const std::string& name) {
     RegDeleteKeyA(parent, name.c_str());
 }
 
-// HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE point at two fresh, empty scratch keys (in the build
-// folder's own Wine prefix) while the backend lives.
-class Win32RegistryBackend : public RegistryBackend {
+// advapi32 with HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE pointing at two fresh, empty scratch
+// keys (in the build folder's own Wine prefix) while it lives.
+class ScratchRegistry : public win32::Win32RegistryApi {
 public:
-    Win32RegistryBackend() {
-        const std::string name = "Software\\VelmoraRegistryTests\\" +
-                                 std::to_string(GetCurrentProcessId()) + "-" +
-                                 std::to_string(++counter_);
-        base_ = name;
-        EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, (name + "\\User").c_str(), &user_), 0);
-        EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, (name + "\\Machine").c_str(), &machine_), 0);
+    ScratchRegistry() {
+        static int made = 0;
+        base_ = "Software\\VelmoraRegistryTests\\" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(++made);
+        EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, (base_ + "\\User").c_str(), &user_), 0);
+        EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, (base_ + "\\Machine").c_str(), &machine_), 0);
         EXPECT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, user_), 0);
         EXPECT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, machine_), 0);
     }
-    ~Win32RegistryBackend() override {
+    ~ScratchRegistry() override {
         RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
         RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
         RegCloseKey(user_);
@@ -46,24 +45,22 @@ public:
         DeleteTree(HKEY_CURRENT_USER, base_);
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VelmoraRegistryTests");  // when empty
     }
-    Win32RegistryBackend(const Win32RegistryBackend&) = delete;
-    Win32RegistryBackend& operator=(const Win32RegistryBackend&) = delete;
-
-    RegistryApi& Api() override { return api_; }
+    ScratchRegistry(const ScratchRegistry&) = delete;
+    ScratchRegistry& operator=(const ScratchRegistry&) = delete;
 
 private:
-    static inline int counter_ = 0;
-    win32::Win32RegistryApi api_;
     std::string base_;
     HKEY user_ = nullptr;
     HKEY machine_ = nullptr;
 };
 
+std::unique_ptr<RegistryApi> Advapi32() {
+    return std::make_unique<ScratchRegistry>();
+}
+
 }  // namespace
 
-INSTANTIATE_TEST_SUITE_P(Win, RegistrySuite,
-                         ::testing::Values(RegistryBackendParam{
-                             "Advapi32", [] { return std::make_unique<Win32RegistryBackend>(); }}),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Win, RegistrySuite, ::testing::Values(&Advapi32),
+                         [](const auto&) { return "Advapi32"; });
 
 }  // namespace velmora::test

@@ -3,7 +3,7 @@
 
 namespace velmora::test {
 
-INSTANTIATE_TEST_SUITE_P(Memory, FileSystemSuite, ::testing::Values(MemoryFiles()),
-                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Memory, FileSystemSuite, ::testing::Values(&MemoryFiles),
+                         [](const auto&) { return "Memory"; });
 
 }  // namespace velmora::test

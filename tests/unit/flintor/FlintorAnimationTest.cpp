@@ -1,5 +1,5 @@
-// Frame stepping: the order cells are shown in, FrameChange, and what Play, Pause,
-// Interval and each kind of picture assignment do to the animation; Click and the About box.
+// Frame stepping: the order cells are shown in, FrameChange, and what Play, Pause, Interval
+// and each kind of picture assignment do to the timer and the surface; Click and the About box.
 #include <gtest/gtest.h>
 
 #include "flintor/AboutAFlintor.h"
@@ -10,127 +10,103 @@ namespace velmora::flintor::test {
 
 // In a FrameChange handler CurrentFrame is already the cell the next tick shows.
 TEST(FlintorAnimation, ShowsCellsInOrderAndRaisesFrameChangeOncePerTickWithTheNextCell) {
-    struct Row {
+    const struct {
         int width, height;
         Cells shown;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {66, 22, {"0,0", "22,0", "44,0", "0,0", "22,0", "44,0", "0,0", "22,0"}},
         {22, 66, {"0,0", "0,22", "0,44", "0,0", "0,22"}},
         {44, 22, {"0,0", "22,0", "0,0"}},  // two frames are a strip too
+        // One cell shows itself again, and leaves Interval alone: a single-cell strip once
+        // wrote 0 there, which reached the timer with the next strip and stopped it.
+        {38, 38, {"0,0", "0,0", "0,0"}},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         FlintorRig rig;
+        rig.control->SetInterval(80);
         rig.control->SetAniPicture(MakePicture(row.width, row.height));
-        EXPECT_EQ(rig.Painted(), Cells{"0,0"});  // the first cell shows at once
-        Cells next;
-        rig.onFrameChange = [&] { next.push_back(rig.Where(rig.control->CurrentFrame().cell)); };
+        EXPECT_EQ(rig.log, (Cells{"clear", "paint 0,0"}));  // the first cell shows at once
+        Cells painted, next;
+        rig.onFrameChange = [&] {
+            painted.push_back(rig.log.back().substr(6));
+            next.push_back(rig.Where(rig.control->CurrentFrame().cell));
+        };
         const int ticks = static_cast<int>(row.shown.size()) - 1;
-        EXPECT_EQ(rig.Tick(ticks), Cells(row.shown.begin(), row.shown.end() - 1)) << row.width;
-        EXPECT_EQ(next, Cells(row.shown.begin() + 1, row.shown.end()));
-        EXPECT_EQ(rig.frameChanges, ticks);
-        EXPECT_EQ(rig.log.front(), "clear");  // every tick starts from a clean surface
+        for (int i = 0; i < ticks; ++i) rig.control->TimerTick();
+        EXPECT_EQ(painted, Cells(row.shown.begin(), row.shown.end() - 1)) << row.width;
+        EXPECT_EQ(next, Cells(row.shown.begin() + 1, row.shown.end())) << row.width;
         EXPECT_EQ(rig.control->CurrentFrame().strip, rig.control->AniPicture());
+        rig.control->SetAniPicture(MakePicture(44, 22));
+        EXPECT_EQ(rig.interval, 80) << row.width;
     }
 }
 
-TEST(FlintorAnimation, PlayAndPauseOnlySwitchTheTimerAndKeepThePlace) {
+TEST(FlintorAnimation,
+     PlayPauseIntervalAndEachKindOfPictureDriveTheTimerAndTheSurfaceAndClicksAreRaised) {
     FlintorRig rig;
-    EXPECT_FALSE(rig.enabled);
-    EXPECT_EQ(rig.interval, kDefaultInterval);
-    rig.control->SetAniPicture(MakePicture(88, 22));
-    EXPECT_FALSE(rig.enabled);  // at run time a new strip waits for Play
-    rig.changed.clear();
-    rig.control->Play();
-    EXPECT_TRUE(rig.enabled);
-    rig.Tick(2);
-    rig.control->Pause();
-    EXPECT_FALSE(rig.enabled);
-    rig.control->Play();
-    EXPECT_EQ(rig.Tick(1), Cells{"44,0"});
-    EXPECT_TRUE(rig.changed.empty());  // no property changed
-    rig.control->SetAniPicture(MakePicture(44, 22));
-    EXPECT_TRUE(rig.enabled);  // a new strip keeps playing, from its first cell
-    EXPECT_EQ(rig.Tick(1), Cells{"0,0"});
-}
-
-TEST(FlintorAnimation, AssigningNothingKeepsTheStripRestartsItAndHandsOverInterval) {
-    FlintorRig rig;
+    Flintor& c = *rig.control;
     const PicturePtr strip = MakePicture(88, 22);
-    rig.control->SetAniPicture(strip);
-    rig.Tick(3);
-    rig.control->SetInterval(40);
-    EXPECT_EQ(rig.control->Interval(), 40);
-    EXPECT_EQ(rig.interval, kDefaultInterval);  // the timer gets it only with the next picture
-    rig.log.clear();
-    rig.control->SetAniPicture(nullptr);
-    EXPECT_EQ(rig.interval, 40);
-    EXPECT_EQ(rig.control->AniPicture(), strip);
-    EXPECT_EQ(rig.log, (Cells{"clear", "paint 0,0"}));
-    EXPECT_EQ(rig.Tick(1), Cells{"0,0"});
-}
+    const PicturePtr uncuttable = std::make_shared<FakePicture>(32, 32, true, false);
+    const auto ticks = [&c](int count) {
+        return [&c, count] {
+            for (int i = 0; i < count; ++i) c.TimerTick();
+        };
+    };
+    // clang-format off
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        bool enabled;
+        int interval;
+        Cells log;
+    } steps[] = {
+        {"made", [] {}, false, kDefaultInterval, {}},
+        // At run time a new strip waits for Play.
+        {"strip", [&] { c.SetAniPicture(strip); }, false, kDefaultInterval, {"clear", "paint 0,0"}},
+        {"play", [&] { c.Play(); }, true, kDefaultInterval, {}},
+        {"ticks", ticks(2), true, kDefaultInterval, {"clear", "paint 0,0", "clear", "paint 22,0"}},
+        {"pause", [&] { c.Pause(); }, false, kDefaultInterval, {}},
+        {"play on", [&] { c.Play(), c.TimerTick(); }, true, kDefaultInterval, {"clear", "paint 44,0"}},
+        // Interval reaches the timer with the next picture; nothing is one too, and restarts.
+        {"interval", [&] { c.SetInterval(40); }, true, kDefaultInterval, {}},
+        {"nothing", [&] { c.SetAniPicture(nullptr); }, true, 40, {"clear", "paint 0,0"}},
+        {"restarted", ticks(1), true, 40, {"clear", "paint 0,0"}},
+        {"new strip", [&] { c.SetAniPicture(MakePicture(44, 22)), c.TimerTick(), c.TimerTick(); },
+         true, 40, {"clear", "paint 0,0", "clear", "paint 0,0", "clear", "paint 22,0"}},
+        // A transparent control makes each cell the background first.
+        {"transparent", [&] { c.SetBackStyle(0), c.TimerTick(); }, true, 40,
+         {"clear", "background 0,0", "paint 0,0"}},
+        // A picture that cannot be cut is refused, and the strip goes on.
+        {"uncuttable", [&] { EXPECT_EQ(ErrorOf([&] { c.SetAniPicture(uncuttable); }), 481); },
+         true, 40, {}},
+        {"goes on", ticks(1), true, 40, {"clear", "background 22,0", "paint 22,0"}},
+        {"no image", [&] { c.SetAniPicture(MakeEmptyPicture()); }, false, 40, {"clear"}},
+        {"stray ticks", [&] { c.Play(), c.TimerTick(), c.TimerTick(); }, true, 40,
+         {"clear", "clear"}},
+        // DesignLock is for designers only, and a failed write leaves the animation alone.
+        {"design lock", [&] {
+             EXPECT_EQ(ErrorOf([&] { (void)c.DesignLock(); }), 393);
+             EXPECT_EQ(ErrorOf([&] { c.SetDesignLock(true); }), 382);
+         }, true, 40, {}},
+        // A new instance at run time paints nothing and takes the default interval.
+        {"new", [&] { c.InitProperties(), c.Show(); }, true, 40, {}},
+    };
+    // clang-format on
 
-TEST(FlintorAnimation, APictureWithoutAnImageClearsStopsAndShrinksTo32) {
-    // No image at all, and pictures of zero width or height.
-    for (const PicturePtr& empty : {MakeEmptyPicture(), MakePicture(0, 22), MakePicture(22, 0)}) {
-        FlintorRig rig;
-        rig.control->SetBorderStyle(1);
-        rig.control->SetAniPicture(MakePicture(88, 22));
-        rig.control->Play();
+    for (const auto& step : steps) {
         rig.log.clear();
-        rig.control->SetAniPicture(empty);
-        EXPECT_EQ(rig.log, Cells{"clear"});
-        EXPECT_FALSE(rig.enabled);
-        EXPECT_EQ(rig.Size(), "32x32");
-        EXPECT_EQ(rig.control->AniPicture(), empty);
-        EXPECT_EQ(rig.control->CurrentFrame().strip, nullptr);
-        rig.control->Play();  // a stray tick draws nothing and raises nothing
-        EXPECT_TRUE(rig.Tick(2).empty());
-        EXPECT_EQ(rig.frameChanges, 0);
+        step.act();
+        EXPECT_EQ(rig.enabled, step.enabled) << step.step;
+        EXPECT_EQ(rig.interval, step.interval) << step.step;
+        EXPECT_EQ(rig.log, step.log) << step.step;
     }
-}
-
-// A single-cell strip once wrote 0 into Interval; the 0 reached the timer with the next
-// strip and nothing animated again.
-TEST(FlintorAnimation, AOneCellPictureLeavesIntervalAloneSoTheNextStripAnimates) {
-    FlintorRig rig;
-    rig.control->SetInterval(80);
-    rig.control->SetAniPicture(MakePicture(38, 38));
-    rig.control->Play();
-    EXPECT_EQ(rig.Tick(3), (Cells{"0,0", "0,0", "0,0"}));
-    EXPECT_EQ(rig.frameChanges, 3);
-    EXPECT_EQ(rig.control->Interval(), 80);
-    rig.control->SetAniPicture(MakePicture(66, 22));
-    EXPECT_EQ(rig.interval, 80);
-    EXPECT_EQ(rig.Tick(2), (Cells{"0,0", "22,0"}));
-}
-
-TEST(FlintorAnimation, APictureThatCannotBeCutIsRefusedAndTheStripKept) {
-    FlintorRig rig;
-    const PicturePtr strip = MakePicture(66, 22);
-    rig.control->SetAniPicture(strip);
-    rig.changed.clear();
-    const PicturePtr icon = std::make_shared<FakePicture>(32, 32, true, false);
-    EXPECT_EQ(ErrorOf([&] { rig.control->SetAniPicture(icon); }), 481);
-    EXPECT_EQ(rig.control->AniPicture(), strip);
-    EXPECT_TRUE(rig.changed.empty());
-    rig.control->SetMouseIcon(icon);  // as a mouse icon it is fine
-    EXPECT_EQ(rig.control->MouseIcon(), icon);
-}
-
-TEST(FlintorAnimation, TransparentBackStyleMakesEachCellTheBackgroundFirst) {
-    FlintorRig rig;
-    rig.control->SetAniPicture(MakePicture(44, 22));
-    rig.control->SetBackStyle(0);
-    rig.Tick(1);
-    EXPECT_EQ(rig.log, (Cells{"clear", "background 0,0", "paint 0,0"}));
-}
-
-TEST(FlintorAnimation, AClickIsRaisedAndShowAboutIgnoresEveryError) {
-    FlintorRig rig;
-    rig.control->Click();
+    EXPECT_EQ(rig.frameChanges, 8);  // the stray ticks raised none
+    EXPECT_EQ(rig.Size(), "32x32");
+    EXPECT_EQ(c.CurrentFrame().strip, nullptr);
+    EXPECT_EQ(c.Interval(), kDefaultInterval);
+    c.Click();
     EXPECT_EQ(rig.clicks, 1);
-    EXPECT_NO_THROW(rig.control->ShowAbout());
+    EXPECT_NO_THROW(c.ShowAbout());  // whatever goes wrong in the About box stays there
     EXPECT_EQ(rig.aboutShown, 1);
 }
 

@@ -1,10 +1,9 @@
-// Doubles of the control's ports: pictures of a given size and their codec, an in-memory
-// property bag, and a control wired to a recording timer, surface, container and About box.
+// Doubles of the control's ports: pictures of a given size and their codec, and a control
+// wired to a recording timer, surface, container and About box.
 #pragma once
 
 #include <cstdio>
 #include <functional>
-#include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -12,12 +11,10 @@
 
 #include "flintor/AboutBox.h"
 #include "flintor/ClipContainer.h"
-#include "flintor/ClipPropertyBag.h"
 #include "flintor/ClipSurface.h"
 #include "flintor/ClipTimer.h"
 #include "flintor/Flintor.h"
 #include "flintor/FlintorErrors.h"
-#include "flintor/Picture.h"
 #include "flintor/PictureCodec.h"
 #include "platform/RuntimeError.h"
 
@@ -41,32 +38,31 @@ inline PicturePtr MakePicture(int width, int height) {
 inline PicturePtr MakeEmptyPicture() {
     return std::make_shared<FakePicture>(0, 0, false);
 }
+// "<width>x<height>", or "none".
+inline std::string Dims(const PicturePtr& picture) {
+    if (!picture) return "none";
+    return std::to_string(picture->PixelWidth()) + "x" + std::to_string(picture->PixelHeight());
+}
 
-// Pictures as "<width>x<height>" text. Anything else, or anything once broken, is not a
-// picture (error 481, as the real codec raises it).
+// Pictures as "<width>x<height>" text, each side at most nine digits. Anything else, or
+// anything once broken, is not a picture (error 481, as the real codec raises it).
 class TextPictureCodec : public PictureCodec {
 public:
     std::vector<std::uint8_t> Encode(const Picture& picture) override {
-        const std::string text =
-            std::to_string(picture.PixelWidth()) + "x" + std::to_string(picture.PixelHeight());
+        const std::string text = Dims(MakePicture(picture.PixelWidth(), picture.PixelHeight()));
         return {text.begin(), text.end()};
     }
     PicturePtr Decode(const std::vector<std::uint8_t>& bytes) override {
-        int sides[2] = {0, 0};
-        std::size_t side = 0, digits = 0;
-        for (const std::uint8_t byte : bytes) {
-            if (byte == 'x' && side == 0 && digits > 0) {
-                side = 1;
-                digits = 0;
-            } else if (byte >= '0' && byte <= '9' && digits < 9) {
-                sides[side] = sides[side] * 10 + (byte - '0');
-                ++digits;
-            } else {
-                throw InvalidPicture();
-            }
-        }
-        if (broken || side != 1 || digits == 0) throw InvalidPicture();
-        return MakePicture(sides[0], sides[1]);
+        const std::string text(bytes.begin(), bytes.end());
+        const std::size_t x = text.find('x');
+        const auto number = [](const std::string& side) {
+            return !side.empty() && side.size() <= 9 &&
+                   side.find_first_not_of("0123456789") == std::string::npos;
+        };
+        if (broken || x == std::string::npos || !number(text.substr(0, x)) ||
+            !number(text.substr(x + 1)))
+            throw InvalidPicture();
+        return MakePicture(std::stoi(text.substr(0, x)), std::stoi(text.substr(x + 1)));
     }
     bool broken = false;
 };
@@ -90,30 +86,6 @@ inline std::string Properties(const Flintor& c) {
                   c.MousePointer(), c.OLEDropMode());
     return text;
 }
-
-// Stores values as written; a read logs the name and gives the value back when its kind
-// matches. Can be primed with values of the wrong kind.
-class FakeBag : public ClipPropertyBag {
-public:
-    PropertyValue Read(const std::string& name, ValueKind kind) override {
-        reads.push_back(name);
-        auto it = values.find(name);
-        if (it == values.end()) return MissingValue{};
-        const PropertyValue& value = it->second;
-        const bool fits =
-            (kind == ValueKind::Long && std::holds_alternative<std::int32_t>(value)) ||
-            (kind == ValueKind::Bool && std::holds_alternative<bool>(value)) ||
-            (kind == ValueKind::Picture && std::holds_alternative<PicturePtr>(value));
-        return fits ? value : PropertyValue{MismatchedValue{}};
-    }
-    void Write(const std::string& name, const PropertyValue& value) override {
-        written.push_back(name);
-        values[name] = value;
-    }
-
-    std::map<std::string, PropertyValue> values;
-    std::vector<std::string> reads, written;
-};
 
 // A control whose timer, surface, container and About box are this object, recording what
 // it is asked; the control holds a 38 x 1558 built-in strip (41 cells). userMode false puts
@@ -157,18 +129,12 @@ struct FlintorRig : ClipTimer, ClipSurface, ClipContainer, AboutBox {
         return std::to_string(cell.left) + "," + std::to_string(cell.top);
     }
     std::string Size() const { return std::to_string(width) + "x" + std::to_string(height); }
-    // Cells painted since the log was last emptied, as "left,top".
-    std::vector<std::string> Painted() const {
-        std::vector<std::string> cells;
-        for (const std::string& entry : log)
-            if (entry.rfind("paint ", 0) == 0) cells.push_back(entry.substr(6));
-        return cells;
-    }
-    // Ticks `times` times; the cells painted.
-    std::vector<std::string> Tick(int times) {
-        log.clear();
-        for (int i = 0; i < times; ++i) control->TimerTick();
-        return Painted();
+    // What the surface was given: "BorderStyle BackStyle MaskColor MousePointer MouseIcon".
+    std::string Applied() const {
+        char text[64];
+        std::snprintf(text, sizeof text, "%d %d %08X %d ", borderStyle, backStyle,
+                      static_cast<unsigned>(maskColor), mousePointer);
+        return text + Dims(mouseIcon);
     }
 
     int interval = -1, width = 0, height = 0, borderStyle = -1, backStyle = -1, mousePointer = -1;

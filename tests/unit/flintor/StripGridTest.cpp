@@ -11,13 +11,13 @@
 namespace velmora::flintor::test {
 
 TEST(StripGrid, ShapePicksRowsOrColumnsAndTheRatioRoundsHalfToEven) {
-    struct Row {
+    const struct {
         int width, height, rows, cols;
-    };
-    const Row rows[] = {
+    } rows[] = {
         {220, 22, 1, 10},
         {22, 220, 10, 1},
         {38, 38, 1, 1},
+        {1, 40, 40, 1},
         {38, 1558, 41, 1},
         {10, 4, 1, 2},   // 2.5
         {14, 4, 1, 4},   // 3.5
@@ -27,13 +27,11 @@ TEST(StripGrid, ShapePicksRowsOrColumnsAndTheRatioRoundsHalfToEven) {
         {51, 20, 1, 3},  // 2.55
         {12, 10, 1, 1},  // 1.2: one cell for a picture a little wider than tall
         {0, 0, 1, 1},
-        {40, 0, 1, 1},
-        {0, 40, 1, 1},
         {-5, 10, 1, 1},  // nothing to divide
         {INT_MAX, 1, 1, INT_MAX},
         {INT_MAX, 2, 1, 1073741824},  // 1073741823.5 -> even
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         const StripGrid grid = StripGrid::ForPicture(row.width, row.height);
         EXPECT_EQ(grid.Rows(), row.rows) << row.width << "x" << row.height;
         EXPECT_EQ(grid.Cols(), row.cols) << row.width << "x" << row.height;
@@ -51,7 +49,8 @@ TEST(PictureClip, CutsCellsRowByRowAndRefusesOthers) {
     clip.SetPicture(MakePicture(38, 1558));
     clip.SetGrid(StripGrid::ForPicture(38, 1558));
     EXPECT_EQ(clip.Cell(40), (CellRect{0, 1520, 38, 38}));
-    for (const PicturePtr& empty : {MakeEmptyPicture(), MakePicture(0, 22), PicturePtr()}) {
+    for (const PicturePtr& empty :
+         {MakeEmptyPicture(), MakePicture(0, 22), MakePicture(22, 0), PicturePtr()}) {
         clip.SetPicture(empty);
         EXPECT_FALSE(clip.HoldsImage());
         EXPECT_EQ(ErrorOf([&] { clip.Cell(0); }), 380);

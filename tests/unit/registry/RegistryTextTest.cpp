@@ -43,13 +43,9 @@ TEST(RegistryText, DataTextByKindAsReadAndAsListed) {
         {kRegBinary, {}, "", ""},
     };
     for (const auto& row : rows) {
-        EXPECT_EQ(
-            DataText(row.kind, row.data.data(), std::uint32_t(row.data.size()), TextForm::Read),
-            row.read)
-            << row.read;
-        EXPECT_EQ(
-            DataText(row.kind, row.data.data(), std::uint32_t(row.data.size()), TextForm::Listed),
-            row.listed)
+        const auto count = std::uint32_t(row.data.size());
+        EXPECT_EQ(DataText(row.kind, row.data.data(), count, TextForm::Read), row.read) << row.read;
+        EXPECT_EQ(DataText(row.kind, row.data.data(), count, TextForm::Listed), row.listed)
             << row.read;
     }
 }

@@ -25,10 +25,9 @@ TEST(ThemeListOrder, PseudoEntriesFirstThenStoredTitlesAsEnumeratedWithoutNotFou
 
 TEST(ThemeListSelection, TheFirstEntryEqualWithoutRegardToCaseOrNothing) {
     const List list{".Current", "[None]", "Ocean", "ocean"};
-    EXPECT_EQ(ThemeListSelection(list, ""), 0u);
-    EXPECT_EQ(ThemeListSelection(list, "OCEAN"), 2u);
-    EXPECT_EQ(ThemeListSelection(list, "[none]"), 1u);
-    EXPECT_EQ(ThemeListSelection(list, "Ocea"), std::nullopt);
+    const std::pair<const char*, std::optional<std::size_t>> cases[] = {
+        {"", 0}, {"OCEAN", 2}, {"[none]", 1}, {"Ocea", std::nullopt}};
+    for (const auto& [name, index] : cases) EXPECT_EQ(ThemeListSelection(list, name), index);
     EXPECT_EQ(ThemeListSelection({}, ""), std::nullopt);
 }
 
