@@ -7,7 +7,7 @@
 
 #include "platform/RuntimeErrors.h"
 #include "tests/support/RegistrySuite.h"
-#include "tests/unit/app/AppTestBed.h"
+#include "tests/support/TestPlatform.h"
 
 namespace velmora::test {
 
@@ -16,7 +16,7 @@ INSTANTIATE_TEST_SUITE_P(Memory, RegistrySuite, ::testing::Values(MemoryBackend(
 
 namespace {
 
-class cRegistryFaultTest : public ::testing::Test, protected AppTestBed {
+class cRegistryFaultTest : public ::testing::Test, protected TestPlatform {
 protected:
     void TearDown() override { EXPECT_EQ(registry.OpenHandles(), 0u); }
 

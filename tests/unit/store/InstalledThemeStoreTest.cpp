@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "store/InstalledThemeStore.h"
-#include "tests/unit/app/AppTestBed.h"
+#include "tests/support/TestPlatform.h"
 
 namespace velmora::test {
 
@@ -12,7 +12,7 @@ using Strings = std::vector<std::string>;
 constexpr char kRoot[] = "Software\\Tolvane\\Quenmark\\Velmoras";
 constexpr char kOceanKey[] = "Software\\Tolvane\\Quenmark\\Velmoras\\Ocean";
 
-class InstalledThemeStoreTest : public ::testing::Test, protected AppTestBed {
+class InstalledThemeStoreTest : public ::testing::Test, protected TestPlatform {
 protected:
     void TearDown() override {
         EXPECT_EQ(registry.OpenHandles(), 0u);
