@@ -47,10 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     test::TestPlatform t;
     t.AddTheme(kThemeFile, keys);
     using namespace browser;
-    const std::pair<const char*, const char*> layouts[3] = {
-        {kWebBrowserToolbarKey, kLayoutValue},
-        {kToolbarKey, kTheaterLayoutValue},
-        {kExplorerToolbarKey, kLayoutValue}};
+    const std::pair<const char*, const char*> layouts[3] = {{kWebBrowserToolbarKey, kLayoutValue},
+                                                            {kToolbarKey, kTheaterLayoutValue},
+                                                            {kExplorerToolbarKey, kLayoutValue}};
     for (int i = 0; i < 3; ++i) {
         if (layoutLength[i] == 0) continue;
         t.Seed(layouts[i].first, layouts[i].second, test::Bytes(layoutLength[i], flags));

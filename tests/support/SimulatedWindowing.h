@@ -13,9 +13,9 @@ class SimulatedWindowing : public Windowing {
 public:
     struct Window {
         bool enabled = true, topmost = false, gone = false;
-        int shown = -1;               // the last show command; -1: never shown
-        WindowHandle behind = 0;      // the window it was last placed directly behind
-        std::string text;             // a control's text
+        int shown = -1;           // the last show command; -1: never shown
+        WindowHandle behind = 0;  // the window it was last placed directly behind
+        std::string text;         // a control's
         int selStart = 0, selLength = 0;
     };
     // A new window or control; handles are never 0 and never reused.
@@ -24,7 +24,7 @@ public:
         windows[handle].text = text;
         return handle;
     }
-    // Any window's state, a destroyed one's as it was when it went.
+    // A window's state; a destroyed one's as it was when it went.
     Window& operator[](WindowHandle handle) { return windows.at(handle); }
 
     WindowHandle ForegroundWindow() override { return Live(foreground) ? foreground : 0; }
@@ -34,20 +34,18 @@ public:
     void ShowWindow(WindowHandle w, int command) override {
         if (Window* state = Live(w)) state->shown = command;
     }
+    // Into or out of the topmost band, or directly behind another window, in its band.
     void SetWindowPos(WindowHandle w, WindowHandle after, int, int, int, int, unsigned) override {
         Window* state = Live(w);
-        if (!state) return;
-        if (after == kHwndTopmost || after == kHwndNotopmost) {
+        const Window* other = Live(after);
+        if (state && (after == kHwndTopmost || after == kHwndNotopmost)) {
             state->topmost = after == kHwndTopmost;
-        } else if (const Window* other = Live(after)) {
-            state->behind = after;  // and it joins that window's band
-            state->topmost = other->topmost;
+        } else if (state && other) {
+            state->behind = after, state->topmost = other->topmost;
         }
     }
     WindowHandle FocusedControl() override { return Live(focus) ? focus : 0; }
-    int TextLength(WindowHandle c) override {
-        return Live(c) ? static_cast<int>(Live(c)->text.size()) : 0;
-    }
+    int TextLength(WindowHandle c) override { return Live(c) ? int(Live(c)->text.size()) : 0; }
     void SetSelection(WindowHandle c, int start, int length) override {
         if (Window* state = Live(c)) state->selStart = start, state->selLength = length;
     }

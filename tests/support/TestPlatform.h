@@ -59,8 +59,7 @@ struct TestPlatform {
     FakeProductInfo product;
     SimulatedWindowing desktop;
     SimulatedBrowsers browsers{desktop};
-    Platform platform{&registry, &profile, &files,   &dialogs,
-                      &shell,    &browsers, &desktop, &product};
+    Platform platform{&registry, &profile, &files, &dialogs, &shell, &browsers, &desktop, &product};
 };
 
 }  // namespace velmora::test

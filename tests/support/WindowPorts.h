@@ -30,8 +30,7 @@ struct FakeFormHost : FormHost {
     void BringToFront() override { ++broughtToFront; }
     void SetFocus(const ui::Control& control) override { focus = &control; }
     void PopupMenu(const ui::MenuItem& topMenu) override { popup = &topMenu; }
-    // As the real window does: the unload handling runs, then the window is gone.
-    void Close() override {
+    void Close() override {  // as the real window does: the unload handling runs, it is gone
         ++closes;
         if (unload) unload();
     }
@@ -47,7 +46,7 @@ struct FakeFormHost : FormHost {
 };
 
 struct NamedPicture : Picture {
-    NamedPicture(std::string n, int w, int h) : name(std::move(n)), w(w), h(h) {}
+    NamedPicture(std::string name, int w, int h) : name(std::move(name)), w(w), h(h) {}
     int Width() const override { return w; }
     int Height() const override { return h; }
     std::string name;
@@ -59,13 +58,11 @@ struct NamedPicture : Picture {
 struct RecordingPorts : Pictures, ClipControl, Clipboard, Forms {
     PicturePtr LoadPicture(const std::string& path) override {
         const auto it = files.find(path);
-        if (it == files.end()) return nullptr;
-        return std::make_shared<NamedPicture>(path, it->second.first, it->second.second);
+        return it == files.end() ? nullptr : Make(path, it->second.first, it->second.second);
     }
-    PicturePtr EmptyPicture() override { return std::make_shared<NamedPicture>("(empty)", 0, 0); }
+    PicturePtr EmptyPicture() override { return Make("(empty)", 0, 0); }
     PicturePtr BuiltIn(BuiltInStrip strip) override {
-        return std::make_shared<NamedPicture>(strip == BuiltInStrip::XP ? "picXP" : "picAni", 22,
-                                              880);
+        return Make(strip == BuiltInStrip::XP ? "picXP" : "picAni", 22, 880);
     }
     void SetAniPicture(PicturePtr picture) override { log += Name(picture) + " "; }
     void Play() override { log += "Play "; }
@@ -81,6 +78,9 @@ struct RecordingPorts : Pictures, ClipControl, Clipboard, Forms {
     void ShowAbout(WindowHandle over) override {
         log += "about ";
         owners.push_back(over);
+    }
+    static PicturePtr Make(const std::string& name, int w, int h) {
+        return std::make_shared<NamedPicture>(name, w, h);
     }
     static std::string Name(const PicturePtr& picture) {
         return picture ? static_cast<const NamedPicture&>(*picture).name : "(none)";

@@ -25,9 +25,11 @@ TEST(ApplyThemeTest, EveryValueLandsInItsPlaceEachSwitchGatesItsOwnAndRefusalsDo
     // A theme that gives every value of the table a text of its own.
     const auto text = [](const char* themeKey) { return std::string("C:\\x\\") + themeKey; };
     MemoryProfile::Keys theme;
-    for (const ThemeValueRow& row : ThemeValueRows()) theme.emplace_back(row.themeKey, text(row.themeKey));
+    for (const ThemeValueRow& row : ThemeValueRows())
+        theme.emplace_back(row.themeKey, text(row.themeKey));
     using Switch = void (clsVelmora::*)(bool);
-    const std::pair<Switch, bool> cases[] = {  // the switch turned off, the machine locked
+    const std::pair<Switch, bool> cases[] = {
+        // the switch turned off, the machine locked
         {nullptr, false},
         {&clsVelmora::SetApply_ToolbarSkin, false},
         {&clsVelmora::SetApply_Throbbers, false},
@@ -43,7 +45,8 @@ TEST(ApplyThemeTest, EveryValueLandsInItsPlaceEachSwitchGatesItsOwnAndRefusalsDo
         LockableRegistry registry;
         t.platform.registry = &registry;
         t.AddTheme(kThemeFile, theme);
-        for (const ThemeValueRow& row : ThemeValueRows()) t.Seed(row.key, row.name, "old", row.root);
+        for (const ThemeValueRow& row : ThemeValueRows())
+            t.Seed(row.key, row.name, "old", row.root);
         registry.locked = locked;
         clsVelmora record(t.platform);
         if (off) (record.*off)(false);
@@ -67,6 +70,7 @@ TEST(ApplyThemeTest, NoneDeletesAPictureEmptiesTheCaptionAndAnEmptyValueLeavesTh
         const char* before;
         const char* after;
     };
+    // clang-format off
     const Row rows[] = {
         {{{"WESkin", "none"}}, kToolbarKey, kExplorerBackBitmap, "C:\\old.bmp", "Not Found"},
         {{{"BrandSmall", "NONE"}}, kToolbarKey, kSmallBitmap, "C:\\old.bmp", "Not Found"},
@@ -90,6 +94,7 @@ TEST(ApplyThemeTest, NoneDeletesAPictureEmptiesTheCaptionAndAnEmptyValueLeavesTh
         {{{"IgnoreColors", "yes"}}, kSettingsKey, kAlwaysUseMyColors, "x", "x"},
         {{{"IgnoreFontSizes", "0"}}, kSettingsKey, kAlwaysUseMyFontSize, "00000001", "00000001"},
     };
+    // clang-format on
     for (const Row& row : rows) {
         TestPlatform t;
         t.AddTheme(kThemeFile, row.theme);

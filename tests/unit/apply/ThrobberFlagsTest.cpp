@@ -27,6 +27,7 @@ TEST(ThrobberFlagsTest, EachLayoutFollowsItsThumperOrTheMenuAndIsWrittenOnlyOnCh
         std::string after;                 // each as stored: "size:byte 16", "-" for none
         std::size_t writes;
     };
+    // clang-format off
     const Row rows[] = {
         // "No" in any case clears the flag, any other word (none too) sets it.
         {"apply", {"", "Yes", "NO", "x"}, {0x20, 0x28, 0x2C, 0x00}, "17:28 17:28 17:24 17:08", 3},
@@ -43,20 +44,24 @@ TEST(ThrobberFlagsTest, EachLayoutFollowsItsThumperOrTheMenuAndIsWrittenOnlyOnCh
         {"on", {}, {kNone, kNone, kNone, kNone}, "- - - -", 0},
         {"off", {}, {0x1F, kNone, kShort, 0x17}, "17:17 564:17 16: 17:17", 2},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.after);
         TestPlatform t;
         for (int i = 0; i < 4; ++i) {
             if (row.before[i] == kNone) continue;
             Bytes layout(row.before[i] == kShort ? 16 : 17);  // 17: the least that holds it
-            for (std::size_t b = 0; b < layout.size(); ++b) layout[b] = static_cast<std::uint8_t>(b);
+            for (std::size_t b = 0; b < layout.size(); ++b)
+                layout[b] = static_cast<std::uint8_t>(b);
             if (row.before[i] >= 0) layout[16] = static_cast<std::uint8_t>(row.before[i]);
             t.Seed(kLayouts[i].first, kLayouts[i].second, layout);
         }
         const std::size_t before = t.Writes();
         if (std::string(row.how) == "apply") {
-            t.AddTheme("C:\\t.vlr", {{"WebThumper", row.words[0]}, {"TheaterThumper", row.words[1]},
-                                     {"ShellThumper", row.words[2]}, {"ExplorerThumper", row.words[3]}});
+            t.AddTheme("C:\\t.vlr", {{"WebThumper", row.words[0]},
+                                     {"TheaterThumper", row.words[1]},
+                                     {"ShellThumper", row.words[2]},
+                                     {"ExplorerThumper", row.words[3]}});
             clsVelmora theme(t.platform);
             // Whatever the switches say.
             for (auto off : {&clsVelmora::SetApply_ToolbarSkin, &clsVelmora::SetApply_Throbbers,

@@ -67,15 +67,14 @@ TEST_F(MainWindowTest, TheNoThemeApplyPutsTheBrowserDefaultsBack) {
     window.cmdApply_Click();
 
     for (const char* name : pictures) EXPECT_EQ(Read(kToolbarKey, name), "Not Found") << name;
-    EXPECT_EQ(Strings({Read(InstalledThemeStore::MarkKey(), ""), Read(kMainKey, kWindowTitle),
-                       Read(kStylesKey, kUserStyleSheet), Read(kStylesKey, kUseMyStylesheet),
-                       Read(kMainKey, kStartPage), Read(kMainKey, kLocalPage),
-                       Read(kMainKey, kSearchPage), Read(kMainKey, kSearchBar),
-                       Read(kSearchUrlKey, ""), Read(kSoundNavigating, ""),
-                       Read(kWebBrowserToolbarKey, kLayoutValue)}),
-              (Strings{"[None]", "", "", "00000000", "http://machine", "C:\\mine.htm",
-                       "http://search", "http://bar", "http://find", "Not Found",
-                       std::string(32, '0') + "08"}));
+    EXPECT_EQ(
+        Strings({Read(InstalledThemeStore::MarkKey(), ""), Read(kMainKey, kWindowTitle),
+                 Read(kStylesKey, kUserStyleSheet), Read(kStylesKey, kUseMyStylesheet),
+                 Read(kMainKey, kStartPage), Read(kMainKey, kLocalPage),
+                 Read(kMainKey, kSearchPage), Read(kMainKey, kSearchBar), Read(kSearchUrlKey, ""),
+                 Read(kSoundNavigating, ""), Read(kWebBrowserToolbarKey, kLayoutValue)}),
+        (Strings{"[None]", "", "", "00000000", "http://machine", "C:\\mine.htm", "http://search",
+                 "http://bar", "http://find", "Not Found", std::string(32, '0') + "08"}));
     EXPECT_EQ(host.broughtToFront, 1);
 }
 

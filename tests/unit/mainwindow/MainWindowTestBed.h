@@ -28,7 +28,8 @@ struct WindowBed : TestPlatform {
         AddTheme("C:\\Themes\\" + title + ".vlr", keys);
         InstalledThemeStore(platform).AddEntry(title, "C:\\Themes\\" + title + ".vlr");
         if (!uninstaller.empty())
-            Seed(*InstalledThemeStore::EntryKey(title), "UninstallFile", uninstaller, kHkeyLocalMachine);
+            Seed(*InstalledThemeStore::EntryKey(title), "UninstallFile", uninstaller,
+                 kHkeyLocalMachine);
     }
     void Select(const std::string& entry) {
         const Strings& items = window.List1.Items();
