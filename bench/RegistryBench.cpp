@@ -7,26 +7,21 @@
 #include <vector>
 
 #include "registry/cRegistry.h"
-#include "tests/support/FakeDialogs.h"
-#include "tests/support/FakeProductInfo.h"
-#include "tests/support/FakeShell.h"
-#include "tests/support/MemoryRegistry.h"
+#include "store/InstalledThemeStore.h"
+#include "tests/support/TestPlatform.h"
+#include "theme/BrowserSettings.h"
 
 namespace velmora::test {
 
 namespace {
 
-constexpr char kMain[] = "Software\\Microsoft\\Internet Explorer\\Main";
-constexpr char kToolbar[] = "Software\\Microsoft\\Internet Explorer\\Toolbar\\WebBrowser";
-constexpr char kStore[] = "Software\\Tolvane\\Quenmark\\Velmoras";
+constexpr const char* kMain = browser::kMainKey;
+constexpr const char* kToolbar = browser::kWebBrowserToolbarKey;
+constexpr const char* kStore = kThemeStoreRoot;
 
-// A registry with the values a theme apply touches, and the ports cRegistry needs.
-struct Fixture {
+// A registry with the values a theme apply touches.
+struct Fixture : TestPlatform {
     Fixture() {
-        platform.registry = &registry;
-        platform.dialogs = &dialogs;
-        platform.shell = &shell;
-        platform.product = &product;
         cRegistry reg(platform);
         reg.WriteRegistry(kHkeyCurrentUser, kMain, "Start Page", 1,
                           std::string("http://www.example.com/start.html"));
@@ -49,12 +44,6 @@ struct Fixture {
             registry.CloseKey(key);
         }
     }
-
-    MemoryRegistry registry;
-    FakeDialogs dialogs;
-    FakeShell shell;
-    FakeProductInfo product;
-    Platform platform;
 };
 
 void BM_ReadRegistryText(benchmark::State& state) {

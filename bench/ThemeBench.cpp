@@ -4,9 +4,7 @@
 
 #include <string>
 
-#include "platform/Platform.h"
-#include "tests/support/MemoryFileSystem.h"
-#include "tests/support/MemoryProfile.h"
+#include "tests/support/TestPlatform.h"
 #include "theme/ThemeFileKeys.h"
 #include "theme/clsVelmora.h"
 
@@ -16,18 +14,14 @@ namespace {
 constexpr char kFile[] = "C:\\Themes\\Blue\\blue.vlr";
 
 void BM_LoadFullTheme(benchmark::State& state) {
-    test::MemoryFileSystem files;
-    test::MemoryProfile profile;
+    test::TestPlatform t;
     test::MemoryProfile::Keys keys;
     for (const ThemeFileKey& key : kThemeFileKeys) {
         keys.emplace_back(key.name,
                           (key.takesInstallDir ? "%InstallDir%\\" : "") + std::string(40, 'v'));
     }
-    test::AddThemeFile(files, profile, kFile, keys);
-    Platform platform;
-    platform.files = &files;
-    platform.profile = &profile;
-    clsVelmora theme(platform);
+    t.AddTheme(kFile, keys);
+    clsVelmora theme(t.platform);
     for (auto _ : state) {
         benchmark::DoNotOptimize(theme.LoadVelmora(kFile));
     }

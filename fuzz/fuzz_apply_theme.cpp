@@ -7,23 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "platform/Platform.h"
-#include "registry/cRegistry.h"
-#include "tests/support/FakeDialogs.h"
-#include "tests/support/FakeProductInfo.h"
-#include "tests/support/FakeShell.h"
-#include "tests/support/MemoryFileSystem.h"
-#include "tests/support/MemoryProfile.h"
-#include "tests/support/MemoryRegistry.h"
+#include "store/InstalledThemeStore.h"
+#include "tests/support/TestPlatform.h"
+#include "theme/BrowserSettings.h"
 #include "theme/ThemeFileKeys.h"
 #include "theme/clsVelmora.h"
 
 namespace {
 
 constexpr char kThemeFile[] = "C:\\Themes\\Fuzz\\fuzz.vlr";
-constexpr char kToolbar[] = "Software\\Microsoft\\Internet Explorer\\Toolbar";
-constexpr char kWebBrowser[] = "Software\\Microsoft\\Internet Explorer\\Toolbar\\WebBrowser";
-constexpr char kExplorer[] = "Software\\Microsoft\\Internet Explorer\\Toolbar\\Explorer";
 
 void Check(bool condition) {
     if (!condition) __builtin_trap();
@@ -52,41 +44,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         begin = end + 1;
     }
 
-    test::MemoryRegistry registry;
-    test::MemoryFileSystem files;
-    test::MemoryProfile profile;
-    test::AddThemeFile(files, profile, kThemeFile, keys);
-    test::FakeDialogs dialogs;
-    test::FakeShell shell;
-    test::FakeProductInfo product;
-    Platform platform;
-    platform.registry = &registry;
-    platform.files = &files;
-    platform.profile = &profile;
-    platform.dialogs = &dialogs;
-    platform.shell = &shell;
-    platform.product = &product;
-
-    const std::pair<const char*, const char*> layouts[3] = {
-        {kWebBrowser, "ITBarLayout"}, {kToolbar, "Theater"}, {kExplorer, "ITBarLayout"}};
-    cRegistry reg(platform);
+    test::TestPlatform t;
+    t.AddTheme(kThemeFile, keys);
+    using namespace browser;
+    const std::pair<const char*, const char*> layouts[3] = {{kWebBrowserToolbarKey, kLayoutValue},
+                                                            {kToolbarKey, kTheaterLayoutValue},
+                                                            {kExplorerToolbarKey, kLayoutValue}};
     for (int i = 0; i < 3; ++i) {
         if (layoutLength[i] == 0) continue;
-        std::vector<std::uint8_t> bytes(layoutLength[i] + 1, flags);  // + the spare element
-        reg.WriteRegistry(kHkeyCurrentUser, layouts[i].first, layouts[i].second, 3, bytes);
+        t.Seed(layouts[i].first, layouts[i].second, test::Bytes(layoutLength[i], flags));
     }
 
-    clsVelmora theme(platform);
+    clsVelmora theme(t.platform);
     Check(theme.ApplyTheme(kThemeFile));
-    Check(registry.OpenHandles() == 0);
-    Check(dialogs.Shown().empty());
+    Check(t.registry.OpenHandles() == 0);
+    Check(t.dialogs.shown.empty());
     for (int i = 0; i < 3; ++i) {
         if (layoutLength[i] == 0) continue;
-        const std::size_t stored =
-            reg.ReadRegistryByte(kHkeyCurrentUser, layouts[i].first, layouts[i].second).size();
-        Check(stored == layoutLength[i] + 1);
+        Check(t.ReadBytes(layouts[i].first, layouts[i].second).size() == layoutLength[i]);
     }
-    Check(IsNotFound(reg.ReadRegistry(
-              kHkeyCurrentUser, "Software\\Tolvane\\Quenmark\\Velmoras\\.Current", "")) == false);
+    Check(!IsNotFound(t.Read(InstalledThemeStore::MarkKey(), "")));
     return 0;
 }

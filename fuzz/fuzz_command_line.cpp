@@ -8,29 +8,9 @@
 
 #include "app/CommandLine.h"
 #include "app/StartUp.h"
-#include "platform/FileSystem.h"
-#include "platform/Platform.h"
-#include "platform/ProfileReader.h"
-#include "tests/support/FakeDialogs.h"
-#include "tests/support/FakeProductInfo.h"
-#include "tests/support/FakeShell.h"
-#include "tests/support/MemoryRegistry.h"
-#include "tests/support/SimulatedBrowsers.h"
-#include "tests/support/SimulatedWindowing.h"
+#include "tests/support/TestPlatform.h"
 
 namespace {
-
-// A computer without any file: every theme load fails, every bitmap is missing.
-class NoFiles : public velmora::FileSystem, public velmora::ProfileReader {
-public:
-    bool IsNormalFile(const std::string&) const override { return false; }
-    std::optional<std::string> ReadFile(const std::string&) const override { return {}; }
-    std::string FullPath(const std::string& path) const override { return path; }
-    std::string ReadString(const std::string&, const std::string&, const std::string& fallback,
-                           std::size_t, const std::string&) override {
-        return fallback;
-    }
-};
 
 void Check(bool condition) {
     if (!condition) __builtin_trap();
@@ -52,39 +32,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(CommandLine::Clean(command.Path()) == command.Path() || command.Path().front() == '"');
     Check(command.Action() == CommandLine::Classify(command.Path()));
 
-    test::MemoryRegistry registry;
-    NoFiles files;
-    test::FakeDialogs dialogs;
-    test::FakeShell shell;
-    test::FakeProductInfo product;
-    test::SimulatedWindowing desktop;
-    test::SimulatedBrowsers browsers{desktop};
-    auto window = browsers.OpenBrowser("http://open/");
-    Platform platform;
-    platform.registry = &registry;
-    platform.profile = &files;
-    platform.files = &files;
-    platform.dialogs = &dialogs;
-    platform.shell = &shell;
-    platform.browsers = &browsers;
-    platform.product = &product;
-
+    test::TestPlatform t;  // a computer without any file: every load fails, every bitmap is missing
+    auto window = t.browsers.OpenBrowser("http://open/");
     int mainWindow = 0;
-    StartUp(platform, [&mainWindow] { ++mainWindow; }).Run(false, raw);
+    StartUp(t.platform, [&mainWindow] { ++mainWindow; }).Run(false, raw);
+    const auto& shown = t.dialogs.shown;
+    const std::string failure = "Failed to load and apply the Internet Explorer Theme file:\r\n";
     switch (command.Action()) {
         case StartAction::ApplyThemeFile:
-            Check(window->Closed() && dialogs.Shown().size() == 1 && mainWindow == 0);
-            Check(dialogs.Shown()[0].text ==
-                  "Failed to load and apply the Internet Explorer Theme file:\r\n" +
-                      command.Path());
+            Check(window->closed && shown.size() == 1 && mainWindow == 0);
+            // The path as given, or made full from the current folder.
+            Check(shown[0].text == failure + command.Path() ||
+                  shown[0].text == failure + t.files.FullPath(command.Path()));
             break;
         case StartAction::SetToolbarSkin:
-            Check(window->Closed() && dialogs.Shown().empty() && mainWindow == 0);
+            Check(window->closed && shown.empty() && mainWindow == 0);
             break;
         case StartAction::MainWindow:
-            Check(!window->QuitRequested() && dialogs.Shown().empty() && mainWindow == 1);
+            Check(!window->quitRequested && shown.empty() && mainWindow == 1);
             break;
     }
-    Check(shell.opened.empty() && registry.Calls(test::RegCall::SetValueEx) == 0);
+    Check(t.shell.opened.empty() && t.registry.Calls(test::RegCall::SetValueEx) == 0);
     return 0;
 }

@@ -1,7 +1,10 @@
-// Dialogs double: answers from a script, every message recorded.
+// Dialogs double: answers from a script, every message and file request recorded.
 #pragma once
 
 #include <deque>
+#include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/Dialogs.h"
@@ -10,27 +13,34 @@ namespace velmora::test {
 
 class FakeDialogs : public Dialogs {
 public:
-    // Answers given in order; when the script runs out, Yes/No questions get No and
-    // everything else Ok.
-    void Script(std::vector<MsgAnswer> answers) { answers_.assign(answers.begin(), answers.end()); }
-
-    MsgAnswer ShowMessage(const MessageRequest& request) override;
-    void SetBusyPointer(bool busy) override { busy_ = busy; }
-    // The next open-file dialog returns this choice (nothing: cancelled); every request kept.
+    // Answers in order; when they run out, questions get No and anything else Ok.
+    void Script(std::vector<MsgAnswer> next) { answers.assign(next.begin(), next.end()); }
+    MsgAnswer ShowMessage(const MessageRequest& request) override {
+        if (beforeEach) beforeEach(request);  // the world may change while a box is up
+        shown.push_back(request);
+        if (answers.empty()) {
+            const bool question =
+                request.buttons == MsgButtons::YesNo || request.buttons == MsgButtons::YesNoCancel;
+            return question ? MsgAnswer::No : MsgAnswer::Ok;
+        }
+        const MsgAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void SetBusyPointer(bool on) override { busy = on; }
+    // Every request kept; the choice given back (nothing: cancelled).
     std::optional<std::string> OpenFile(const OpenFileRequest& request) override {
         fileRequests.push_back(request);
         return fileChoice;
     }
+    const std::vector<MessageRequest>& Shown() const { return shown; }
+
+    std::deque<MsgAnswer> answers;
+    std::vector<MessageRequest> shown;
+    std::function<void(const MessageRequest&)> beforeEach;
+    bool busy = false;
     std::optional<std::string> fileChoice;
     std::vector<OpenFileRequest> fileRequests;
-
-    const std::vector<MessageRequest>& Shown() const { return shown_; }
-    bool Busy() const { return busy_; }
-
-private:
-    std::deque<MsgAnswer> answers_;
-    std::vector<MessageRequest> shown_;
-    bool busy_ = false;
 };
 
 }  // namespace velmora::test

@@ -8,16 +8,12 @@
 
 namespace velmora::test {
 
-class FakeProductInfo : public ProductInfo {
-public:
-    explicit FakeProductInfo(std::string name = "Kelvary", std::string version = "1.1.3")
-        : name_(std::move(name)), version_(std::move(version)) {}
-    std::string ProductName() const override { return name_; }
-    std::string Version() const override { return version_; }
-
-private:
-    std::string name_;
-    std::string version_;
+struct FakeProductInfo : ProductInfo {
+    explicit FakeProductInfo(std::string n = "Kelvary", std::string v = "1.1.3")
+        : name(std::move(n)), version(std::move(v)) {}
+    std::string ProductName() const override { return name; }
+    std::string Version() const override { return version; }
+    std::string name, version;
 };
 
 }  // namespace velmora::test

@@ -1,4 +1,4 @@
-// Shell double: records the documents opened and the event log entries.
+// Shell double: records the documents opened, the event log and the programs started.
 #pragma once
 
 #include <string>
@@ -8,18 +8,14 @@
 
 namespace velmora::test {
 
-class FakeShell : public Shell {
-public:
+struct FakeShell : Shell {
     void OpenDocument(const std::string& target) override { opened.push_back(target); }
     void LogApplicationEvent(const std::string& text) override { eventLog.push_back(text); }
     bool StartHidden(const std::string& commandLine) override {
         started.push_back(commandLine);
         return startSucceeds;
     }
-
-    std::vector<std::string> opened;
-    std::vector<std::string> eventLog;
-    std::vector<std::string> started;
+    std::vector<std::string> opened, eventLog, started;
     bool startSucceeds = true;
 };
 

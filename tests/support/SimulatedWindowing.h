@@ -1,10 +1,9 @@
-// Windowing double: a set of simulated windows with their enabled, shown, z-order and text
-// selection states, the foreground window and the focused control.
+// Windowing double: simulated top-level windows and controls with the states the program
+// changes, the foreground window and the focused control.
 #pragma once
 
 #include <map>
 #include <string>
-#include <vector>
 
 #include "platform/Windowing.h"
 
@@ -12,51 +11,53 @@ namespace velmora::test {
 
 class SimulatedWindowing : public Windowing {
 public:
-    struct WindowState {
-        bool enabled = true;
-        int lastShowCommand = -1;  // -1: ShowWindow never called
-        bool topmost = false;
-        WindowHandle placedBehind = 0;  // last insert-after handle other than the two bands
-        std::string text;
-        int selectionStart = 0;
-        int selectionLength = 0;
+    struct Window {
+        bool enabled = true, topmost = false, gone = false;
+        int shown = -1;           // the last show command; -1: never shown
+        WindowHandle behind = 0;  // the window it was last placed directly behind
+        std::string text;         // a control's
+        int selStart = 0, selLength = 0;
     };
-
-    // A new window (or control) with the given text; handles are never 0 and never reused.
-    WindowHandle AddWindow(const std::string& text = "");
-    // The window is destroyed: later calls on its handle do nothing.
-    void RemoveWindow(WindowHandle window);
-    bool Exists(WindowHandle window) const { return windows_.count(window) != 0; }
-    // State of an existing window (or of a removed one: as it was when removed).
-    const WindowState& State(WindowHandle window) const;
-
-    void SetForeground(WindowHandle window) { foreground_ = window; }
-    void SetFocus(WindowHandle control) { focus_ = control; }
-
-    WindowHandle ForegroundWindow() override { return foreground_; }
-    void EnableWindow(WindowHandle window, bool enable) override {
-        if (WindowState* state = Find(window)) state->enabled = enable;
+    // A new window or control; handles are never 0 and never reused.
+    WindowHandle AddWindow(const std::string& text = "") {
+        const WindowHandle handle = 0x10010 + 0x10 * windows.size();
+        windows[handle].text = text;
+        return handle;
     }
-    void ShowWindow(WindowHandle window, int showCommand) override {
-        if (WindowState* state = Find(window)) state->lastShowCommand = showCommand;
+    // A window's state; a destroyed one's as it was when it went.
+    Window& operator[](WindowHandle handle) { return windows.at(handle); }
+
+    WindowHandle ForegroundWindow() override { return Live(foreground) ? foreground : 0; }
+    void EnableWindow(WindowHandle w, bool enable) override {
+        if (Window* state = Live(w)) state->enabled = enable;
     }
-    void SetWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int width,
-                      int height, unsigned flags) override;
-    WindowHandle FocusedControl() override { return Find(focus_) ? focus_ : 0; }
-    int TextLength(WindowHandle control) override {
-        const WindowState* state = Find(control);
-        return state ? static_cast<int>(state->text.size()) : 0;
+    void ShowWindow(WindowHandle w, int command) override {
+        if (Window* state = Live(w)) state->shown = command;
     }
-    void SetSelection(WindowHandle control, int start, int length) override;
+    // Into or out of the topmost band, or directly behind another window, in its band.
+    void SetWindowPos(WindowHandle w, WindowHandle after, int, int, int, int, unsigned) override {
+        Window* state = Live(w);
+        const Window* other = Live(after);
+        if (state && (after == kHwndTopmost || after == kHwndNotopmost)) {
+            state->topmost = after == kHwndTopmost;
+        } else if (state && other) {
+            state->behind = after, state->topmost = other->topmost;
+        }
+    }
+    WindowHandle FocusedControl() override { return Live(focus) ? focus : 0; }
+    int TextLength(WindowHandle c) override { return Live(c) ? int(Live(c)->text.size()) : 0; }
+    void SetSelection(WindowHandle c, int start, int length) override {
+        if (Window* state = Live(c)) state->selStart = start, state->selLength = length;
+    }
+
+    std::map<WindowHandle, Window> windows;
+    WindowHandle foreground = 0, focus = 0;
 
 private:
-    WindowState* Find(WindowHandle window);
-
-    std::map<WindowHandle, WindowState> windows_;
-    std::map<WindowHandle, WindowState> removed_;
-    WindowHandle next_ = 0x10010;
-    WindowHandle foreground_ = 0;
-    WindowHandle focus_ = 0;
+    Window* Live(WindowHandle handle) {
+        const auto it = windows.find(handle);
+        return it == windows.end() || it->second.gone ? nullptr : &it->second;
+    }
 };
 
 }  // namespace velmora::test

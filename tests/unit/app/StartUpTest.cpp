@@ -1,108 +1,135 @@
-// Start-up: the single-instance rule and the command line choosing the action.
+// Start-up: a second start does nothing; the command line chooses the main window, or closes
+// the browser windows and runs one file action: a theme applied, a bitmap made the toolbar
+// skin.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "app/StartUp.h"
-#include "tests/unit/app/AppTestBed.h"
+#include "store/InstalledThemeStore.h"
+#include "tests/support/TestPlatform.h"
+#include "theme/BrowserSettings.h"
 
-namespace velmora {
+namespace velmora::test {
 namespace {
 
-const std::string kToolbar = "Software\\Microsoft\\Internet Explorer\\Toolbar";
-const std::string kMark = "Software\\Tolvane\\Quenmark\\Velmoras\\.Current";
-const std::string kFailure = "Failed to load and apply the Internet Explorer Theme file:\r\n";
+using Strings = std::vector<std::string>;
+constexpr MsgAnswer kYes = MsgAnswer::Yes, kNo = MsgAnswer::No;
+const std::string kBlue = "C:\\Themes\\Blue\\blue.vlr";
+const std::string kAsk =
+    "Apply the Theme - Blue\r\nAuthor - Tolvane Art\r\nDescription - \r\nDeep blue toolbars.";
+const std::string kApplied =
+    "Theme sucessfully loaded onto your computer.\r\nStart Internet Explorer?";
+const std::string kSkinAsk = "Make this image your Toolbar skin?";
+const std::string kSkinSet =
+    "Image sucessfully set as your toolbar skin.\r\nStart Internet Explorer?";
+const std::string kFailed = "Failed to load and apply the Internet Explorer Theme file:\r\n";
+const std::string kSky = "C:\\My Pictures\\Sky Line.bmp";
+const std::string kOld = "C:\\old.bmp|C:\\old.bmp";  // the two toolbar pictures before
 
-class StartUpTest : public ::testing::Test, protected test::AppTestBed {
-protected:
-    void SetUp() override {
-        AddTheme("C:\\My Themes\\Blue Sky\\blue.vlr", {{"ThemeTitle", "Blue Sky"}});
-        files.AddFile("C:\\My Pictures\\sky.bmp", "BM");
-        browser = browsers.OpenBrowser("http://open/");
-        dialogs.beforeEach = [this](const MessageRequest&) {
-            if (!browser->Closed()) boxWithBrowserOpen = true;
-        };
-    }
-    void Run(const std::string& commandLine, bool anotherInstance = false) {
-        StartUp(platform, [this] { ++mainWindowShown; }).Run(anotherInstance, commandLine);
-    }
-    std::string LastBox() const {
-        return dialogs.Shown().empty() ? "" : dialogs.Shown().back().text;
-    }
-
-    std::shared_ptr<test::SimulatedBrowser> browser;
-    bool boxWithBrowserOpen = false;
-    int mainWindowShown = 0;
-};
-
-TEST_F(StartUpTest, ASecondInstanceDoesNothingAtAllEvenWithAFile) {
-    for (const char* commandLine : {"\"C:\\My Themes\\Blue Sky\\blue.vlr\"", "C:\\a.bmp", ""})
-        Run(commandLine, true);
-    EXPECT_TRUE(dialogs.Shown().empty());
-    EXPECT_EQ(browsers.CollectionReads(), 0);
-    EXPECT_EQ(mainWindowShown, 0);
-    EXPECT_EQ(registry.Calls(test::RegCall::OpenKey) + registry.Calls(test::RegCall::CreateKey),
-              0u);
+std::string Both(const std::string& picture) {
+    return picture + "|" + picture;
 }
 
-TEST_F(StartUpTest, AFileClosesTheBrowsersThenRunsItsAction) {
+TEST(StartUpTest, TheCommandLineChoosesTheActionAndEachAsksBeforeItWrites) {
     struct Row {
-        const char* commandLine;
-        std::string lastBox;  // the only box shown (Yes/No questions get No); empty: none
+        std::string commandLine;
+        std::vector<MsgAnswer> answers;
+        Strings boxes;
+        std::string pictures;  // the file explorer's and the browser's toolbar pictures after
+        std::string mark;      // the current theme's mark after
+        Strings opened;        // by the shell
+        int mainWindow = 0;
+        bool anotherInstance = false;
+        void (*whileAsking)(TestPlatform&) = nullptr;  // changes the world at the first box
     };
+    const std::string blueToolbar = "C:\\old.bmp|C:\\Themes\\Blue\\toolbar.bmp";
+    // clang-format off
     const Row rows[] = {
-        {"\"C:\\My Themes\\Blue Sky\\blue.vlr\"",
-         "Apply the Theme - Blue Sky\r\nAuthor - \r\nDescription - \r\n"},
-        {"\"C:\\gone.vlr\"", kFailure + "C:\\gone.vlr"},
-        {"\"C:\\My Pictures\\sky.bmp\"", "Make this image your Toolbar skin?"},
-        {"\"C:\\My Pictures\\none.bmp\"", ""},
+        {"\"" + kBlue + "\"", {kYes, kYes}, {kAsk, kApplied}, blueToolbar, "Blue",
+         {"C:\\Themes\\Blue\\start.htm"}},
+        {kBlue, {kYes, kNo}, {kAsk, kApplied}, blueToolbar, "Blue", {}},
+        {kBlue, {kNo}, {kAsk}, kOld, "Earlier", {}},
+        // The start page is taken before the apply reloads the file.
+        {kBlue, {kYes, kYes}, {kAsk, kApplied}, kOld, "Blue 2", {"C:\\Themes\\Blue\\start.htm"}, 0,
+         false,
+         [](TestPlatform& t) { t.AddTheme(kBlue, {{"ThemeTitle", "Blue 2"}, {"HomePage", "x"}}); }},
+        {kBlue, {kYes}, {kAsk, kFailed + kBlue}, kOld, "Earlier", {}, 0, false,
+         [](TestPlatform& t) { t.files.Remove(kBlue); }},
+        {"C:\\Themes\\empty.vlr", {kYes, kYes},
+         {"Apply the Theme - [Untitled]\r\nAuthor - \r\nDescription - \r\n", kApplied}, kOld,
+         "[Untitled]", {"about:blank"}},
+        {"\"C:\\gone.vlr\"", {}, {kFailed + "C:\\gone.vlr"}, kOld, "Earlier", {}},
+        {"\"" + kSky + "\"", {kYes, kYes}, {kSkinAsk, kSkinSet}, Both(kSky), "Earlier",
+         {"about:blank"}},
+        {kSky, {kYes, kNo}, {kSkinAsk, kSkinSet}, Both(kSky), "Earlier", {}},
+        {kSky, {kNo}, {kSkinAsk}, kOld, "Earlier", {}},
+        {"C:\\none.bmp", {}, {}, kOld, "Earlier", {}},
+        // A relative path is taken from the current folder, a full one as given.
+        {"blue.vlr", {kYes, kNo}, {kAsk, kApplied}, blueToolbar, "Blue", {}},
+        {"sky.bmp", {kYes}, {kSkinAsk, kSkinSet}, Both("C:\\Themes\\Blue\\sky.bmp"), "Earlier", {}},
+        {"P\\sky.bmp", {kYes}, {kSkinAsk, kSkinSet}, Both("C:\\Themes\\Blue\\P\\sky.bmp"),
+         "Earlier", {}},
+        {"\"C:/sky.bmp\"", {kYes}, {kSkinAsk, kSkinSet}, Both("C:/sky.bmp"), "Earlier", {}},
+        {"//server/sky.bmp", {kYes}, {kSkinAsk, kSkinSet}, Both("//server/sky.bmp"), "Earlier", {}},
+        {"\"" + kBlue + "\"", {}, {}, kOld, "Earlier", {}, 0, true},
+        {"\"" + kBlue + "\" /apply", {}, {}, kOld, "Earlier", {}, 1},
     };
+    // clang-format on
     for (const Row& row : rows) {
         SCOPED_TRACE(row.commandLine);
-        browser = browsers.OpenBrowser("http://open/");
-        const std::size_t shown = dialogs.Shown().size();
-        Run(row.commandLine);
-        EXPECT_TRUE(browser->Closed());
-        EXPECT_EQ(dialogs.Shown().size(), shown + (row.lastBox.empty() ? 0 : 1));
-        if (!row.lastBox.empty()) {
-            EXPECT_EQ(LastBox(), row.lastBox);
-        }
-    }
-    EXPECT_FALSE(boxWithBrowserOpen);
-    EXPECT_EQ(mainWindowShown, 0);
-}
+        TestPlatform t;
+        t.product = FakeProductInfo("Other Product");  // the boxes' title
+        t.AddTheme(kBlue, {{"ThemeTitle", "Blue"},
+                           {"Author", "Tolvane Art"},
+                           {"Description", "Deep blue toolbars."},
+                           {"BackBitmap", "%InstallDir%\\toolbar.bmp"},
+                           {"HomePage", "%InstallDir%\\start.htm"}});
+        t.AddTheme("C:\\Themes\\empty.vlr", {});
+        for (const std::string& bitmap :
+             {kSky, std::string("C:\\Themes\\Blue\\sky.bmp"),
+              std::string("C:\\Themes\\Blue\\P\\sky.bmp"), std::string("C:/sky.bmp"),
+              std::string("//server/sky.bmp")})
+            t.files.AddFile(bitmap, "BM");
+        t.files.SetCurrentFolder("C:\\Themes\\Blue");
+        for (const char* picture : {browser::kExplorerBackBitmap, browser::kBrowserBackBitmap})
+            t.Seed(browser::kToolbarKey, picture, "C:\\old.bmp");
+        t.Seed(InstalledThemeStore::MarkKey(), "", "Earlier");
+        const auto first = t.browsers.OpenBrowser("http://first/");
+        const auto folder = t.browsers.OpenFolder("C:\\");
+        const auto second = t.browsers.OpenBrowser("http://second/");
+        t.dialogs.Script(row.answers);
+        // The hourglass of the start must not stay over a theme's boxes.
+        t.dialogs.busy = row.commandLine.find(".vlr") != std::string::npos;
+        t.dialogs.beforeEach = [&](const MessageRequest& box) {
+            EXPECT_TRUE(first->closed && second->closed) << "a box with a browser open";
+            EXPECT_FALSE(t.dialogs.busy);
+            const bool failure = box.text.rfind(kFailed, 0) == 0;
+            EXPECT_EQ(box.title, "Other Product");
+            EXPECT_EQ(box.buttons, failure ? MsgButtons::Ok : MsgButtons::YesNo);
+            EXPECT_EQ(box.icon, failure ? MsgIcon::Critical : MsgIcon::Question);
+            EXPECT_TRUE(box.systemModal);
+            if (row.whileAsking && t.dialogs.shown.empty()) row.whileAsking(t);
+        };
+        int mainWindow = 0;
+        StartUp(t.platform, [&] { ++mainWindow; }).Run(row.anotherInstance, row.commandLine);
 
-TEST_F(StartUpTest, ARelativePathIsTakenFromTheCurrentFolderAndAFullOneAsGiven) {
-    files.SetCurrentFolder("C:\\My Themes\\Blue Sky");
-    dialogs.Script({MsgAnswer::Yes, MsgAnswer::No});
-    Run("blue.vlr");  // the profile reading would look for this in the Windows folder
-    EXPECT_EQ(User(kMark, ""), "Blue Sky");
-
-    const std::pair<const char*, const char*> bitmaps[] = {
-        {"sky.bmp", "C:\\My Themes\\Blue Sky\\sky.bmp"},
-        {"P\\sky.bmp", "C:\\My Themes\\Blue Sky\\P\\sky.bmp"},
-        {"My\\sky.bmp", "C:\\My Themes\\Blue Sky\\My\\sky.bmp"},
-        {"\"C:/My Pictures/sky.bmp\"", "C:/My Pictures/sky.bmp"},
-        {"//server/share/sky.bmp", "//server/share/sky.bmp"},
-    };
-    for (const auto& [commandLine, stored] : bitmaps) {
-        files.AddFile(stored, "BM");
-        dialogs.Script({MsgAnswer::Yes, MsgAnswer::No});
-        Run(commandLine);
-        EXPECT_EQ(User(kToolbar, "BackBitmap"), stored) << commandLine;
+        Strings boxes;
+        for (const MessageRequest& box : t.dialogs.shown) boxes.push_back(box.text);
+        EXPECT_EQ(boxes, row.boxes);
+        EXPECT_EQ(t.Read(browser::kToolbarKey, browser::kExplorerBackBitmap) + "|" +
+                      t.Read(browser::kToolbarKey, browser::kBrowserBackBitmap),
+                  row.pictures);
+        EXPECT_EQ(t.Read(InstalledThemeStore::MarkKey(), ""), row.mark);
+        EXPECT_EQ(t.shell.opened, row.opened);
+        EXPECT_EQ(mainWindow, row.mainWindow);
+        const bool fileAction = !row.mainWindow && !row.anotherInstance;
+        EXPECT_EQ(t.browsers.reads > 0, fileAction);
+        EXPECT_EQ(first->closed && !first->visible && second->closed && !second->visible,
+                  fileAction);
+        EXPECT_FALSE(folder->quitRequested || folder->closed);
     }
-}
-
-TEST_F(StartUpTest, AnythingElseOpensTheMainWindowAndLeavesTheBrowsersAlone) {
-    for (const char* commandLine :
-         {"", "C:\\notes.txt", "\"C:\\My Themes\\Blue Sky\\blue.vlr\" /apply", "   "}) {
-        Run(commandLine);
-    }
-    EXPECT_EQ(mainWindowShown, 4);
-    EXPECT_TRUE(dialogs.Shown().empty());
-    EXPECT_FALSE(browser->QuitRequested());
-    StartUp(platform, nullptr).Run(false, "");  // without a main window yet it simply ends
+    TestPlatform t;
+    StartUp(t.platform, nullptr).Run(false, "");  // without a main window yet it simply ends
 }
 
 }  // namespace
-}  // namespace velmora
+}  // namespace velmora::test

@@ -1,123 +1,108 @@
-// The apply as a whole: where every theme value lands, the switch that gates it, the result,
-// and machine writes that Windows refuses.
-#include "tests/unit/apply/ApplyFixture.h"
+// The apply: where every theme value lands, the switch that gates it, machine writes Windows
+// refuses, and the rules of each area for words such as "None" and for values left out.
+#include <gtest/gtest.h>
 
+#include "tests/support/TestPlatform.h"
 #include "tests/support/ThemeValueRows.h"
 
 namespace velmora::test {
-
 namespace {
 
-using Switch = void (clsVelmora::*)(bool);
-constexpr RegRoot kUser = kHkeyCurrentUser;
+using namespace browser;
+constexpr char kThemeFile[] = "C:\\Themes\\Blue\\blue.vlr";
 constexpr RegRoot kMachine = kHkeyLocalMachine;
-const std::string kApps = "AppEvents\\Schemes\\Apps\\";
-constexpr char kOld[] = "old";  // every value holds this before the apply
-
-// The text each theme key carries in the full theme.
-std::string Text(const char* themeKey) {
-    return std::string("C:\\x\\") + themeKey;
-}
-
-// A theme that gives every value of the table its own text.
-MemoryProfile::Keys FullTheme() {
-    MemoryProfile::Keys keys;
-    for (const ThemeValueRow& row : ThemeValueRows())
-        keys.emplace_back(row.themeKey, Text(row.themeKey));
-    return keys;
-}
 
 // Refuses the machine's keys once locked, as Windows does for a user without rights to them.
-class LockableRegistry : public MemoryRegistry {
-public:
-    long OpenKey(RegHandle key, const std::string& subKey, RegHandle* result) override {
-        return Locked(key) ? kErrorAccessDenied : MemoryRegistry::OpenKey(key, subKey, result);
-    }
-    long OpenKeyEx(RegHandle key, const std::string& subKey, std::uint32_t access,
-                   RegHandle* result) override {
-        return Locked(key) ? kErrorAccessDenied
-                           : MemoryRegistry::OpenKeyEx(key, subKey, access, result);
-    }
+struct LockableRegistry : MemoryRegistry {
     long CreateKey(RegHandle key, const std::string& subKey, RegHandle* result) override {
-        return Locked(key) ? kErrorAccessDenied : MemoryRegistry::CreateKey(key, subKey, result);
+        if (locked && key == kHkeyLocalMachine) return kErrorAccessDenied;
+        return MemoryRegistry::CreateKey(key, subKey, result);
     }
-    bool machineLocked = false;
-
-private:
-    bool Locked(RegHandle key) const { return machineLocked && key == kHkeyLocalMachine; }
+    bool locked = false;
 };
 
-}  // namespace
-
-class ApplyThemeTest : public ApplyFixture {};
-
-TEST_F(ApplyThemeTest, EveryValueLandsInItsPlaceEachSwitchGatesItsOwnAndRefusalsDoNotStopIt) {
-    WriteTheme(FullTheme());
-    struct Case {
-        Switch off;
-        bool machineLocked;
-    };
-    const Case cases[] = {{nullptr, false},
-                          {&clsVelmora::SetApply_ToolbarSkin, false},
-                          {&clsVelmora::SetApply_Throbbers, false},
-                          {&clsVelmora::SetApply_HomePage, false},
-                          {&clsVelmora::SetApply_TipsPage, false},
-                          {&clsVelmora::SetApply_SearchBar, false},
-                          {&clsVelmora::SetApply_StyleExtension, false},
-                          {&clsVelmora::SetApply_Sounds, false},
-                          {&clsVelmora::SetApply_InfoPage, false},  // gates nothing
-                          {nullptr, true}};
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
+TEST(ApplyThemeTest, EveryValueLandsInItsPlaceEachSwitchGatesItsOwnAndRefusalsDoNotStopIt) {
+    // A theme that gives every value of the table a text of its own.
+    const auto text = [](const char* themeKey) { return std::string("C:\\x\\") + themeKey; };
+    MemoryProfile::Keys theme;
+    for (const ThemeValueRow& row : ThemeValueRows())
+        theme.emplace_back(row.themeKey, text(row.themeKey));
+    using Switch = void (clsVelmora::*)(bool);
+    const std::pair<Switch, bool> cases[] = {
+        // the switch turned off, the machine locked
+        {nullptr, false},
+        {&clsVelmora::SetApply_ToolbarSkin, false},
+        {&clsVelmora::SetApply_Throbbers, false},
+        {&clsVelmora::SetApply_HomePage, false},
+        {&clsVelmora::SetApply_TipsPage, false},
+        {&clsVelmora::SetApply_SearchBar, false},
+        {&clsVelmora::SetApply_StyleExtension, false},
+        {&clsVelmora::SetApply_Sounds, false},
+        {&clsVelmora::SetApply_InfoPage, false},  // gates nothing
+        {nullptr, true}};
+    for (const auto& [off, locked] : cases) {
+        TestPlatform t;
         LockableRegistry registry;
-        platform.registry = &registry;
-        for (const ThemeValueRow& row : ThemeValueRows()) Seed(row.root, row.key, row.name, kOld);
-        registry.machineLocked = cases[i].machineLocked;
-        clsVelmora theme(platform);
-        if (cases[i].off) (theme.*cases[i].off)(false);
-        EXPECT_TRUE(theme.ApplyTheme(kThemeFile));
-        registry.machineLocked = false;
+        t.platform.registry = &registry;
+        t.AddTheme(kThemeFile, theme);
+        for (const ThemeValueRow& row : ThemeValueRows())
+            t.Seed(row.key, row.name, "old", row.root);
+        registry.locked = locked;
+        clsVelmora record(t.platform);
+        if (off) (record.*off)(false);
+        EXPECT_TRUE(record.ApplyTheme(kThemeFile));
+        registry.locked = false;
         for (const ThemeValueRow& row : ThemeValueRows()) {
-            const bool left = (cases[i].off && row.gate == cases[i].off) ||
-                              (cases[i].machineLocked && row.root == kMachine);
-            EXPECT_EQ(Read(row.root, row.key, row.name), left ? kOld : Text(row.themeKey))
-                << "case #" << i << ": " << row.key << " " << row.name;
+            const bool left = (off && row.gate == off) || (locked && row.root == kMachine);
+            EXPECT_EQ(t.Read(row.key, row.name, row.root), left ? "old" : text(row.themeKey))
+                << row.key << " " << row.name << (locked ? " locked" : "");
         }
         EXPECT_EQ(registry.OpenHandles(), 0u);
+        EXPECT_TRUE(t.dialogs.shown.empty());
     }
-    platform.registry = &registry;
 }
 
-TEST_F(ApplyThemeTest, KeysAreCreatedWithTheLetterCaseTheyAreWrittenIn) {
-    WriteTheme(FullTheme());
-    ASSERT_TRUE(Apply());
-    EXPECT_EQ(Subkeys(kMachine, "Software\\Classes\\Clsid"),
-              (std::vector<std::string>{"{4D5C8C25-D075-11d0-B416-00C04FB90376}",
-                                        "{BDEADE7F-C265-11D0-BCED-00A0C90AB50F}"}));
-    EXPECT_EQ(Subkeys(kUser, "Software\\Classes\\Clsid"),
-              std::vector<std::string>{"{4D5C8C25-D075-11d0-B416-00C04FB90376}"});
-    EXPECT_EQ(Subkeys(kUser, kApps + "Explorer\\Open"), std::vector<std::string>{".current"});
-    EXPECT_EQ(Subkeys(kUser, kApps + "MSNMSGR\\MSNMSGR_NewAlert"),
-              std::vector<std::string>{".Current"});
+TEST(ApplyThemeTest, NoneDeletesAPictureEmptiesTheCaptionAndAnEmptyValueLeavesTheSetting) {
+    struct Row {
+        MemoryProfile::Keys theme;
+        const char* key;
+        const char* name;
+        const char* before;
+        const char* after;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {{{"WESkin", "none"}}, kToolbarKey, kExplorerBackBitmap, "C:\\old.bmp", "Not Found"},
+        {{{"BrandSmall", "NONE"}}, kToolbarKey, kSmallBitmap, "C:\\old.bmp", "Not Found"},
+        {{{"BrandLarge", ""}}, kToolbarKey, kBigBitmap, "C:\\old.bmp", "C:\\old.bmp"},
+        {{{"BackBitmap", "Q:\\nowhere.bmp"}}, kToolbarKey, kBrowserBackBitmap, "C:\\old.bmp",
+         "Q:\\nowhere.bmp"},
+        {{{"WUCaption", "None"}}, kPoliciesKey, kWindowsUpdateMenuText, "Update", ""},
+        {{{"WUCaption", ""}}, kPoliciesKey, kWindowsUpdateMenuText, "Update", "Update"},
+        {{{"HomePage", ""}}, kMainKey, kStartPage, "http://mine/", "http://mine/"},
+        // The stylesheet's file and switch are always written: "0" and "1" switch it on.
+        {{}, kStylesKey, kUserStyleSheet, "C:\\earlier.css", ""},
+        {{{"StyleType", "0"}}, kStylesKey, kUseMyStylesheet, "x", "00000001"},
+        {{{"StyleType", "1"}}, kStylesKey, kUseMyStylesheet, "x", "00000001"},
+        {{{"StyleType", "2"}}, kStylesKey, kUseMyStylesheet, "x", "00000000"},
+        {{{"StyleType", "01"}}, kStylesKey, kUseMyStylesheet, "x", "00000000"},
+        {{{"StyleType", "yes"}}, kStylesKey, kUseMyStylesheet, "x", "00000000"},
+        // The overrides are only ever switched on, by exactly "1".
+        {{{"IgnoreColors", "1"}}, kSettingsKey, kAlwaysUseMyColors, "x", "00000001"},
+        {{{"IgnoreFontStyles", "1"}}, kSettingsKey, kAlwaysUseMyFontFace, "x", "00000001"},
+        {{{"IgnoreFontSizes", "1"}}, kSettingsKey, kAlwaysUseMyFontSize, "x", "00000001"},
+        {{{"IgnoreColors", "yes"}}, kSettingsKey, kAlwaysUseMyColors, "x", "x"},
+        {{{"IgnoreFontSizes", "0"}}, kSettingsKey, kAlwaysUseMyFontSize, "00000001", "00000001"},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        TestPlatform t;
+        t.AddTheme(kThemeFile, row.theme);
+        t.Seed(row.key, row.name, row.before);
+        ASSERT_TRUE(clsVelmora(t.platform).ApplyTheme(kThemeFile));
+        EXPECT_EQ(t.Read(row.key, row.name), row.after) << row.name;
+    }
 }
 
-TEST_F(ApplyThemeTest, AMissingFileOrAFolderReturnsFalseAndWritesNothing) {
-    files.AddFolder("C:\\Themes\\Blue");
-    EXPECT_FALSE(Apply("C:\\Themes\\Blue\\gone.vlr"));
-    EXPECT_FALSE(Apply(""));
-    EXPECT_FALSE(Apply("C:\\Themes\\Blue"));
-    EXPECT_EQ(Writes(), 0u);
-    EXPECT_EQ(registry.Calls(RegCall::CreateKey), 0u);
-    EXPECT_EQ(registry.Calls(RegCall::DeleteValue), 0u);
-    EXPECT_EQ(theme_.ThemeTitle(), "");
-}
-
-TEST_F(ApplyThemeTest, TheApplyReloadsTheFileOverWhatTheCallerStored) {
-    WriteTheme(FullTheme());
-    theme_.SetHomePage("C:\\caller.htm");
-    theme_.SetThemeTitle("Caller");
-    ASSERT_TRUE(Apply());
-    EXPECT_EQ(User(kMain, "Start Page"), Text("HomePage"));
-    EXPECT_EQ(User(kMark, ""), Text("ThemeTitle"));
-}
-
+}  // namespace
 }  // namespace velmora::test

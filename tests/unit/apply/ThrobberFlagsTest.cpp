@@ -1,95 +1,93 @@
-// The throbber flag (bit 3 of byte 16) of the four toolbar layouts.
-#include "tests/unit/apply/ApplyFixture.h"
+// The throbber flag (bit 3 of byte 16) of the four toolbar layouts, as the apply sets it from
+// the theme's thumper words and as the Edit menu's throbber entries switch it.
+#include <gtest/gtest.h>
 
-#include "theme/ThemeApplier.h"
+#include <array>
+#include <cstdio>
+
+#include "mainwindow/BrowserDefaults.h"
+#include "tests/support/TestPlatform.h"
+#include "theme/clsVelmora.h"
 
 namespace velmora::test {
-
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using namespace browser;
+const std::pair<const char*, const char*> kLayouts[] = {{kWebBrowserToolbarKey, kLayoutValue},
+                                                        {kToolbarKey, kTheaterLayoutValue},
+                                                        {kShellBrowserToolbarKey, kLayoutValue},
+                                                        {kExplorerToolbarKey, kLayoutValue}};
+constexpr int kNone = -1, kShort = -2;  // a missing layout, one of only 16 bytes
+
+TEST(ThrobberFlagsTest, EachLayoutFollowsItsThumperOrTheMenuAndIsWrittenOnlyOnChange) {
+    struct Row {
+        const char* how;                   // "apply" the thumper words, or the menu "on", "off"
+        std::array<const char*, 4> words;  // Web, Theater, Shell and ExplorerThumper
+        std::array<int, 4> before;         // byte 16 of each layout
+        std::string after;                 // each as stored: "size:byte 16", "-" for none
+        std::size_t writes;
+    };
+    // clang-format off
+    const Row rows[] = {
+        // "No" in any case clears the flag, any other word (none too) sets it.
+        {"apply", {"", "Yes", "NO", "x"}, {0x20, 0x28, 0x2C, 0x00}, "17:28 17:28 17:24 17:08", 3},
+        {"apply", {"no", "None", "No", "No"}, {0x20, 0x20, 0xFF, 0x08}, "17:20 17:28 17:F7 17:00",
+         3},
+        // Too short or missing, a layout is left alone, and none is created ...
+        {"apply", {"No", "", "", ""}, {kNone, kShort, kShort, kNone}, "- 16: 16: -", 0},
+        // ... but a missing theater or shell one, which starts from the browser's as the first
+        // step left it.
+        {"apply", {"No", "", "No", ""}, {0x28, kNone, kNone, kNone}, "17:20 17:28 - -", 2},
+        {"apply", {"No", "", "", ""}, {0x28, 0x28, kNone, kNone}, "17:20 17:28 17:28 -", 2},
+        // The menu: a missing layout counts as the thick default, which shows the throbber.
+        {"on", {}, {0x17, 0x1F, 0x08, 0x00}, "17:1F 17:1F 17:08 17:08", 2},
+        {"on", {}, {kNone, kNone, kNone, kNone}, "- - - -", 0},
+        {"off", {}, {0x1F, kNone, kShort, 0x17}, "17:17 564:17 16: 17:17", 2},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.after);
+        TestPlatform t;
+        for (int i = 0; i < 4; ++i) {
+            if (row.before[i] == kNone) continue;
+            Bytes layout(row.before[i] == kShort ? 16 : 17);  // 17: the least that holds it
+            for (std::size_t b = 0; b < layout.size(); ++b)
+                layout[b] = static_cast<std::uint8_t>(b);
+            if (row.before[i] >= 0) layout[16] = static_cast<std::uint8_t>(row.before[i]);
+            t.Seed(kLayouts[i].first, kLayouts[i].second, layout);
+        }
+        const std::size_t before = t.Writes();
+        if (std::string(row.how) == "apply") {
+            t.AddTheme("C:\\t.vlr", {{"WebThumper", row.words[0]},
+                                     {"TheaterThumper", row.words[1]},
+                                     {"ShellThumper", row.words[2]},
+                                     {"ExplorerThumper", row.words[3]}});
+            clsVelmora theme(t.platform);
+            // Whatever the switches say.
+            for (auto off : {&clsVelmora::SetApply_ToolbarSkin, &clsVelmora::SetApply_Throbbers,
+                             &clsVelmora::SetApply_HomePage, &clsVelmora::SetApply_TipsPage,
+                             &clsVelmora::SetApply_SearchBar, &clsVelmora::SetApply_StyleExtension,
+                             &clsVelmora::SetApply_Sounds, &clsVelmora::SetApply_InfoPage})
+                (theme.*off)(false);
+            ASSERT_TRUE(theme.ApplyTheme("C:\\t.vlr"));
+            EXPECT_EQ(t.Writes() - before - 1, row.writes);  // the mark is written too
+        } else {
+            SetThrobbers(t.platform, std::string(row.how) == "on");
+            EXPECT_EQ(t.Writes() - before, row.writes);
+        }
+        std::string after;
+        for (const auto& [key, name] : kLayouts) {
+            const Bytes stored = t.ReadBytes(key, name);
+            char flag[4] = "";
+            if (stored.size() > 16) std::snprintf(flag, sizeof flag, "%02X", stored[16]);
+            after += stored.empty() ? "- " : std::to_string(stored.size()) + ":" + flag + " ";
+            // Every other byte stays (a created layout is the browser's, or the default).
+            for (std::size_t b = 0; stored.size() <= 17 && b < stored.size(); ++b)
+                EXPECT_TRUE(b == 16 || stored[b] == b) << key;
+        }
+        EXPECT_EQ(after, row.after + " ");
+    }
+}
 
 }  // namespace
-
-class ThrobberFlagsTest : public ApplyFixture {
-protected:
-    // Runs the flag step alone with the given thumper words and counts its writes.
-    std::size_t Flags(const std::string& web, const std::string& theater = "",
-                      const std::string& shell = "", const std::string& explorer = "") {
-        theme_.SetWebThumper(web);
-        theme_.SetTheaterThumper(theater);
-        theme_.SetShellThumper(shell);
-        theme_.SetExplorerThumper(explorer);
-        const std::size_t before = Writes();
-        ThemeApplier(platform).ThrobberFlags(theme_);
-        return Writes() - before;
-    }
-};
-
-TEST_F(ThrobberFlagsTest, NoInAnyCaseClearsTheFlagAnythingElseSetsItWritingOnlyOnChange) {
-    struct Case {
-        std::uint8_t before;
-        const char* thumper;
-        std::uint8_t after;
-    };
-    const Case cases[] = {{0x20, "", 0x28},   {0x28, "Yes", 0x28},  {0x2C, "NO", 0x24},
-                          {0x20, "no", 0x20}, {0x20, "None", 0x28}, {0xFF, "No", 0xF7},
-                          {0x00, "x", 0x08}};
-    // Theater and shell layouts exist but are too short to hold the flag: left alone.
-    SeedLayout(kToolbar, "Theater", Layout(16, 0));
-    SeedLayout(kShellBrowser, "ITBarLayout", Layout(10, 0));
-    EXPECT_EQ(Flags(""), 0u);  // and without a browser layout nothing is created
-    EXPECT_EQ(StoredLayout(kWebBrowser, "ITBarLayout"), Bytes{});
-    for (const Case& c : cases) {
-        SeedLayout(kWebBrowser, "ITBarLayout", Layout(565, c.before));
-        EXPECT_EQ(Flags(c.thumper), c.before == c.after ? 0u : 1u) << c.thumper;
-        // Every other byte and the length stay as they were.
-        EXPECT_EQ(StoredLayout(kWebBrowser, "ITBarLayout"), Layout(565, c.after)) << c.thumper;
-    }
-    EXPECT_EQ(StoredLayout(kToolbar, "Theater"), Layout(16, 0));
-    EXPECT_EQ(StoredLayout(kShellBrowser, "ITBarLayout"), Layout(10, 0));
-}
-
-TEST_F(ThrobberFlagsTest, EachLayoutFollowsItsOwnThumper) {
-    SeedLayout(kWebBrowser, "ITBarLayout", Layout(17, 0x08));
-    SeedLayout(kToolbar, "Theater", Layout(17, 0x00));
-    SeedLayout(kShellBrowser, "ITBarLayout", Layout(17, 0x08));
-    SeedLayout(kExplorer, "ITBarLayout", Layout(17, 0xFF));
-    EXPECT_EQ(Flags("", "", "No", "No"), 3u);
-    EXPECT_EQ(StoredLayout(kWebBrowser, "ITBarLayout"), Layout(17, 0x08));
-    EXPECT_EQ(StoredLayout(kToolbar, "Theater"), Layout(17, 0x08));
-    EXPECT_EQ(StoredLayout(kShellBrowser, "ITBarLayout"), Layout(17, 0x00));
-    EXPECT_EQ(StoredLayout(kExplorer, "ITBarLayout"), Layout(17, 0xF7));
-}
-
-TEST_F(ThrobberFlagsTest, MissingTheaterAndShellLayoutsStartFromTheBrowserLayoutAsStepOneLeftIt) {
-    SeedLayout(kWebBrowser, "ITBarLayout", Layout(30, 0x28));
-    EXPECT_EQ(Flags("No", "", "No"), 2u);
-    EXPECT_EQ(StoredLayout(kWebBrowser, "ITBarLayout"), Layout(30, 0x20));
-    // Cleared by step one, then set again for the theater; the shell's needed no change.
-    EXPECT_EQ(StoredLayout(kToolbar, "Theater"), Layout(30, 0x28));
-    EXPECT_EQ(StoredLayout(kShellBrowser, "ITBarLayout"), Bytes{});
-
-    SeedLayout(kWebBrowser, "ITBarLayout", Layout(30, 0x28));
-    EXPECT_EQ(Flags("No", "", ""), 2u);  // the theater layout now exists and is already set
-    EXPECT_EQ(StoredLayout(kShellBrowser, "ITBarLayout"), Layout(30, 0x28));
-    // No fallback for the browser's and the explorer's own layouts: they are never created.
-    EXPECT_EQ(StoredLayout(kExplorer, "ITBarLayout"), Bytes{});
-}
-
-TEST_F(ThrobberFlagsTest, TheFlagsAreAdjustedWhateverTheSwitchesSay) {
-    SeedLayout(kWebBrowser, "ITBarLayout", Layout(10, 0));  // too short: does not stop the apply
-    SeedLayout(kExplorer, "ITBarLayout", Layout(20, 0x08));
-    WriteTheme({{"ExplorerThumper", "No"}});
-    for (auto setter : {&clsVelmora::SetApply_ToolbarSkin, &clsVelmora::SetApply_Throbbers,
-                        &clsVelmora::SetApply_HomePage, &clsVelmora::SetApply_TipsPage,
-                        &clsVelmora::SetApply_SearchBar, &clsVelmora::SetApply_StyleExtension,
-                        &clsVelmora::SetApply_Sounds, &clsVelmora::SetApply_InfoPage}) {
-        (theme_.*setter)(false);
-    }
-    ASSERT_TRUE(Apply());
-    EXPECT_EQ(StoredLayout(kExplorer, "ITBarLayout"), Layout(20, 0x00));
-    EXPECT_EQ(StoredLayout(kWebBrowser, "ITBarLayout"), Layout(10, 0));
-}
-
 }  // namespace velmora::test

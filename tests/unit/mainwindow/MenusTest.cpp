@@ -1,8 +1,5 @@
-// The main window's menus: captions and window texts, the states set when a menu opens, the
-// pop-ups, the windows and repairs their entries start, and the Edit and home page tweaks.
-#include <gtest/gtest.h>
-
-#include <cstdint>
+// The main window's menus: texts, the states set when a menu opens, the pop-ups, the windows
+// its entries open, and the quick repairs and tweaks of the browser they make.
 #include <optional>
 
 #include "tests/unit/mainwindow/MainWindowTestBed.h"
@@ -10,65 +7,28 @@
 namespace velmora::test {
 namespace {
 
-const std::string kStylesKey = "Software\\Microsoft\\Internet Explorer\\Styles";
-const std::string kPolicyKey = "Software\\Policies\\Microsoft\\Internet Explorer\\Control Panel";
-const std::string kSoundKey = "AppEvents\\Schemes\\Apps\\Explorer\\Navigating\\.current";
+const char kPolicyKey[] = "Software\\Policies\\Microsoft\\Internet Explorer\\Control Panel";
+const char kWorkAreas[] = "Software\\Microsoft\\Internet Explorer\\Desktop\\oldWorkAreas";
 
-class MenusTest : public ::testing::Test, protected MainWindowTestBed {
-protected:
-    // The four toolbar layouts as "stored bytes:byte 16" each, "-" for a missing one.
-    std::string Layouts() {
-        std::string seen;
-        for (const auto& [key, name] : kLayouts) {
-            const std::string hex = User(key, name);
-            seen += IsNotFound(hex) ? std::string("-")
-                                    : std::to_string(hex.size() / 2) + ":" +
-                                          (hex.size() > 33 ? hex.substr(32, 2) : "");
-            seen += " ";
-        }
-        return seen;
-    }
-    const std::pair<std::string, std::string> kLayouts[4] = {
-        {kToolbarKey + "\\WebBrowser", "ITBarLayout"},
-        {kToolbarKey, "Theater"},
-        {kToolbarKey + "\\ShellBrowser", "ITBarLayout"},
-        {kToolbarKey + "\\Explorer", "ITBarLayout"}};
-};
-
-TEST_F(MenusTest, LoadSetsEveryCaptionAndWindowText) {
-    Seed(kMainKey, "Start Page", "http://cur");
+TEST_F(MainWindowTest, LoadLabelsEveryEntryAndControlAndHidesThePopUpOnlyMenus) {
     window.Form_Load();
-    window.pmuRepair_Click(0);  // the start-page sub-menu opens
-    std::string texts;
-    const auto add = [&texts](const auto& controls) {
-        for (const auto& control : controls) texts += control.Text() + "|";
+    std::string texts = "|" + host.caption + "|";
+    const auto add = [&texts](const auto& all) {
+        for (const auto& control : all) texts += control.Text() + "|";
     };
-    for (const ui::MenuItem* top : {&window.mnuFile, &window.mnuEdit, &window.mnuRepair,
-                                    &window.mnuTools, &window.mnuHelp, &window.mnuToolbar})
-        texts += top->Caption() + "|";
     add(window.pmuFile), add(window.pmuEdit), add(window.pmuRepair), add(window.pmuHome);
     add(window.pmuLayout), add(window.pmuTools), add(window.pmuHelp), add(window.pmuToolbar);
     add(window.Label1), add(window.chkLink);
-    for (const ui::Button* button : {&window.cmdCancel, &window.cmdApply, &window.cmdUnInstall})
-        texts += button->Text() + "|";
-    EXPECT_EQ(texts,
-              "&File|&Edit|&Repair|Tools|&Help|Toolbar|&Open|&Edit|-|E&xit|Select Toolbar S&kin|"
-              "Turn Throbbers &On|Turn Throbbers O&ff|Use &Stylesheet Extensions|"
-              "Select &Click Sound...|Reset &Home Page to...|&Enable/Disable Home Page Changes|"
-              "Reset &Window Placement|Reset &Toolbar Layout|&Blank - about:blank|"
-              "&Mozilla - about:mozilla|&Current - http://cur|&Default - Not Found|B&rowse...|"
-              "&1 - Thick|&2 - Thin|&Delete|&Properties|&About|Visit our Gallery|"
-              "Check for Updates|-|On-line Info|Copy Image to Clipboard|Title:|Author:|"
-              "Web Site:|Description:|Home Page|Search Settings|Tips Page|Document Skin|"
-              "Throbbers|Toolbar Skins|Web Sounds|Close|&Apply|Uninstall|");
-    EXPECT_FALSE(window.mnuTools.Visible() || window.mnuToolbar.Visible() ||
-                 !window.mnuFile.Visible());
-    // A start page the registry does not have is shown, but cannot be chosen.
-    EXPECT_TRUE(window.pmuHome[2].Enabled());
-    EXPECT_FALSE(window.pmuHome[3].Enabled());
+    for (const ui::Control* control : std::initializer_list<const ui::Control*>{
+             &window.mnuFile, &window.mnuEdit, &window.mnuRepair, &window.mnuTools, &window.mnuHelp,
+             &window.mnuToolbar, &window.cmdCancel, &window.cmdApply, &window.cmdUnInstall})
+        texts += control->Text() + "|";
+    EXPECT_EQ(texts.find("||"), std::string::npos) << texts;  // none without a text
+    EXPECT_TRUE(!window.mnuTools.Visible() && !window.mnuToolbar.Visible() &&
+                window.mnuFile.Visible());
 }
 
-TEST_F(MenusTest, EntryStatesAndPopUpsFollowTheSelectedEntry) {
+TEST_F(MainWindowTest, EntryStatesAndPopUpsFollowTheSelectedEntry) {
     Install("Ocean");
     InstalledThemeStore(platform).AddEntry(".current", "C:\\x.vlr");
     const std::pair<std::string, std::string> cases[] = {// File Edit, Skin, Delete, Properties
@@ -87,204 +47,163 @@ TEST_F(MenusTest, EntryStatesAndPopUpsFollowTheSelectedEntry) {
              {&window.pmuFile[1], &window.pmuEdit[0], &window.pmuTools[0], &window.pmuTools[1]})
             seen += item->Enabled() ? '1' : '0';
         EXPECT_EQ(seen, states) << entry;
-        EXPECT_EQ(host.popups.back(), &window.pmuTools[0]);
+        EXPECT_EQ(host.popup, &window.pmuTools[0]);
         window.imgExplorer_MouseDown(kRightButton);  // the Edit pop-up only over the current theme
-        EXPECT_EQ(host.popups.back(),
-                  entry == ".current" ? &window.pmuEdit[0] : &window.pmuTools[0]);
+        EXPECT_EQ(host.popup, entry == ".current" ? &window.pmuEdit[0] : &window.pmuTools[0]);
     }
-    host.popups.clear();
+    host.popup = nullptr;
     window.List1_MouseDown(kLeftButton);
     Select(".current");
     window.imgExplorer_MouseDown(kLeftButton);
-    EXPECT_TRUE(host.popups.empty());
+    EXPECT_EQ(host.popup, nullptr);
+    // The start page sub-menu shows the pages; one the registry does not have cannot be chosen.
+    Seed(kMainKey, kStartPage, "http://cur");
+    window.LoadThemeList("");
+    window.pmuRepair_Click(0);
+    EXPECT_EQ(window.pmuHome[2].Caption() + (window.pmuHome[2].Enabled() ? "|on" : "|off"),
+              "&Current - http://cur|on");
+    EXPECT_EQ(window.pmuHome[3].Caption() + (window.pmuHome[3].Enabled() ? "|on" : "|off"),
+              "&Default - Not Found|off");
 }
 
-TEST_F(MenusTest, TheStylesheetEntryIsTickedForANonZeroNumberAndSwitchesToTheOpposite) {
-    const std::pair<RegValue, bool> cases[] = {{std::int64_t{1}, true},
-                                               {std::int64_t{0}, false},
-                                               {std::string("abc"), false},
-                                               {std::string(" 2 "), true},
-                                               {std::string("+1"), true},
-                                               {std::string("1x"), false},
-                                               {std::vector<std::uint8_t>{1, 0}, true}};
-    window.mnuEdit_Click();
-    EXPECT_FALSE(window.pmuEdit[3].Checked());
-    for (const auto& [value, ticked] : cases) {
-        const long kind = value.index() == 0 ? 1 : value.index() == 1 ? 4 : 3;
-        cRegistry(platform).WriteRegistry(kHkeyCurrentUser, kStylesKey, "Use My Stylesheet", kind,
-                                          value);
-        window.mnuEdit_Click();
-        EXPECT_EQ(window.pmuEdit[3].Checked(), ticked) << value.index();
-        window.pmuEdit_Click(3);
-        EXPECT_EQ(User(kStylesKey, "Use My Stylesheet"), ticked ? "00000000" : "00000001");
+TEST(MenusTest, EachRepairAndTweakWritesItsValueOnlyWhenItShould) {
+    using Window = InstalledThemes;
+    const auto home = &Window::pmuHome_Click, edit = &Window::pmuEdit_Click,
+               repair = &Window::pmuRepair_Click;
+    const auto yes = MsgAnswer::Yes, no = MsgAnswer::No;
+    const std::nullopt_t none = std::nullopt;
+    struct Row {
+        void (Window::*click)(int);
+        int index;
+        const char* key;
+        const char* name;
+        std::optional<RegValue> before;
+        std::string after;
+        std::size_t writes;
+        bool busy = false;                       // every write behind the hourglass
+        bool reopens = false;                    // the browser windows reopened afterwards
+        std::vector<MsgAnswer> answers = {};     // to the one question asked
+        std::optional<std::string> choice = {};  // in the file dialog
+    };
+    // clang-format off
+    const Row rows[] = {
+        // The start page entries; never the text of a page the registry does not have.
+        {home, 0, kMainKey, kStartPage, "http://cur", "about:blank", 1},
+        {home, 1, kMainKey, kStartPage, "http://cur", "about:mozilla", 1},
+        {home, 2, kMainKey, kStartPage, "http://cur", "http://cur", 1},
+        {home, 3, kMainKey, kStartPage, "http://cur", "http://cur", 0},
+        {home, 2, kMainKey, kStartPage, none, "Not Found", 0},
+        {home, 4, kMainKey, kStartPage, "http://cur", "http://cur", 0, false, false, {}, none},
+        {home, 4, kMainKey, kStartPage, "http://cur", "C:\\Web\\home.htm", 1, false, false, {},
+         "C:\\Web\\home.htm"},
+        // The click sound: only a file that exists.
+        {edit, 4, kSoundNavigating, "", none, "Not Found", 0, false, false, {}, none},
+        {edit, 4, kSoundNavigating, "", none, "Not Found", 0, false, false, {}, "C:\\gone.wav"},
+        {edit, 4, kSoundNavigating, "", none, "C:\\click.wav", 1, false, false, {},
+         "C:\\click.wav"},
+        // The stylesheet switch is on for a non-zero number and switches to the opposite.
+        {edit, 3, kStylesKey, kUseMyStylesheet, std::int64_t{1}, "00000000", 1, true, true},
+        {edit, 3, kStylesKey, kUseMyStylesheet, std::int64_t{0}, "00000001", 1, true, true},
+        {edit, 3, kStylesKey, kUseMyStylesheet, none, "00000001", 1, true, true},
+        {edit, 3, kStylesKey, kUseMyStylesheet, "abc", "00000001", 1, true, true},
+        {edit, 3, kStylesKey, kUseMyStylesheet, " 2 ", "00000000", 1, true, true},
+        {edit, 3, kStylesKey, kUseMyStylesheet, "+1", "00000000", 1, true, true},
+        {edit, 3, kStylesKey, kUseMyStylesheet, "1x", "00000001", 1, true, true},
+        {edit, 3, kStylesKey, kUseMyStylesheet, Bytes{1, 0}, "00000000", 1, true, true},
+        // Throbbers on and off, in every layout (a missing one counts as the thick default).
+        {edit, 1, kWebBrowserToolbarKey, kLayoutValue, Bytes(17, 0), std::string(32, '0') + "08", 1,
+         true, true},
+        {edit, 2, kWebBrowserToolbarKey, kLayoutValue, Bytes(17, 0xFF), std::string(32, 'F') + "F7",
+         4, true, true},
+        // The home page lock (HomePage and GeneralTab) asks by the stored value; Yes switches.
+        {repair, 1, kPolicyKey, "HomePage", none, "Not Found", 0, false, false, {no}},
+        {repair, 1, kPolicyKey, "HomePage", none, "00000001", 2, false, false, {yes}},
+        {repair, 1, kPolicyKey, "HomePage", std::int64_t{0}, "00000001", 2, false, false, {yes}},
+        {repair, 1, kPolicyKey, "HomePage", std::int64_t{1}, "00000000", 2, false, false, {yes}},
+        {repair, 1, kPolicyKey, "HomePage", std::int64_t{2}, "00000002", 0, false, false, {no}},
+        {repair, 1, kPolicyKey, "HomePage", "abc", "00000000", 2, false, false, {yes}},
+        // The window placement and the old work areas, forgotten after Yes.
+        {repair, 2, kMainKey, "window_placement", "p", "p", 0, false, false, {no}},
+        {repair, 2, kMainKey, "window_placement", "p", "Not Found", 2, true, false, {yes}},
+        {repair, 2, kWorkAreas, "OldWorkAreaRects", "r", "Not Found", 2, true, false, {yes}},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.name) + " -> " + row.after);
+        WindowBed w;
+        w.files.AddFile("C:\\click.wav", "RIFF");
+        if (row.before) w.Seed(row.key, row.name, *row.before);
+        w.window.LoadThemeList("");
+        w.dialogs.Script(row.answers);
+        w.dialogs.fileChoice = row.choice;
+        std::size_t writes = w.Writes(), busyWrites = 0;
+        for (RegCall call : {RegCall::SetValueEx, RegCall::DeleteValue}) {
+            w.registry.InjectFault(call, [&]() -> std::optional<long> {
+                busyWrites += w.dialogs.busy;
+                return std::nullopt;
+            });
+        }
+        (w.window.*row.click)(row.index);
+        EXPECT_EQ(w.Read(row.key, row.name), row.after);
+        EXPECT_EQ(w.Writes() - writes, row.writes);
+        EXPECT_EQ(busyWrites, row.busy ? row.writes : 0);
+        EXPECT_FALSE(w.dialogs.busy);
+        EXPECT_EQ(w.browsers.created.size(), row.reopens ? 1u : 0u);
+        EXPECT_EQ(w.host.broughtToFront, row.reopens ? 1 : 0);
+        ASSERT_EQ(w.dialogs.shown.size(), row.answers.size());
+        for (const MessageRequest& box : w.dialogs.shown) {
+            EXPECT_TRUE(box.title == "Kelvary" && box.systemModal &&
+                        box.buttons == MsgButtons::YesNo && box.icon == MsgIcon::Question);
+        }
+        if (row.click == edit && row.index == 3) {  // the entry is ticked as the switch is
+            w.window.mnuEdit_Click();
+            EXPECT_EQ(w.window.pmuEdit[3].Checked(), row.after == "00000001");
+        }
     }
-    EXPECT_EQ(browsers.Created().size(), std::size(cases));
-    EXPECT_EQ(host.broughtToFront, static_cast<int>(std::size(cases)));
-    EXPECT_FALSE(dialogs.Busy());
 }
 
-TEST_F(MenusTest, ToolbarLayoutResetsWriteTheDefaultLayoutLockAndReopen) {
-    // Bytes 16 and 33, then 36 to 80 (the band sizes) of each kind.
-    const std::pair<int, std::string> cases[] = {
-        {0,
-         "1F020500000062050000260000000400000021010000A00F00000300000021030000000000000100000021"
-         "07000039"},
-        {1,
-         "1F02050000006A050000260000000400000021010000B90100000100000020070000C70100000300000021"
-         "03000078"}};
-    for (const auto& [entry, bytes] : cases) {
-        Seed(kToolbarKey, "Locked", "0");
-        window.pmuLayout_Click(entry);
-        const std::string stored = User(kToolbarKey + "\\WebBrowser", "ITBarLayout");
-        EXPECT_EQ(stored.size(), 564u * 2);
-        EXPECT_EQ(stored.substr(32, 2) + stored.substr(66, 2) + stored.substr(72, 90), bytes);
-        for (const char* key : {"\\ShellBrowser", "\\Explorer"})
-            EXPECT_EQ(User(kToolbarKey + key, "ITBarLayout"), stored);
-        EXPECT_EQ(User(kToolbarKey, "Theater"), stored);
-        EXPECT_EQ(User(kToolbarKey, "Locked"), "00000001");
-    }
-    EXPECT_EQ(browsers.Created().size(), 2u);
-    EXPECT_EQ(host.broughtToFront, 2);
-    EXPECT_FALSE(dialogs.Busy());
-}
-
-TEST_F(MenusTest, WindowPlacementIsForgottenOnlyAfterYes) {
-    const std::string areas = "Software\\Microsoft\\Internet Explorer\\Desktop\\oldWorkAreas";
-    Seed(kMainKey, "window_placement", "p");
-    Seed(areas, "OldWorkAreaRects", "r");
-    Seed(kToolbarKey, "Theater", "t");
-    dialogs.Script({MsgAnswer::No, MsgAnswer::Yes, MsgAnswer::Yes});
-    registry.InjectFault(RegCall::DeleteValue, [this]() -> std::optional<long> {
-        EXPECT_TRUE(dialogs.Busy());
-        return std::nullopt;
-    });
-    window.pmuRepair_Click(2);
-    EXPECT_EQ(User(kMainKey, "window_placement"), "p");
-    window.pmuRepair_Click(2);
-    window.pmuRepair_Click(2);
-    EXPECT_EQ(User(kMainKey, "window_placement") + User(areas, "OldWorkAreaRects") +
-                  User(kToolbarKey, "Theater"),
-              "Not FoundNot Foundt");
-    EXPECT_EQ(
-        Texts(),
-        Strings(3,
-                "This option will reset Internet Explorers' Window Placement.\r\nAre you sure?"));
-    EXPECT_TRUE(dialogs.Shown()[0].systemModal);
-    EXPECT_FALSE(dialogs.Busy());
-}
-
-TEST_F(MenusTest, FileEditAndAboutOpenTheirWindowsOverThisOneAndExitCloses) {
+TEST_F(MainWindowTest, EditAndAboutOpenTheirWindowsOverThisOneAndExitCloses) {
     Install("Ocean");
     window.LoadThemeList("Ocean");
+    ports.log.clear();
     window.pmuFile_Click(1);
     window.pmuHelp_Click(0);
-    EXPECT_EQ(forms.shown, (Strings{"editor C:\\Themes\\Ocean.vlr", "about"}));
-    EXPECT_EQ(forms.owners, (std::vector<WindowHandle>(2, host.Handle())));
+    EXPECT_EQ(ports.log, "editor C:\\Themes\\Ocean.vlr about ");
+    EXPECT_EQ(ports.owners, (std::vector<WindowHandle>(2, host.handle)));
     EXPECT_EQ(host.closes, 0);
     window.pmuFile_Click(3);
     EXPECT_EQ(host.closes, 1);
 }
 
-TEST_F(MenusTest, ThrobbersAreSwitchedInEveryLayoutThatNeedsIt) {
-    // Byte 16 of the four layouts as seeded (-1 missing, -2 only 16 bytes long), the switch,
-    // and what is stored afterwards.
-    struct Case {
-        int seeded[4];
-        bool on;
-        std::string stored;
-    };
-    const Case cases[] = {
-        {{0x1F, 0x1F, 0x1F, 0x1F}, true, "20:1F 20:1F 20:1F 20:1F "},
-        {{0x1F, 0x1F, 0x1F, 0x1F}, false, "20:17 20:17 20:17 20:17 "},
-        {{0x17, 0x1F, 0x08, 0x00}, true, "20:1F 20:1F 20:08 20:08 "},
-        {{-1, -1, -1, -1}, true, "- - - - "},
-        {{0x1F, -1, -2, 0x17}, false, "20:17 564:17 16: 20:17 "},
-    };
-    for (const Case& c : cases) {
-        for (int i = 0; i < 4; ++i) {
-            const auto& [key, name] = kLayouts[i];
-            cRegistry(platform).DeleteValue(kHkeyCurrentUser, key, name);
-            if (c.seeded[i] == -1) continue;
-            // The spare trailing element is not stored.
-            std::vector<std::uint8_t> bytes(c.seeded[i] == -2 ? 17 : 21, 0xAA);
-            if (c.seeded[i] >= 0) bytes[16] = static_cast<std::uint8_t>(c.seeded[i]);
-            cRegistry(platform).WriteRegistry(kHkeyCurrentUser, key, name, 3, bytes);
-        }
-        window.pmuEdit_Click(c.on ? 1 : 2);
-        EXPECT_EQ(Layouts(), c.stored) << c.stored;
-    }
-    EXPECT_EQ(browsers.Created().size(), std::size(cases));
-    EXPECT_EQ(host.broughtToFront, static_cast<int>(std::size(cases)));
-}
-
-TEST_F(MenusTest, AToolbarPictureIsPreviewedForApplyOnlyWhenItLoads) {
-    Seed(kToolbarKey, "BackBitmapIE5", "C:\\old.bmp");
-    pictures.AddPicture("C:\\old.bmp", 10, 10);
-    pictures.AddPicture("C:\\new.bmp", 20, 10);
-    InstalledThemeStore(platform).WriteMark("[None]");  // the browser's own toolbar shows
+TEST_F(MainWindowTest, AToolbarPictureIsPreviewedForTheCurrentThemeOnlyWhenItLoads) {
+    Seed(kToolbarKey, kBrowserBackBitmap, "C:\\old.bmp");
+    ports.files = {{"C:\\old.bmp", {10, 10}}, {"C:\\new.bmp", {20, 10}}};
+    InstalledThemeStore(platform).WriteMark(kNoThemeEntry);  // the browser's own toolbar shows
     window.LoadThemeList("");
-    Select(".Current");
     const std::size_t writes = Writes();
-    // Cancelled, a picture that cannot be loaded (a .png), one that can.
     const std::optional<std::string> choices[] = {std::nullopt, "C:\\new.png", "C:\\new.bmp"};
     std::string seen;
     for (const auto& choice : choices) {
         dialogs.fileChoice = choice;
         window.pmuEdit_Click(0);
-        seen += RecordingPictures::Name(window.picBackBitmap.Picture()) + " " +
+        seen += RecordingPorts::Name(window.picBackBitmap.Picture()) + " " +
                 window.ToolbarPicturePath() + (window.cmdApply.Enabled() ? " apply|" : " -|");
     }
     EXPECT_EQ(seen,
               "C:\\old.bmp C:\\old.bmp -|C:\\old.bmp C:\\old.bmp -|C:\\new.bmp C:\\new.bmp apply|");
-    ASSERT_EQ(Texts().size(), 1u);
+    ASSERT_EQ(Texts().size(), 1u);  // the picture that did not load, named
     EXPECT_NE(Texts()[0].find("C:\\new.png"), std::string::npos);
-    const OpenFileRequest& request = dialogs.fileRequests.front();
-    EXPECT_EQ(request.fileName, "C:\\old.bmp");
-    EXPECT_EQ(request.title, "Select Toolbar Picture");
-    EXPECT_EQ(request.filter,
-              "Windows Bitmap Files|*.bmp|Other Unsupported Image Files|*.gif;*.jpg;*.png;*.ico");
-    EXPECT_EQ(request.flags, 0x1804u);
+    EXPECT_EQ(dialogs.fileRequests.front().fileName, "C:\\old.bmp");
     EXPECT_EQ(Writes(), writes);
     window.cmdApply_Click();  // the chosen picture becomes both toolbars'
-    EXPECT_EQ(User(kToolbarKey, "BackBitmap") + User(kToolbarKey, "BackBitmapIE5"),
+    EXPECT_EQ(Read(kToolbarKey, kExplorerBackBitmap) + Read(kToolbarKey, kBrowserBackBitmap),
               "C:\\new.bmpC:\\new.bmp");
+    Select("[None]");
+    window.pmuEdit_Click(0);
+    EXPECT_EQ(dialogs.fileRequests.size(), 3u);
 }
 
-TEST_F(MenusTest, AClickSoundIsStoredOnlyForAFileThatExists) {
-    files.AddFile("C:\\Sounds\\click.wav", "RIFF");
-    for (const char* choice : {"C:\\Sounds\\gone.wav", "C:\\Sounds\\click.wav"}) {
-        dialogs.fileChoice = choice;
-        window.pmuEdit_Click(4);
-    }
-    dialogs.fileChoice.reset();
-    window.pmuEdit_Click(4);
-    EXPECT_EQ(User(kSoundKey, ""), "C:\\Sounds\\click.wav");
-    EXPECT_EQ(Writes(), 1u);
-    EXPECT_EQ(dialogs.fileRequests.front().title, "Select Click Sound");
-    EXPECT_EQ(dialogs.fileRequests.front().filter, "Windows Sound Files|*.wav");
-    EXPECT_TRUE(browsers.Created().empty());
-}
-
-TEST_F(MenusTest, TheStartPageEntriesWriteTheirPageButNeverTheNotFoundText) {
-    Seed(kMainKey, "Start Page", "http://cur");
-    window.LoadThemeList("");  // no machine default page
-    const std::pair<int, std::optional<std::string>> clicks[] = {
-        {2, {}}, {0, {}}, {2, {}}, {3, {}}, {4, std::nullopt}, {4, "C:\\Web\\home.htm"}, {1, {}}};
-    std::string pages;
-    for (const auto& [index, choice] : clicks) {
-        dialogs.fileChoice = choice;
-        window.pmuHome_Click(index);
-        pages += User(kMainKey, "Start Page") + "|";
-    }
-    EXPECT_EQ(pages,
-              "http://cur|about:blank|about:blank|about:blank|about:blank|C:\\Web\\home.htm|"
-              "about:mozilla|");
-    window.pmuRepair_Click(0);
-    EXPECT_EQ(window.pmuHome[2].Caption(), "&Current - about:mozilla");
-    EXPECT_TRUE(Texts().empty());
-}
-
-TEST_F(MenusTest, BrowsingForAWebDocumentStartsInTheFolderOfALocalPathOnly) {
+TEST_F(MainWindowTest, BrowsingForAWebDocumentStartsInTheFolderOfALocalPathOnly) {
     // The path, then the dialog's file name and initial folder.
     const std::string cases[][3] = {{"", "", ""},
                                     {"C:\\Web\\home.htm", "C:\\Web\\home.htm", "C:\\Web\\home.htm"},
@@ -295,72 +214,25 @@ TEST_F(MenusTest, BrowsingForAWebDocumentStartsInTheFolderOfALocalPathOnly) {
         std::string chosen = path;
         EXPECT_FALSE(window.BrowseWebDocument(chosen));
         EXPECT_EQ(chosen, path);
-        EXPECT_EQ(dialogs.fileRequests.back().fileName, fileName) << path;
-        EXPECT_EQ(dialogs.fileRequests.back().initialDir, folder) << path;
-    }
-    const OpenFileRequest& request = dialogs.fileRequests.back();
-    EXPECT_EQ(request.title, "Open Web Document");
-    EXPECT_EQ(request.defaultExt, "HTM");
-    EXPECT_EQ(request.flags, 0x80006u);
-    EXPECT_EQ(
-        request.filter,
-        "Internet Files(*.htm;*.html;*.asp*;*.hta;*.htc;*.vbd)|*.htm;*.html;*.asp*;*.hta;*.htc;"
-        "*.vbd|Office Documents(*.do*;*.xl*;*.pp*)|*.do*;*.xl*;*.pp*|Image Files(*.bmp;*.gif;"
-        "*.jpg)|*.bmp;*.gif;*.jpg|All Files(*.*)|*.*");
-    dialogs.fileChoice = "C:\\Web\\b.htm";
-    std::string chosen;
-    EXPECT_TRUE(window.BrowseWebDocument(chosen));
-    EXPECT_EQ(chosen, "C:\\Web\\b.htm");
-}
-
-TEST_F(MenusTest, TheHomePageLockAsksAccordingToTheStoredValueAndOnlyYesSwitchesIt) {
-    const std::string disable =
-        "Disable Home Page changes for the current user?\r\n\r\nThis will prevent virus and worm "
-        "attacks on your Home Page settings.";
-    const std::string enable = "Enable Home Page changes for the current user?";
-    struct Case {
-        std::optional<RegValue> stored;
-        MsgAnswer answer;
-        const std::string& question;
-        std::string after;  // HomePage|GeneralTab
-    };
-    const Case cases[] = {
-        {std::nullopt, MsgAnswer::No, disable, "Not Found|Not Found"},
-        {std::nullopt, MsgAnswer::Yes, disable, "00000001|00000001"},
-        {std::int64_t{0}, MsgAnswer::Yes, disable, "00000001|00000001"},
-        {std::int64_t{1}, MsgAnswer::Yes, enable, "00000000|00000000"},
-        {std::int64_t{2}, MsgAnswer::No, enable, "00000002|Not Found"},
-        {std::string("abc"), MsgAnswer::Yes, enable, "00000000|00000000"},
-    };
-    for (const Case& c : cases) {
-        for (const char* name : {"HomePage", "GeneralTab"})
-            cRegistry(platform).DeleteValue(kHkeyCurrentUser, kPolicyKey, name);
-        if (c.stored)
-            cRegistry(platform).WriteRegistry(kHkeyCurrentUser, kPolicyKey, "HomePage",
-                                              c.stored->index() == 0 ? 1 : 4, *c.stored);
-        dialogs.Script({c.answer});
-        window.pmuRepair_Click(1);
-        const MessageRequest& box = dialogs.Shown().back();
-        EXPECT_EQ(box.text, c.question) << c.after;
-        EXPECT_TRUE(box.systemModal && box.icon == MsgIcon::Question &&
-                    box.buttons == MsgButtons::YesNo && box.title == "Kelvary");
-        EXPECT_EQ(User(kPolicyKey, "HomePage") + "|" + User(kPolicyKey, "GeneralTab"), c.after);
+        EXPECT_EQ(
+            dialogs.fileRequests.back().fileName + "|" + dialogs.fileRequests.back().initialDir,
+            fileName + "|" + folder);
     }
 }
 
-TEST_F(MenusTest, ARightClickOnTheToolbarPreviewOffersToCopyItsPicture) {
+TEST_F(MainWindowTest, ARightClickOnTheToolbarPreviewOffersToCopyItsPicture) {
     window.picBackBitmap_MouseDown(kRightButton);  // nothing shown: nothing to copy
-    EXPECT_TRUE(host.popups.empty());
-    pictures.AddPicture("C:\\old.bmp", 10, 10);
-    window.PaintToolbarPreview(pictures.LoadPicture("C:\\old.bmp"));
+    EXPECT_EQ(host.popup, nullptr);
+    ports.files = {{"C:\\old.bmp", {10, 10}}};
+    window.PaintToolbarPreview(ports.LoadPicture("C:\\old.bmp"));
     window.picBackBitmap_MouseDown(kLeftButton);
+    EXPECT_EQ(host.popup, nullptr);
     window.picBackBitmap_MouseDown(kRightButton);
-    EXPECT_EQ(host.popups, (std::vector<const ui::MenuItem*>{&window.pmuToolbar[0]}));
+    EXPECT_EQ(host.popup, &window.pmuToolbar[0]);
     window.pmuToolbar_Click(0);
-    clipboard.accepts = false;
+    ports.clipboardAccepts = false;
     window.pmuToolbar_Click(0);
-    EXPECT_EQ(clipboard.copied,
-              (std::vector<const Picture*>(2, window.picBackBitmap.Picture().get())));
+    EXPECT_EQ(ports.log, "copy C:\\old.bmp copy C:\\old.bmp ");
     EXPECT_EQ(Texts(), Strings{"The picture could not be put on the Clipboard."});
 }
 

@@ -36,6 +36,7 @@ TEST(ParseVersionTest, NumbersWithoutPaddingAndZeroForWhatIsNoNumber) {
         {"2.0", {2, 0, 0}},
         {"x.5.7", {0, 5, 7}},
         {"12345678901.1.1", {0, 1, 1}},
+        {"0000000001.02.3", {1, 2, 3}},  // leading zeros do not count as digits
         {"123456789.0.10", {123456789, 0, 10}}};
     for (const auto& [text, expected] : cases) {
         const VersionNumbers v = ParseVersion(text);

@@ -1,7 +1,5 @@
-// The theme list and its preview: what each kind of entry shows, the area boxes, the
+// The theme list: what each kind of entry shows, its previews and area boxes, the tips, the
 // type-ahead, and bad entries.
-#include <gtest/gtest.h>
-
 #include "tests/unit/mainwindow/MainWindowTestBed.h"
 
 namespace velmora::test {
@@ -15,151 +13,117 @@ const MemoryProfile::Keys kOcean = {{"Author", "Tol"},          {"WebSite", "htt
                                     {"TipsPage", "http://t"},   {"StyleFile", "C:\\s.css"},
                                     {"Navigate", "C:\\n.wav"}};
 
-class ThemeListTest : public ::testing::Test, protected MainWindowTestBed {
-protected:
-    ThemeListTest() {
-        pictures.AddPicture("C:\\b.bmp", 16, 20);
-        pictures.AddPicture("C:\\a.bmp", 22, 880);
-        pictures.AddPicture("C:\\ie.bmp", 400, 30);
-        files.AddFile("C:\\u.exe", "MZ");
+TEST(ThemeListTest, EachEntryShowsItsThemeItsPreviewsAndItsAreas) {
+    struct Row {
+        MemoryProfile::Keys keys;  // of the installed theme T
+        const char* uninstaller;
+        const char* mark;      // the current theme's; empty: none yet
+        const char* selected;  // after T was shown with a toolbar picture C:\old.bmp
+        std::string display;   // the start of the display (see Display)
+        std::string clip;      // the calls on the clip control
+        const char* windows = "Microsoft Windows 2000";
+    };
+    const std::string noTheme = "0000000|apply|-|(none)|[None]|||";
+    // clang-format off
+    const Row rows[] = {
+        {kOcean, "C:\\u.exe", "Blue", "T",
+         "1111111|apply|uninstall|C:\\b.bmp|T|Tol|http://w|Deep.|C:\\Themes\\T.vlr|http://h",
+         "C:\\a.bmp Play Show "},
+        // The current theme is not offered again; without pictures of its own the theme
+        // shows the browser's.
+        {{}, "", "t", "T", "0000000|-|-|C:\\ie.bmp|T||||C:\\Themes\\T.vlr|", "picAni Show "},
+        {{{"BackBitmap", "none"}, {"AniLarge", "NONE"}}, "", "", "T", "0000000|apply|-|(none)",
+         "(empty) Play Show "},
+        // Pictures that do not load leave what was shown.
+        {{{"AniLarge", "C:\\gone.bmp"}, {"WebThumper", "no"}}, "", "", "T",
+         "0000000|apply|-|C:\\ie.bmp", "Play Hide "},
+        {{{"BackBitmap", "C:\\gone.bmp"}, {"WebThumper", "Yes"}}, "", "", "T",
+         "0000000|apply|-|C:\\old.bmp", "picAni Show "},
+        // Uninstall only for an uninstaller that exists.
+        {{}, "C:\\gone.exe", "", "T", "0000000|apply|-|", "picAni Show "},
+        {{}, "\"C:\\u.exe\" /q", "", "T", "0000000|apply|uninstall|", "picAni Show "},
+        // The area boxes offer only areas the theme has content for.
+        {{{"HomePage", "http://h"}}, "", "", "T", "1000000", "picAni Show "},
+        {{{"HomePage", "none"}, {"Title", "T"}, {"LocalPage", "l"}}, "", "", "T", "0000000",
+         "picAni Show "},
+        {{{"SearchPage", "http://s"}}, "", "", "T", "0000000", "picAni Show "},
+        {{{"SearchBar", "http://b"}, {"TipsPage", "t"}}, "", "", "T", "0110000", "picAni Show "},
+        {{{"StyleFile", "s"}, {"BrandLarge", "None"}, {"AniLarge", "C:\\a.bmp"}}, "", "", "T",
+         "0001100", "C:\\a.bmp Play Show "},
+        {{{"WESkin", "None"}, {"Navigate", "n"}}, "", "", "T", "0000011", "picAni Show "},
+        // The current theme: the browser's pictures and the mark; no boxes to choose.
+        {kOcean, "", "", ".Current", "0000000|-|-|(none)|Not Found|||||about:blank", "picAni "},
+        {kOcean, "", "[None]", ".Current", "0000000|-|-|C:\\ie.bmp|[None]|||||", "C:\\a.bmp Play "},
+        {kOcean, "", "Ocean", ".Current",
+         "0000000|-|-|C:\\ie.bmp|Ocean|Tol|http://w|Deep.|C:\\Themes\\Ocean.vlr|http://start",
+         "C:\\a.bmp Play Show "},
+        // A mark without an entry: the browser's pictures, the texts of T stay.
+        {kOcean, "", "Gone", ".Current",
+         "0000000|-|-|C:\\ie.bmp||Tol|http://w||C:\\Themes\\T.vlr|http://start", "C:\\a.bmp Play "},
+        // No theme: the built-in look of this Windows version.
+        {{}, "", "", "[None]",
+         noTheme + "Removes all branding and resests your Web settings to their original " "Internet Explorer Defaults.||about:blank",
+         "picAni Play Show "},
+        {{}, "", "", "[None]", noTheme, "picXP Play Show ", "Microsoft Windows XP"},
+        {{}, "", "", "[None]", noTheme, "picXP Play Show ", "windows xp"},
+        {{}, "", "", "[None]", noTheme, "picXP Play Show ", "XP"},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.display);
+        WindowBed w;
+        w.ports.files = {{"C:\\b.bmp", {16, 20}},
+                         {"C:\\a.bmp", {22, 880}},
+                         {"C:\\ie.bmp", {400, 30}},
+                         {"C:\\old.bmp", {300, 40}}};
+        w.files.AddFile("C:\\u.exe", "MZ");
+        w.Seed(kToolbarKey, kBrowserBackBitmap, "C:\\ie.bmp");
+        w.Seed(kToolbarKey, kBrandBitmap, "C:\\a.bmp");
+        w.Seed(kMainKey, kStartPage, "http://start");
+        w.Seed("Software\\Microsoft\\Windows NT\\CurrentVersion", "ProductName", row.windows,
+               kHkeyLocalMachine);
+        w.Install("Ocean", kOcean);
+        w.Install("T", row.keys, row.uninstaller);
+        if (*row.mark) w.Seed(InstalledThemeStore::MarkKey(), "", row.mark);
+        w.window.LoadThemeList("T");
+        w.window.PaintToolbarPreview(w.ports.LoadPicture("C:\\old.bmp"));
+        w.ports.log.clear();
+        w.Select(row.selected);
+        EXPECT_EQ(w.Display().substr(0, row.display.size()), row.display);
+        EXPECT_EQ(w.ports.log, row.clip);
+        EXPECT_EQ(w.host.caption,
+                  w.window.txtThemeTitle.Text() + " - " + w.window.txtThemeFile.Text());
+        EXPECT_TRUE(w.window.mnuEdit.Enabled() && !w.dialogs.busy);
+        w.window.EnableAreaBoxes(false);
+        EXPECT_EQ(w.Boxes(), "0000000");
     }
-};
+}
 
-TEST_F(ThemeListTest, AnInstalledThemeShowsItsTextsPreviewsAndAreas) {
-    Install("Ocean", kOcean, "C:\\u.exe");
-    Seed(kMarkKey, "", "Blue");
+TEST_F(MainWindowTest, AnInstalledThemeShowsItsPreviewTextsAndTips) {
+    ports.files = {{"C:\\b.bmp", {16, 20}}, {"C:\\flat.bmp", {1, 40}}, {"C:\\none.bmp", {0, 40}}};
+    Install("Ocean", kOcean);
     window.LoadThemeList("Ocean");
-    EXPECT_EQ(window.List1.Items(), (Strings{".Current", "[None]", "Ocean"}));
-    EXPECT_EQ(Display(),
-              "Ocean|Tol|http://w|Deep.|C:\\Themes\\Ocean.vlr|http://h|1111111|apply|"
-              "uninstall|C:\\b.bmp");
     EXPECT_EQ(window.picBackBitmap.Draws(),
               (std::vector<ui::DrawRect>{{0, 0, 300, 20}, {0, 20, 300, 20}}));
-    pictures.AddPicture("C:\\flat.bmp", 0, 40);  // nothing to draw: the preview is cleared
-    window.PaintToolbarPreview(pictures.LoadPicture("C:\\flat.bmp"));
+    window.PaintToolbarPreview(ports.LoadPicture("C:\\flat.bmp"));  // one pixel wide: drawn
+    EXPECT_EQ(window.picBackBitmap.Draws(), (std::vector<ui::DrawRect>{{0, 0, 300, 40}}));
+    window.PaintToolbarPreview(ports.LoadPicture("C:\\none.bmp"));  // nothing to draw
     EXPECT_EQ(window.picBackBitmap.Picture(), nullptr);
-    EXPECT_EQ(clip.calls, "C:\\a.bmp Play Show ");
-    EXPECT_EQ(host.caption, "Ocean - C:\\Themes\\Ocean.vlr");
     EXPECT_EQ(window.txtSearch.Text() + window.chkLink[0].Tag() + window.chkLink[0].ToolTip() +
                   window.chkLink[1].ToolTip(),
               "Oceanhttp://hhttp://hhttp://sb");
-    EXPECT_FALSE(dialogs.Busy());
-
-    const Strings tips = {
-        "Home Page: http://h",    "Search Bar: http://sb\r\nSearch Assistant: http://sa",
-        "Tips Page: http://t",    "User Stylesheet: C:\\s.css",
-        "C:\\a.bmp\r\n",          "C:\\we.bmp",
-        "Navigate: C:\\n.wav\r\n"};
-    for (int i = 0; i < 7; ++i) {
+    std::string tips;
+    for (int i = 0; i < 8; ++i) {  // no eighth box
         window.chkLink_MouseMove(i);
-        EXPECT_EQ(window.chkLink[i].ToolTip(), tips[i]);
+        if (i < 7) tips += window.chkLink[i].ToolTip() + "|";
     }
-    window.chkLink_MouseMove(7);
-
-    Seed(kMarkKey, "", "OCEAN");  // the current theme is not offered again
-    Select("Ocean");
-    EXPECT_FALSE(window.cmdApply.Enabled());
+    EXPECT_EQ(tips,
+              "Home Page: http://h|Search Bar: http://sb\r\nSearch Assistant: http://sa|"
+              "Tips Page: http://t|User Stylesheet: C:\\s.css|C:\\a.bmp\r\n|C:\\we.bmp|"
+              "Navigate: C:\\n.wav\r\n|");
 }
 
-TEST_F(ThemeListTest, PreviewStepsFollowTheThemeAndSkipPicturesThatDoNotLoad) {
-    const std::tuple<MemoryProfile::Keys, std::string, std::string> cases[] = {
-        {{{"BackBitmap", "none"}, {"AniLarge", "NONE"}}, "(none)", "(empty) Play Show "},
-        {{{"AniLarge", "C:\\gone.bmp"}, {"WebThumper", "no"}}, "C:\\ie.bmp", "Play Hide "},
-        {{{"BackBitmap", "C:\\gone.bmp"}, {"WebThumper", "Yes"}}, "C:\\old.bmp", "picAni Show "},
-    };
-    Seed(kToolbarKey, "BackBitmapIE5", "C:\\ie.bmp");
-    pictures.AddPicture("C:\\old.bmp", 300, 40);
-    for (const auto& [keys, toolbar, calls] : cases) {
-        Install("T", keys);
-        window.LoadThemeList("");
-        window.PaintToolbarPreview(pictures.LoadPicture("C:\\old.bmp"));
-        clip.calls.clear();
-        Select("T");
-        EXPECT_EQ(RecordingPictures::Name(window.picBackBitmap.Picture()), toolbar);
-        EXPECT_EQ(clip.calls, calls);
-    }
-}
-
-TEST_F(ThemeListTest, UninstallIsOfferedOnlyForAnUninstallerThatExists) {
-    const std::pair<std::string, bool> cases[] = {
-        {"", false}, {"C:\\gone.exe", false}, {"C:\\u.exe", true}, {"\"C:\\u.exe\" /q", true}};
-    for (const auto& [uninstaller, shown] : cases) {
-        InstalledThemeStore(platform).RemoveEntry("T");
-        Install("T", {}, uninstaller);
-        window.LoadThemeList("T");
-        EXPECT_EQ(window.cmdUnInstall.Visible(), shown) << uninstaller;
-    }
-}
-
-TEST_F(ThemeListTest, TheCurrentThemeEntryReadsTheBrowserAndTheMark) {
-    Install("Ocean", kOcean);
-    Seed(kToolbarKey, "BackBitmapIE5", "C:\\ie.bmp");
-    Seed(kToolbarKey, "BrandBitmap", "C:\\a.bmp");
-    Seed(kMainKey, "Start Page", "http://start");
-    const std::tuple<std::string, std::string, std::string> cases[] = {
-        {"", "Not Found|||||about:blank|0000000|-|-|(none)", "picAni "},
-        {"[None]", "[None]|||||x|0000000|-|-|C:\\ie.bmp", "C:\\a.bmp Play "},
-        {"Ocean",
-         "Ocean|Tol|http://w|Deep.|C:\\Themes\\Ocean.vlr|http://start|0000000|-|-|C:\\ie.bmp",
-         "C:\\a.bmp Play Show "},
-    };
-    for (const auto& [mark, display, calls] : cases) {
-        if (!mark.empty()) Seed(kMarkKey, "", mark);
-        window.Combo1.SetText("x");
-        window.PaintToolbarPreview(pictures.LoadPicture("C:\\b.bmp"));
-        clip.calls.clear();
-        window.LoadThemeList("");
-        EXPECT_EQ(Display(), display);
-        EXPECT_EQ(clip.calls, calls);
-    }
-    EXPECT_EQ(window.ToolbarPicturePath(), "C:\\ie.bmp");
-    // Coming from a theme with every area, the boxes are no choice for the current look.
-    window.List1.SetListIndex(2);
-    window.List1_Click();
-    ASSERT_EQ(Boxes(), "1111111");
-    window.List1.SetListIndex(0);
-    window.List1_Click();
-    EXPECT_EQ(Boxes(), "0000000");
-}
-
-TEST_F(ThemeListTest, TheNoThemeEntryShowsTheBuiltInLookOfThisWindowsVersion) {
-    Install("Ocean", kOcean);
-    const std::pair<std::string, std::string> cases[] = {{"Microsoft Windows XP", "picXP"},
-                                                         {"windows xp", "picXP"},
-                                                         {"XP", "picXP"},
-                                                         {"Windows 2000", "picAni"}};
-    for (const auto& [product, strip] : cases) {
-        SeedMachine("Software\\Microsoft\\Windows NT\\CurrentVersion", "ProductName", product);
-        window.LoadThemeList("Ocean");
-        clip.calls.clear();
-        Select("[None]");
-        EXPECT_EQ(clip.calls, strip + " Play Show ");
-    }
-    EXPECT_EQ(Display(),
-              "[None]|||Removes all branding and resests your Web settings to their "
-              "original Internet Explorer Defaults.||about:blank|0000000|apply|-|(none)");
-    EXPECT_EQ(host.caption, "[None] - ");
-}
-
-TEST_F(ThemeListTest, AreaBoxesOfferOnlyAreasTheThemeHasContentFor) {
-    const std::pair<MemoryProfile::Keys, std::string> cases[] = {
-        {{{"HomePage", "http://h"}}, "1000000"},
-        {{{"HomePage", "none"}, {"Title", "T"}, {"LocalPage", "l"}}, "0000000"},
-        {{{"SearchPage", "http://s"}}, "0000000"},
-        {{{"SearchBar", "http://b"}, {"TipsPage", "t"}}, "0110000"},
-        {{{"StyleFile", "s"}, {"BrandLarge", "None"}, {"AniLarge", "a"}}, "0001100"},
-        {{{"WESkin", "None"}, {"Navigate", "n"}}, "0000011"},
-    };
-    for (const auto& [keys, boxes] : cases) {
-        Install("T", keys);
-        window.LoadThemeList("T");
-        EXPECT_EQ(Boxes(), boxes);
-        window.EnableAreaBoxes(false);
-        EXPECT_EQ(Boxes(), "0000000");
-    }
-}
-
-TEST_F(ThemeListTest, TypeAheadCompletesToTheFirstMatchingEntry) {
+TEST_F(MainWindowTest, TypeAheadCompletesToTheFirstMatchingEntry) {
     Install("Aqua");
     Install("Autumn");
     window.List1.Clear();
@@ -189,26 +153,24 @@ TEST_F(ThemeListTest, TypeAheadCompletesToTheFirstMatchingEntry) {
     EXPECT_EQ(window.txtSearch.SelStart() * 10 + window.txtSearch.SelLength(), 2);
 }
 
-TEST_F(ThemeListTest, BadEntriesAndAThousandThemesLeaveTheListUsable) {
+TEST_F(MainWindowTest, BadEntriesAndAThousandThemesLeaveTheListUsable) {
     for (int i = 0; i < 1000; ++i)
         InstalledThemeStore(platform).AddEntry("T" + std::to_string(i), "C:\\gone.vlr");
-    SeedMachine(*InstalledThemeStore::EntryKey("NoPath"), "UninstallFile", "C:\\u.exe");
+    Seed(*InstalledThemeStore::EntryKey("NoPath"), "UninstallFile", "C:\\u.exe", kHkeyLocalMachine);
     const std::string odd = "\xC4quator & <b>\"Wave\"</b> 100% ;";
     Install(odd, {{"Author", "Tol"}});
+    window.LoadThemeList("Gone");  // a name not in the list selects nothing
+    EXPECT_EQ(window.List1.ListIndex() * 10 + dialogs.busy, -10);
     window.LoadThemeList(odd);
     EXPECT_EQ(window.List1.ListCount(), 1004);
-    const std::string shown = odd + "|Tol|||C:\\Themes\\" + odd + ".vlr|";
-    EXPECT_EQ(Display().substr(0, shown.size()), shown);
+    EXPECT_FALSE(dialogs.busy);
+    EXPECT_EQ(window.txtThemeTitle.Text() + "|" + window.txtThemeFile.Text(),
+              odd + "|C:\\Themes\\" + odd + ".vlr");
     Select("T999");  // its file is gone: the rest of the display stays
     EXPECT_EQ(window.txtThemeFile.Text() + "|" + window.txtThemeTitle.Text(),
               "C:\\gone.vlr|" + odd);
     Select("NoPath");
     EXPECT_EQ(window.txtThemeFile.Text() + "|" + window.txtAuthor.Text(), "Not Found|Tol");
-    // A second entry whose file has the same title: the caption names the file shown.
-    AddTheme("C:\\twin.vlr", {{"ThemeTitle", odd}});
-    InstalledThemeStore(platform).AddEntry("Twin", "C:\\twin.vlr");
-    window.LoadThemeList("Twin");
-    EXPECT_EQ(host.caption, odd + " - C:\\twin.vlr");
 }
 
 }  // namespace

@@ -2,63 +2,26 @@
 // that tells browser windows from folder windows.
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <functional>
-#include <iterator>
-#include <vector>
-
+#include "tests/support/SimulatedWindowing.h"
 #include "ui/IsInternetExplorer.h"
 #include "ui/MakeTopmost.h"
 #include "ui/SelectAllText.h"
 
-namespace velmora {
+namespace velmora::test {
 namespace {
 
-using Calls = std::vector<std::vector<long long>>;
-
-// Records the window calls the helpers make, each as its arguments; the focused control's
-// text is 5 characters long.
-class WindowCalls : public Windowing {
-public:
-    WindowHandle ForegroundWindow() override { return 0; }
-    void EnableWindow(WindowHandle, bool) override {}
-    void ShowWindow(WindowHandle, int) override {}
-    void SetWindowPos(WindowHandle window, WindowHandle after, int x, int y, int width, int height,
-                      unsigned flags) override {
-        // Signed, so that the band handles read -1 and -2 on 32-bit and 64-bit builds alike.
-        calls.push_back({static_cast<std::intptr_t>(window), static_cast<std::intptr_t>(after), x,
-                         y, width, height, flags});
-    }
-    WindowHandle FocusedControl() override { return focused; }
-    int TextLength(WindowHandle control) override { return control == focused ? 5 : 0; }
-    void SetSelection(WindowHandle control, int start, int length) override {
-        calls.push_back({static_cast<std::intptr_t>(control), start, length});
-    }
-
-    WindowHandle focused = 0;
-    Calls calls;
-};
-
-TEST(SharedHelpers, AskTheWindowsForExactlyThis) {
-    struct Row {
-        WindowHandle focused;
-        std::function<void(Windowing&)> helper;
-        Calls calls;
-    };
-    // SetWindowPos: window, HWND_TOPMOST (-1) or HWND_NOTOPMOST (-2), no place or size, and
-    // SWP_NOSIZE | SWP_NOMOVE (3) without SWP_NOACTIVATE. SetSelection: control, start, length.
-    const Row rows[] = {
-        {7, SelectAllText, {{7, 0, 5}}},
-        {0, SelectAllText, {}},
-        {0, [](Windowing& w) { MakeTopmost(w, 9); }, {{9, -1, 0, 0, 0, 0, 3}}},
-        {0, [](Windowing& w) { SetWindowOnTop(w, 9, false); }, {{9, -2, 0, 0, 0, 0, 3}}},
-    };
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        WindowCalls windowing;
-        windowing.focused = rows[i].focused;
-        rows[i].helper(windowing);
-        EXPECT_EQ(windowing.calls, rows[i].calls) << "row " << i;
-    }
+TEST(SharedHelpers, SelectAllTextSelectsTheFocusedControlsTextAndTheBandIsSwitched) {
+    SimulatedWindowing desktop;
+    const WindowHandle window = desktop.AddWindow(), edit = desktop.AddWindow("Hello");
+    SelectAllText(desktop);  // no focus: nothing to select
+    desktop.focus = edit;
+    desktop[edit].selStart = 3;
+    SelectAllText(desktop);
+    EXPECT_EQ(desktop[edit].selStart * 10 + desktop[edit].selLength, 5);
+    MakeTopmost(desktop, window);
+    EXPECT_TRUE(desktop[window].topmost);
+    SetWindowOnTop(desktop, window, false);
+    EXPECT_FALSE(desktop[window].topmost);
 }
 
 TEST(IsInternetExplorer, MatchesTheProgramNameAtTheEndWithoutRegardToCase) {
@@ -73,4 +36,4 @@ TEST(IsInternetExplorer, MatchesTheProgramNameAtTheEndWithoutRegardToCase) {
 }
 
 }  // namespace
-}  // namespace velmora
+}  // namespace velmora::test

@@ -1,0 +1,166 @@
+// The theme editor on the in-memory files: loading, the Changed and Save states, the close
+// question, and saves that fail without losing the file or the text; and the About window.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "editor/AboutVelmora.h"
+#include "editor/frmThemeEditor.h"
+#include "tests/support/TestPlatform.h"
+#include "tests/support/WindowPorts.h"
+
+namespace velmora::test {
+namespace {
+
+const std::string kFile = "C:\\Themes\\Blue\\blue.vlr";
+const std::string kSaving = kFile + ".saving";
+// CR LF and bare LF line ends, characters of the ANSI code page, no line end at the end.
+const std::string kText = "[Velmora]\r\nThemeTitle=Bl\xE9u\r\nAuthor=\xA9 Me\nEnd";
+
+struct ThemeEditorTest : ::testing::Test, TestPlatform {
+    ThemeEditorTest() { files.AddFile(kFile, kText); }
+    void Type(const std::string& more) {
+        editor.Text1.SetText(editor.Text1.Text() + more);
+        editor.Text1_Change();
+    }
+    FakeFormHost host{desktop};
+    frmThemeEditor editor{platform, host};
+};
+
+TEST_F(ThemeEditorTest, LoadPutsTheWindowOnTopAndEscOrCloseCloseIt) {
+    editor.Form_Load();
+    EXPECT_FALSE(host.caption.empty() || editor.cmdSave.Text().empty() ||
+                 editor.cmdClose.Text().empty());
+    EXPECT_TRUE(editor.WindowOnTop() && desktop[host.handle].topmost);
+    editor.SetWindowOnTop(false);
+    EXPECT_FALSE(desktop[host.handle].topmost);
+    for (int key : {int('a'), 13, 27}) editor.Form_KeyPress(key);
+    editor.cmdClose_Click();
+    EXPECT_EQ(host.closes, 2);
+}
+
+TEST_F(ThemeEditorTest, OnlyAReadableThemeFileIsLoaded) {
+    files.AddFile("C:\\Themes\\UPPER.VLR", "upper");
+    files.AddFile("C:\\Themes\\notes.txt", "notes");
+    const struct {
+        std::string path, themeFile, text;
+        std::size_t messages;
+    } rows[] = {
+        {kFile, kFile, kText, 0},
+        {"C:\\Themes\\UPPER.VLR", "C:\\Themes\\UPPER.VLR", "upper", 0},
+        {"C:\\Themes\\notes.txt", "", "before", 0},
+        {"", "", "before", 0},
+        {"C:\\Themes\\missing.vlr", "", "before", 1},
+    };
+    for (const auto& row : rows) {
+        dialogs.shown.clear();
+        frmThemeEditor fresh(platform, host);
+        fresh.Text1.SetText("before");
+        fresh.SetThemeFile(row.path);
+        EXPECT_EQ(fresh.ThemeFile() + "|" + fresh.Text1.Text(), row.themeFile + "|" + row.text);
+        EXPECT_FALSE(fresh.Changed() || fresh.cmdSave.Enabled()) << row.path;
+        ASSERT_EQ(dialogs.shown.size(), row.messages) << row.path;
+        EXPECT_TRUE(!row.messages || dialogs.shown[0].text.find(row.path) != std::string::npos);
+    }
+}
+
+TEST_F(ThemeEditorTest, SaveIsEnabledWhileChangedAndWritesTheTextByteForByte) {
+    editor.SetThemeFile(kFile);
+    editor.Text1_Change();  // the binding showing the loaded text again changes nothing
+    EXPECT_FALSE(editor.Changed() || editor.cmdSave.Enabled());
+    EXPECT_TRUE(editor.Form_QueryUnload());
+    Type("\r\n\x80");
+    EXPECT_TRUE(editor.Changed() && editor.cmdSave.Enabled());
+    editor.cmdSave_Click();
+    EXPECT_EQ(files.ReadFile(kFile), kText + "\r\n\x80");
+    EXPECT_FALSE(files.ReadFile(kSaving).has_value());
+    EXPECT_FALSE(editor.Changed() || editor.cmdSave.Enabled());
+    EXPECT_TRUE(editor.Form_QueryUnload());
+    // Typing the saved text back after a change is still a change.
+    Type("x");
+    editor.Text1.SetText(kText + "\r\n\x80");
+    editor.Text1_Change();
+    EXPECT_TRUE(editor.cmdSave.Enabled());
+    // A file taken over a changed text starts unchanged; a path of no theme drops it.
+    editor.SetThemeFile(kFile);
+    EXPECT_FALSE(editor.cmdSave.Enabled());
+    editor.SetThemeFile("C:\\Themes\\notes.txt");
+    EXPECT_EQ(editor.ThemeFile(), "");
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(ThemeEditorTest, ClosingAChangedTextAsksAndAFailedSaveKeepsTheFileTheTextAndChanged) {
+    const struct {
+        const char* why;
+        MsgAnswer answer;
+        std::function<void(MemoryFileSystem&)> spoil;  // before a first save; null: none
+        const char* reason;                            // that the failed saves give
+        std::optional<std::string> file;               // afterwards
+    } rows[] = {
+        {"yes", MsgAnswer::Yes, nullptr, nullptr, "edited"},
+        {"no", MsgAnswer::No, nullptr, nullptr, kText},
+        {"cancel", MsgAnswer::Cancel, nullptr, nullptr, kText},
+        {"read-only", MsgAnswer::Yes,
+         [](MemoryFileSystem& f) { f.AddFile(kFile, kText, MemoryFileSystem::kReadOnly); },
+         "Access is denied.", kText},
+        {"held open", MsgAnswer::Yes, [](MemoryFileSystem& f) { f.HoldOpen(kFile); },
+         "used by another process", kText},
+        {"held new file", MsgAnswer::Yes, [](MemoryFileSystem& f) { f.HoldOpen(kSaving); },
+         "used by another process", kText},
+        {"folder gone", MsgAnswer::Yes, [](MemoryFileSystem& f) { f.Remove(kFile); },
+         "cannot find the path", std::nullopt},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.why);
+        TestPlatform t;
+        t.files.AddFile(kFile, kText);
+        frmThemeEditor fresh(t.platform, host);
+        fresh.SetThemeFile(kFile);
+        fresh.Text1.SetText("edited");
+        fresh.Text1_Change();
+        if (row.spoil) {
+            row.spoil(t.files);
+            fresh.cmdSave_Click();
+        }
+        t.dialogs.Script({row.answer});
+        const bool saved = !row.spoil && row.answer == MsgAnswer::Yes;
+        EXPECT_EQ(fresh.Form_QueryUnload(), saved || row.answer == MsgAnswer::No);
+        EXPECT_EQ(t.files.ReadFile(kFile), row.file);
+        EXPECT_FALSE(t.files.IsNormalFile(kSaving));
+        EXPECT_EQ(fresh.Text1.Text(), "edited");
+        EXPECT_EQ(fresh.Changed() && fresh.cmdSave.Enabled(), !saved);
+        // The save failed twice (a box each) around the question.
+        ASSERT_EQ(t.dialogs.shown.size(), row.spoil ? 3u : 1u);
+        const MessageRequest& asked = t.dialogs.shown[row.spoil ? 1 : 0];
+        EXPECT_EQ(asked.text, "Save changes to this Theme file?");
+        EXPECT_TRUE(asked.buttons == MsgButtons::YesNoCancel && asked.icon == MsgIcon::Question);
+        for (const MessageRequest& box : t.dialogs.shown) {
+            EXPECT_TRUE(box.title == "Kelvary" && box.systemModal);
+            if (&box == &asked) continue;
+            EXPECT_NE(box.text.find(kFile), std::string::npos) << box.text;
+            EXPECT_NE(box.text.find(row.reason), std::string::npos) << box.text;
+        }
+    }
+}
+
+TEST(AboutVelmoraTest, ShowsNameAndVersionOnTopAndAnyKeyOrClickCloses) {
+    TestPlatform t;
+    t.product = FakeProductInfo("Kelvary", "1.0.0");
+    FakeFormHost host(t.desktop);
+    AboutVelmora about(t.platform, host);
+    about.Form_Load();
+    EXPECT_EQ(about.Label1.Text() + "|" + about.Label2.Text(), "Kelvary|Version (1.0.0)");
+    EXPECT_FALSE(about.lbl300.Text().empty() || about.lbl301.Text().empty() ||
+                 about.lbl302.Text().empty());
+    EXPECT_TRUE(about.WindowOnTop() && t.desktop[host.handle].topmost);
+    EXPECT_EQ(host.closes, 0);
+    for (int key : {27, 13, int('A')}) about.Form_KeyDown(key);
+    about.Form_Click();
+    EXPECT_EQ(host.closes, 4);
+    AboutVelmora orphan(Platform{}, host);  // without ports: the fixed texts only
+    orphan.Form_Load();
+    EXPECT_FALSE(orphan.lbl302.Text().empty());
+}
+
+}  // namespace
+}  // namespace velmora::test
