@@ -9,7 +9,7 @@
 #include "registry/cRegistry.h"
 #include "store/InstalledThemeStore.h"
 #include "tests/support/TestPlatform.h"
-#include "theme/BrowserSettings.h"
+#include "browser/BrowserSettings.h"
 
 namespace velmora::test {
 

@@ -9,7 +9,7 @@
 
 #include "store/InstalledThemeStore.h"
 #include "tests/support/TestPlatform.h"
-#include "theme/BrowserSettings.h"
+#include "browser/BrowserSettings.h"
 #include "theme/ThemeFileKeys.h"
 #include "theme/clsVelmora.h"
 

@@ -17,7 +17,7 @@
 #include "tests/support/MemoryRegistry.h"
 #include "tests/support/SimulatedBrowsers.h"
 #include "tests/support/SimulatedWindowing.h"
-#include "theme/BrowserSettings.h"
+#include "browser/BrowserSettings.h"
 
 namespace velmora::test {
 

@@ -7,7 +7,7 @@
 
 #include "platform/RegistryApi.h"
 #include "store/InstalledThemeStore.h"
-#include "theme/BrowserSettings.h"
+#include "browser/BrowserSettings.h"
 #include "theme/clsVelmora.h"
 
 namespace velmora::test {

@@ -6,7 +6,7 @@
 #include "app/StartUp.h"
 #include "store/InstalledThemeStore.h"
 #include "tests/support/TestPlatform.h"
-#include "theme/BrowserSettings.h"
+#include "browser/BrowserSettings.h"
 
 namespace velmora::test {
 namespace {

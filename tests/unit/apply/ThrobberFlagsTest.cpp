@@ -5,7 +5,8 @@
 #include <array>
 #include <cstdio>
 
-#include "mainwindow/BrowserDefaults.h"
+#include "browser/BrowserDefaults.h"
+#include "browser/Repairs.h"
 #include "tests/support/TestPlatform.h"
 #include "theme/clsVelmora.h"
 

@@ -1,5 +1,5 @@
 // The browser's default toolbar layouts, and the Repair menu's reset that writes them.
-#include "mainwindow/DefaultToolbarLayout.h"
+#include "browser/DefaultToolbarLayout.h"
 #include "tests/unit/mainwindow/MainWindowTestBed.h"
 
 namespace velmora::test {
