@@ -185,6 +185,13 @@ private:
     bool checked_ = false;
 };
 
+// text as a caption shows it literally: every "&" doubled, so that none marks an access key.
+inline std::string LiteralCaption(const std::string& text) {
+    std::string caption;
+    for (const char c : text) caption += c == '&' ? std::string("&&") : std::string(1, c);
+    return caption;
+}
+
 // A menu's entries as the menu shows them (separators count), indexed by an enumeration of
 // them in that order whose last member is Count.
 template <typename Entry>

@@ -44,8 +44,11 @@ std::shared_ptr<BrowserWindow> Win32Browsers::CreateBrowser() {
 }
 
 void Win32Browsers::YieldToMessageLoop() {
+    // Everything but the user's input, which waits in the queue until the step that yields
+    // here is over: a click or key must not start another action inside this one.
+    constexpr UINT kAllButInput = PM_REMOVE | PM_QS_POSTMESSAGE | PM_QS_PAINT | PM_QS_SENDMESSAGE;
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageA(&message, nullptr, 0, 0, kAllButInput)) {
         if (message.message == WM_QUIT) {
             // Not ours to swallow: leave it for the loop that owns the program's end.
             PostQuitMessage(static_cast<int>(message.wParam));
