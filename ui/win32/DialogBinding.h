@@ -1,21 +1,21 @@
 // The one Win32 binding of every window: shows a window's dialog resource, mirrors the
-// window object's control models into the real controls and back, runs its handlers on
-// the controls' notifications, and is the window's FormHost.
+// window object's control models into the real controls and back (through an adapter per
+// row, by control kind), routes the window's messages to the adapters and the window's own
+// handlers, and is the window's FormHost.
 #pragma once
 
 #include <windows.h>
 
-#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 #include "platform/FormHost.h"
 #include "platform/Platform.h"
+#include "ui/win32/ControlAdapter.h"
+#include "ui/win32/FormSite.h"
 #include "ui/win32/FormTable.h"
-#include "platform/win32/GdiScope.h"
 
 namespace velmora::win32 {
 
@@ -52,63 +52,27 @@ public:
     void EndProgram() override;
 
 private:
-    struct Bound;
-
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR index, DWORD_PTR self);
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT OnControlMessage(Bound& bound, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     BOOL Initialize(HWND window);
-    void LoadMenus();
-    void AddMenus(HMENU menu);
-    void Attach(Bound& bound);
     void Detach();
     void OnCommand(int id, int code, HWND control);
     void OnInitMenuPopup(HMENU popup);
-    bool OnDrawItem(const DRAWITEMSTRUCT& item);
-    void OnToolTipText(NMHDR* header);
-    // The brush a static text or the window paints its background with; null for the
-    // window's usual one.
-    HBRUSH BackdropBrush(HWND control, HDC dc);
-    void SetFont(Bound& bound);
-    void SetBackdrop(const Bound& bound);
-    Bound* Find(int id, ControlKind kind);
-    Bound* FindModel(const ui::Control* model);
-    const Bound* FindModel(const ui::Control* model) const;
-    Bound* FindWindow(HWND window);
-
-    // Model to control: pushes what changed since the last push or read.
-    void Push(Bound& bound);
-    void PushMenu(Bound& bound);
-    // Control to model, before a handler runs.
-    void Read(Bound& bound);
+    INT_PTR OnControlColour(HWND control, HDC dc);
+    ControlAdapter* Find(int id, ControlKind kind) const;
+    ControlAdapter* FindModel(const ui::Control* model) const;
+    ControlAdapter* FindWindow(HWND window) const;
 
     // Runs a handler: every exception stops here and is reported.
-    void Trapped(const std::function<void()>& handler);
+    void Trapped(const std::function<void()>& handler) { site_.Trapped(handler); }
     void End();
+    HWND Window() const { return site_.Dialog(); }
 
-    Platform platform_;
-    HINSTANCE resources_;
     FormTable table_;
+    FormSite site_;  // the window, once made, and what its controls share
     bool modal_ = false;
-    HWND window_ = nullptr;
-    HWND toolTip_ = nullptr;
-    std::string toolTipText_;  // the text the tool tip shows, kept while it shows it
-    std::wstring toolTipTextWide_;
-    struct MenuDestroyer {
-        void operator()(HMENU menu) const { DestroyMenu(menu); }
-    };
-    // The pop-up menu resources of the table, loaded with the window and gone with it.
-    std::vector<std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer>> loadedMenus_;
-    std::vector<std::unique_ptr<Bound>> bound_;
-    OwnedGdiObject<HFONT> linkFont_;
-    // The backdrop's picture as a brush, and where its top left corner lies in the window.
-    OwnedGdiObject<HBITMAP> backdropBitmap_;
-    OwnedGdiObject<HBRUSH> backdropBrush_;
-    POINT backdropOrigin_ = {};
-    COLORREF backdropText_ = 0;
+    std::vector<std::unique_ptr<ControlAdapter>> adapters_;  // one per row of the table
     bool ready_ = false;  // handlers run only once the models are shown
     bool closing_ = false;
     bool askingUnload_ = false;  // the query-unload handler runs (it may show a box)

@@ -1,0 +1,76 @@
+// A text model, shown by an edit box (its text and selection, read back) or a static text.
+#include <memory>
+
+#include "ui/win32/ControlAdapter.h"
+#include "ui/win32/FormSite.h"
+
+namespace velmora::win32 {
+
+namespace {
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+class TextAdapter : public ChildAdapter {
+public:
+    using ChildAdapter::ChildAdapter;
+
+    void Attach(FormSite& site) override {
+        if (!Find(site)) return;
+        edit_ = lstrcmpiA(ClassOf(control_).c_str(), "Edit") == 0;
+        Dress();
+        TakeDesignCaption();
+    }
+
+    void Notify(int code, HWND) override {
+        if (code == EN_CHANGE) {
+            if (!pushing_) Read();
+            site_->Trapped(row_.change);
+        } else if (code == EN_SETFOCUS) {
+            Read();
+            site_->Trapped(row_.gotFocus);
+        }
+    }
+
+    bool ShowsBackdrop() const override { return !edit_; }
+
+private:
+    void PushValue() override {
+        PushText();
+        if (!edit_) return;
+        const auto* text = static_cast<const ui::TextBox*>(row_.model);
+        DWORD start = 0, end = 0;
+        SendMessageA(control_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        const DWORD wantedEnd = static_cast<DWORD>(text->SelStart() + text->SelLength());
+        if (start != static_cast<DWORD>(text->SelStart()) || end != wantedEnd)
+            SendMessageA(control_, EM_SETSEL, static_cast<WPARAM>(text->SelStart()),
+                         static_cast<LPARAM>(wantedEnd));
+    }
+
+    void ReadValue() override {
+        if (!edit_) return;
+        auto* text = static_cast<ui::TextBox*>(row_.model);
+        text->SetText(WindowText(control_));
+        DWORD start = 0, end = 0;
+        SendMessageA(control_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        text->SetSelection(static_cast<int>(start), static_cast<int>(end - start));
+    }
+
+    // An edit box reports no clicks of its own.
+    bool HearsClicks() const override { return edit_; }
+
+    bool edit_ = false;  // shown by an edit box (else by a static text)
+};
+
+}  // namespace
+
+std::unique_ptr<ControlAdapter> MakeTextAdapter(const BoundControl& row) {
+    return std::make_unique<TextAdapter>(row);
+}
+
+}  // namespace velmora::win32
