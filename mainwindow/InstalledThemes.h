@@ -74,6 +74,7 @@ public:
     // Control events. The binding updates the models from the real controls first.
     void List1_Click();
     void List1_MouseDown(int button);
+    void List1_KeyDown(int keyCode);
     void imgExplorer_MouseDown(int button);
     void picBackBitmap_MouseDown(int button);
     void chkLink_Click(int index);
@@ -84,8 +85,10 @@ public:
     void cmdCancel_Click();
     void Image1_Click();
     void txtSearch_KeyUp(int keyCode);
+    void txtSearch_KeyDown(int keyCode);
     void txtSearch_GotFocus();
     void txtWebSite_Click();
+    void txtWebSite_KeyDown(int keyCode);
     void txtThemeTitle_Change();
 
     // Menus: a top menu's click runs when it drops down (refreshes its entries' states); an
@@ -168,6 +171,8 @@ private:
     void ShowBrowserToolbar();
     void ShowBrowserThrobber();
     PicturePtr BuiltInThrobber();
+    // The web-site box: the address, shown as a link only when it is one that will open.
+    void ShowWebSite(const std::string& address);
     // The home-page box: the page, and the one entry of its list that opens it.
     void ShowHomePage(const std::string& page);
     // Sets txtThemeTitle and runs txtThemeTitle_Change, as typing does.

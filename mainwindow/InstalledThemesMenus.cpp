@@ -17,6 +17,7 @@ namespace {
 // The theme list's first two entries, the current-theme and no-theme entries, are no
 // stored themes: they cannot be deleted.
 constexpr int kFirstStoredTheme = 2;
+constexpr int kDeleteKey = 46;
 
 }  // namespace
 
@@ -43,6 +44,11 @@ void InstalledThemes::List1_MouseDown(int button) {
     pmuTools[ToolsEntry::Delete].SetEnabled(stored);
     pmuTools[ToolsEntry::Properties].SetEnabled(!stored);
     host_.PopupMenu(pmuTools[ToolsEntry::Delete]);
+}
+
+void InstalledThemes::List1_KeyDown(int keyCode) {
+    // The Delete key opens what the right button opens.
+    if (keyCode == kDeleteKey) List1_MouseDown(kRightButton);
 }
 
 void InstalledThemes::imgExplorer_MouseDown(int button) {
@@ -94,9 +100,11 @@ void InstalledThemes::pmuRepair_Click(RepairEntry entry) {
     switch (entry) {
         case RepairEntry::HomePage:  // the start-page sub-menu opens
             // A page the registry did not have is shown as such, but cannot be chosen.
-            pmuHome[HomeEntry::Current].SetCaption("&Current - " + ui::LiteralCaption(currentStartPage_));
+            pmuHome[HomeEntry::Current].SetCaption("&Current - " +
+                                                   ui::LiteralCaption(currentStartPage_));
             pmuHome[HomeEntry::Current].SetEnabled(!IsNotFound(currentStartPage_));
-            pmuHome[HomeEntry::Default].SetCaption("&Default - " + ui::LiteralCaption(defaultStartPage_));
+            pmuHome[HomeEntry::Default].SetCaption("&Default - " +
+                                                   ui::LiteralCaption(defaultStartPage_));
             pmuHome[HomeEntry::Default].SetEnabled(!IsNotFound(defaultStartPage_));
             break;
         case RepairEntry::HomePageLock: ToggleHomePageLock(); break;

@@ -25,6 +25,8 @@ constexpr char kNoThemeDescription[] =
     "Removes all branding and resests your Web settings to their original Internet Explorer "
     "Defaults.";
 constexpr int kBackspace = 8;
+constexpr int kEnterKey = 13;
+constexpr int kSpaceKey = 32;
 constexpr int kAreaCount = 7;
 
 // The area boxes by index: the record's switch each one sets, whether the theme has
@@ -142,7 +144,7 @@ void InstalledThemes::ShowCurrentTheme() {
     const std::string mark = InstalledThemeStore(platform_).ReadMark();
     if (SameText(mark, kNoThemeEntry) || IsNotFound(mark)) {
         txtAuthor.SetText("");
-        txtWebSite.SetText("");
+        ShowWebSite("");
         txtThemeFile.SetText("");
         txtThemeDescription.SetText("");
         SetThemeTitleText(mark);
@@ -164,7 +166,7 @@ void InstalledThemes::ShowCurrentTheme() {
     if (!IsNotFound(file) && Theme().LoadVelmora(file)) {
         const clsVelmora& theme = Theme();
         txtAuthor.SetText(theme.Author());
-        txtWebSite.SetText(theme.WebSite());
+        ShowWebSite(theme.WebSite());
         txtThemeFile.SetText(file);
         txtThemeDescription.SetText(theme.Description());
         SetThemeTitleText(mark);
@@ -185,7 +187,7 @@ void InstalledThemes::ShowNoTheme() {
     Flintor1.Play();
     Flintor1.SetVisible(true);
     txtAuthor.SetText("");
-    txtWebSite.SetText("");
+    ShowWebSite("");
     txtThemeFile.SetText("");
     txtThemeDescription.SetText(kNoThemeDescription);
     SetThemeTitleText(kNoThemeEntry);
@@ -251,7 +253,7 @@ void InstalledThemes::ShowInstalledTheme(const std::string& title) {
 
     SetThemeTitleText(theme.ThemeTitle());
     txtAuthor.SetText(theme.Author());
-    txtWebSite.SetText(theme.WebSite());
+    ShowWebSite(theme.WebSite());
     txtThemeDescription.SetText(theme.Description());
     ShowHomePage(theme.HomePage());
 }
@@ -263,7 +265,7 @@ void InstalledThemes::ShowUnloadableTheme(const std::string& title, const std::s
     picBackBitmap.ClearDrawing();
     Flintor1.SetVisible(false);
     txtAuthor.SetText("");
-    txtWebSite.SetText("");
+    ShowWebSite("");
     ShowHomePage("");
     txtThemeDescription.SetText("This Theme could not be loaded: " + LoadFailure(file));
     SetThemeTitleText(title);
@@ -355,6 +357,20 @@ void InstalledThemes::txtSearch_KeyUp(int keyCode) {
 void InstalledThemes::txtSearch_GotFocus() {
     txtSearch.SetSelection(0, static_cast<int>(txtSearch.Text().size()));
     SelectAllText(*platform_.windowing);
+}
+
+void InstalledThemes::ShowWebSite(const std::string& address) {
+    txtWebSite.SetText(address);
+    txtWebSite.SetLink(IsWebAddress(address));
+}
+
+void InstalledThemes::txtWebSite_KeyDown(int keyCode) {
+    if (keyCode == kEnterKey || keyCode == kSpaceKey) txtWebSite_Click();
+}
+
+void InstalledThemes::txtSearch_KeyDown(int keyCode) {
+    // The match is selected in the list already: Enter takes the user there, never to Apply.
+    if (keyCode == kEnterKey && !Busy()) host_.SetFocus(List1);
 }
 
 void InstalledThemes::txtWebSite_Click() {

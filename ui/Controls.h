@@ -61,6 +61,9 @@ private:
 // A one- or many-line text box with its selection.
 class TextBox : public Control {
 public:
+    // Shown as a link (blue, underlined, the hand pointer), where the window allows links.
+    bool Link() const { return link_; }
+    void SetLink(bool link) { Set(link_, link); }
     int SelStart() const { return selStart_; }
     int SelLength() const { return selLength_; }
     void SetSelection(int start, int length) {
@@ -69,6 +72,7 @@ public:
     }
 
 private:
+    bool link_ = false;
     int selStart_ = 0;
     int selLength_ = 0;
 };
