@@ -9,6 +9,7 @@
 #include "browser/Repairs.h"
 #include "theme/clsVelmora.h"
 #include "ui/IsInternetExplorer.h"
+#include "ui/WebAddress.h"
 
 namespace velmora {
 
@@ -69,9 +70,17 @@ void FileActions::ApplyThemeFile(const std::string& path) {
         return;
     }
     if (Ask(std::string("Theme sucessfully loaded onto your computer.") + kNewLine +
-            "Start Internet Explorer?") == MsgAnswer::Yes) {
-        platform_.shell->OpenDocument(startPage);
+            "Start Internet Explorer?") != MsgAnswer::Yes) {
+        return;
     }
+    // The theme's page only when it is a web address: a theme could name a program there.
+    if (startPage != kBlankPage && !IsWebAddress(startPage)) {
+        platform_.dialogs->ShowMessage({RefusedAddressMessage(startPage),
+                                        platform_.product->ProductName(), MsgButtons::Ok,
+                                        MsgIcon::Exclamation, true});
+        startPage = kBlankPage;
+    }
+    platform_.shell->OpenDocument(startPage);
 }
 
 void FileActions::SetToolbarSkin(const std::string& path) {

@@ -25,8 +25,6 @@ frmThemeEditor::frmThemeEditor(const Platform& platform, FormHost& host)
 void frmThemeEditor::Form_Load() {
     SetWindowOnTop(true);
     host_.SetCaption("Velmora Editor - Lite Version");
-    cmdClose.SetText("Close");
-    cmdSave.SetText("Save");
 }
 
 void frmThemeEditor::Form_KeyPress(int keyAscii) {

@@ -68,16 +68,31 @@ void InstalledThemes::Tell(const std::string& text, MsgIcon icon) {
         {text, platform_.product->ProductName(), MsgButtons::Ok, icon, true});
 }
 
+InstalledThemes::LongStep::LongStep(InstalledThemes& window) : window_(window) {
+    if (window_.longSteps_++ == 0) window_.platform_.dialogs->SetBusyPointer(true);
+}
+
+InstalledThemes::LongStep::~LongStep() {
+    if (--window_.longSteps_ == 0) window_.platform_.dialogs->SetBusyPointer(false);
+}
+
 void InstalledThemes::Form_Load() {
-    platform_.dialogs->SetBusyPointer(true);
+    LongStep step(*this);
     StartCompanion();
     host_.CenterOnScreen();
     SetWindowOnTop(true);
     LoadThemeList("");
-    platform_.dialogs->SetBusyPointer(false);
 }
 
 void InstalledThemes::Form_Activate() {
+    // Only as the window first shows: a user coming back from another program finds the
+    // focus where it was.
+    if (shown_) return;
+    shown_ = true;
+    FocusSearch();
+}
+
+void InstalledThemes::FocusSearch() {
     if (txtSearch.Visible()) host_.SetFocus(txtSearch);
 }
 
@@ -86,6 +101,7 @@ void InstalledThemes::Form_KeyPress(int keyAscii) {
 }
 
 void InstalledThemes::cmdCancel_Click() {
+    if (Busy()) return;
     host_.Close();
 }
 
@@ -94,7 +110,7 @@ void InstalledThemes::ComeBack() {
 }
 
 void InstalledThemes::LoadThemeList(const std::string& nameToSelect) {
-    platform_.dialogs->SetBusyPointer(true);
+    LongStep step(*this);
     const std::vector<std::string> list = InstalledThemeStore(platform_).ThemeList();
 
     cRegistry registry(platform_);
@@ -108,14 +124,14 @@ void InstalledThemes::LoadThemeList(const std::string& nameToSelect) {
     List1.SetItems(list);
     if (const auto index = ThemeListSelection(list, nameToSelect)) {
         List1.SetListIndex(static_cast<int>(*index));
-        List1_Click();
+        ShowSelectedEntry();
     }
-    platform_.dialogs->SetBusyPointer(false);
 }
 
 void InstalledThemes::cmdApply_Click() {
+    if (Busy()) return;
+    LongStep step(*this);
     applying_ = true;
-    platform_.dialogs->SetBusyPointer(true);
     cmdApply.SetEnabled(false);
 
     const std::string entry = SelectedEntry();
@@ -124,31 +140,36 @@ void InstalledThemes::cmdApply_Click() {
         // none chosen, writing the empty path would blank the user's toolbars.
         if (!toolbarPicturePath_.empty()) SetToolbarBackground(platform_, toolbarPicturePath_);
     } else if (!SameText(entry, kNoThemeEntry)) {
-        // ApplyTheme marks the theme as the current one itself; a file that is gone applies
-        // nothing and the browsers are reopened all the same.
-        if (!txtThemeFile.Text().empty()) Theme().ApplyTheme(txtThemeFile.Text());
+        // ApplyTheme marks the theme as the current one itself. One that fails changed
+        // nothing: the browsers are left alone and the user learns why.
+        const std::string file = txtThemeFile.Text();
         host_.SetFocus(List1);
+        if (file.empty() || !Theme().ApplyTheme(file)) {
+            applying_ = false;
+            Tell("The Theme \"" + entry + "\" could not be applied: " + LoadFailure(file),
+                 MsgIcon::Exclamation);
+            return;
+        }
     } else {
         RestoreBrowserDefaults(platform_);
     }
 
     ReopenBrowsers();
     ComeBack();
-    platform_.dialogs->SetBusyPointer(false);
     applying_ = false;
 }
 
 void InstalledThemes::cmdUnInstall_Click() {
+    if (Busy()) return;
     if (Ask(std::string("Are you sure you want to remove this Theme - ") + kNewLine + kNewLine +
-                txtThemeTitle.Text(),
+                SelectedEntry(),
             true) != MsgAnswer::Yes) {
         return;
     }
-    platform_.dialogs->SetBusyPointer(true);
+    LongStep step(*this);
     const std::string command = cmdUnInstall.Tag() + " /SILENT";
     if (!platform_.shell->StartHidden(command)) {
         // Forgetting the theme now would leave its files with no way to uninstall them.
-        platform_.dialogs->SetBusyPointer(false);
         Tell(std::string("The Theme's uninstaller could not be started; the Theme stays "
                          "installed.") +
                  kNewLine + command,
@@ -156,12 +177,11 @@ void InstalledThemes::cmdUnInstall_Click() {
         return;
     }
     RemoveTheme(List1.ListIndex(), true);
-    platform_.dialogs->SetBusyPointer(false);
     Tell("Internet Explorer needs to be refreshed for the changes to take effect.",
          MsgIcon::Critical);
     ReopenBrowsers();
     List1.SetListIndex(0);
-    List1_Click();
+    ShowSelectedEntry();
     ComeBack();
 }
 
@@ -203,6 +223,7 @@ void InstalledThemes::OpenThemeFile(std::string& path) {
 }
 
 void InstalledThemes::Image1_Click() {
+    if (Busy()) return;
     OpenMakerPageAndEnd(WebAddresses(platform_).Gallery());
 }
 

@@ -74,6 +74,7 @@ public:
     // Control events. The binding updates the models from the real controls first.
     void List1_Click();
     void List1_MouseDown(int button);
+    void List1_KeyDown(int keyCode);
     void imgExplorer_MouseDown(int button);
     void picBackBitmap_MouseDown(int button);
     void chkLink_Click(int index);
@@ -84,8 +85,10 @@ public:
     void cmdCancel_Click();
     void Image1_Click();
     void txtSearch_KeyUp(int keyCode);
+    void txtSearch_KeyDown(int keyCode);
     void txtSearch_GotFocus();
     void txtWebSite_Click();
+    void txtWebSite_KeyDown(int keyCode);
     void txtThemeTitle_Change();
 
     // Menus: a top menu's click runs when it drops down (refreshes its entries' states); an
@@ -127,6 +130,9 @@ public:
 
     // Window fields, readable for the binding and the tests.
     bool Applying() const { return applying_; }
+    // A long step runs (an apply, a reset, a repair, the list's loading): no other action of
+    // the window starts inside it.
+    bool Busy() const { return longSteps_ > 0; }
     bool IsXP() const { return isXP_; }
     const std::string& CurrentStartPage() const { return currentStartPage_; }
     const std::string& DefaultStartPage() const { return defaultStartPage_; }
@@ -135,6 +141,19 @@ public:
 
 private:
     class CompanionEvents;
+
+    // A long step: the hourglass shows from the start of the outermost one to its end, and
+    // Busy() holds for as long.
+    class LongStep {
+    public:
+        explicit LongStep(InstalledThemes& window);
+        ~LongStep();
+        LongStep(const LongStep&) = delete;
+        LongStep& operator=(const LongStep&) = delete;
+
+    private:
+        InstalledThemes& window_;
+    };
 
     // The theme record, made on first use.
     clsVelmora& Theme();
@@ -145,15 +164,28 @@ private:
     void ShowCurrentTheme();
     void ShowNoTheme();
     void ShowInstalledTheme(const std::string& title);
+    // An installed theme whose file is missing or cannot be read: its name and why.
+    void ShowUnloadableTheme(const std::string& title, const std::string& file);
+    // Why the theme file cannot be loaded, as the end of a sentence.
+    std::string LoadFailure(const std::string& file) const;
     void ShowBrowserToolbar();
     void ShowBrowserThrobber();
     PicturePtr BuiltInThrobber();
+    // The web-site box: the address, shown as a link only when it is one that will open.
+    void ShowWebSite(const std::string& address);
+    // The home-page box: the page, and the one entry of its list that opens it.
+    void ShowHomePage(const std::string& page);
     // Sets txtThemeTitle and runs txtThemeTitle_Change, as typing does.
     void SetThemeTitleText(const std::string& title);
     // Sets an area box; its switch on the record follows, as a click would make it.
     void SetAreaBox(int index, bool enabled, bool ticked);
+    // Shows the selected entry (what a click on the list does).
+    void ShowSelectedEntry();
     // The selected entry's text; empty without a selection.
     std::string SelectedEntry() const { return List1.SelectedText(); }
+    // The search box takes the focus: as the window first shows, and when one of the
+    // program's own windows has closed.
+    void FocusSearch();
     // After the browsers were reopened: the window comes back in front with the focus.
     void ComeBack();
     // Load: binds the foreground browser or opens a new one, and disables it.
@@ -181,6 +213,9 @@ private:
     std::shared_ptr<BrowserWindow> myWB_;
     std::unique_ptr<CompanionEvents> events_;
     bool applying_ = false;
+    bool shown_ = false;  // the window has been activated once
+    int longSteps_ = 0;
+    std::string shownEntry_;  // the entry the preview shows
     bool windowOnTop_ = false;
     bool isXP_ = false;
     std::string currentStartPage_;

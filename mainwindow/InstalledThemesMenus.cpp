@@ -17,6 +17,7 @@ namespace {
 // The theme list's first two entries, the current-theme and no-theme entries, are no
 // stored themes: they cannot be deleted.
 constexpr int kFirstStoredTheme = 2;
+constexpr int kDeleteKey = 46;
 
 }  // namespace
 
@@ -37,6 +38,7 @@ void InstalledThemes::mnuHelp_Click() {
 }
 
 void InstalledThemes::List1_MouseDown(int button) {
+    if (Busy()) return;
     if (button != kRightButton) return;
     const bool stored = List1.ListIndex() >= kFirstStoredTheme;
     pmuTools[ToolsEntry::Delete].SetEnabled(stored);
@@ -44,13 +46,20 @@ void InstalledThemes::List1_MouseDown(int button) {
     host_.PopupMenu(pmuTools[ToolsEntry::Delete]);
 }
 
+void InstalledThemes::List1_KeyDown(int keyCode) {
+    // The Delete key opens what the right button opens.
+    if (keyCode == kDeleteKey) List1_MouseDown(kRightButton);
+}
+
 void InstalledThemes::imgExplorer_MouseDown(int button) {
+    if (Busy()) return;
     if (button != kRightButton || List1.ListIndex() != 0) return;
     mnuEdit_Click();
     host_.PopupMenu(pmuEdit[EditEntry::ToolbarSkin]);
 }
 
 void InstalledThemes::pmuFile_Click(FileEntry entry) {
+    if (Busy()) return;
     switch (entry) {
         case FileEntry::Open: {
             std::string path;
@@ -58,9 +67,12 @@ void InstalledThemes::pmuFile_Click(FileEntry entry) {
             break;
         }
         case FileEntry::Edit:
-            // The editor is for the file shown; it is gone again once it has closed.
-            if (platform_.forms)
-                platform_.forms->ShowThemeEditor(txtThemeFile.Text(), host_.Handle());
+            // The editor is for the file shown; it is gone again once it has closed, and the
+            // preview then shows what it saved.
+            if (!platform_.forms) break;
+            platform_.forms->ShowThemeEditor(txtThemeFile.Text(), host_.Handle());
+            ShowSelectedEntry();
+            FocusSearch();
             break;
         case FileEntry::Exit: host_.Close(); break;
         default: break;
@@ -68,6 +80,7 @@ void InstalledThemes::pmuFile_Click(FileEntry entry) {
 }
 
 void InstalledThemes::pmuEdit_Click(EditEntry entry) {
+    if (Busy()) return;
     switch (entry) {
         case EditEntry::ToolbarSkin: ChooseToolbarPicture(); break;
         case EditEntry::ThrobbersOn: SetThrobbersAndReopen(true); break;
@@ -83,12 +96,15 @@ void InstalledThemes::pmuEdit_Click(EditEntry entry) {
 }
 
 void InstalledThemes::pmuRepair_Click(RepairEntry entry) {
+    if (Busy()) return;
     switch (entry) {
         case RepairEntry::HomePage:  // the start-page sub-menu opens
             // A page the registry did not have is shown as such, but cannot be chosen.
-            pmuHome[HomeEntry::Current].SetCaption("&Current - " + currentStartPage_);
+            pmuHome[HomeEntry::Current].SetCaption("&Current - " +
+                                                   ui::LiteralCaption(currentStartPage_));
             pmuHome[HomeEntry::Current].SetEnabled(!IsNotFound(currentStartPage_));
-            pmuHome[HomeEntry::Default].SetCaption("&Default - " + defaultStartPage_);
+            pmuHome[HomeEntry::Default].SetCaption("&Default - " +
+                                                   ui::LiteralCaption(defaultStartPage_));
             pmuHome[HomeEntry::Default].SetEnabled(!IsNotFound(defaultStartPage_));
             break;
         case RepairEntry::HomePageLock: ToggleHomePageLock(); break;
@@ -99,24 +115,30 @@ void InstalledThemes::pmuRepair_Click(RepairEntry entry) {
 }
 
 void InstalledThemes::pmuHome_Click(HomeEntry entry) {
+    if (Busy()) return;
     ChooseStartPage(entry);
 }
 
 void InstalledThemes::pmuLayout_Click(LayoutEntry entry) {
+    if (Busy()) return;
     if (entry == LayoutEntry::Thick) ResetToolbarLayout(kThickLayout);
     if (entry == LayoutEntry::Thin) ResetToolbarLayout(kThinLayout);
 }
 
 void InstalledThemes::pmuTools_Click(ToolsEntry entry) {
+    if (Busy()) return;
     // "&Properties" has no action.
     if (entry == ToolsEntry::Delete && List1.ListIndex() >= kFirstStoredTheme)
         RemoveTheme(List1.ListIndex(), false);
 }
 
 void InstalledThemes::pmuHelp_Click(HelpEntry entry) {
+    if (Busy()) return;
     switch (entry) {
         case HelpEntry::About:
-            if (platform_.forms) platform_.forms->ShowAbout(host_.Handle());
+            if (!platform_.forms) break;
+            platform_.forms->ShowAbout(host_.Handle());
+            FocusSearch();
             break;
         case HelpEntry::Gallery: OpenMakerPageAndEnd(WebAddresses(platform_).Gallery()); break;
         case HelpEntry::Updates: OpenMakerPageAndEnd(WebAddresses(platform_).UpdateCheck()); break;
@@ -126,11 +148,10 @@ void InstalledThemes::pmuHelp_Click(HelpEntry entry) {
 }
 
 void InstalledThemes::ResetToolbarLayout(int kind) {
-    platform_.dialogs->SetBusyPointer(true);
+    LongStep step(*this);
     WriteDefaultToolbarLayouts(platform_, kind == kThinLayout ? kThinLayout : kThickLayout);
     ReopenBrowsers();
     ComeBack();
-    platform_.dialogs->SetBusyPointer(false);
 }
 
 void InstalledThemes::ResetWindowPlacement() {
@@ -138,9 +159,8 @@ void InstalledThemes::ResetWindowPlacement() {
             true) != MsgAnswer::Yes) {
         return;
     }
-    platform_.dialogs->SetBusyPointer(true);
+    LongStep step(*this);
     ForgetWindowPlacement(platform_);
-    platform_.dialogs->SetBusyPointer(false);
 }
 
 }  // namespace velmora

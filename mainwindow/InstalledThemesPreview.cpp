@@ -2,6 +2,8 @@
 // and throbber previews, the area boxes, the type-ahead and the caption rule.
 #include "mainwindow/InstalledThemes.h"
 
+#include <algorithm>
+
 #include "mainwindow/ToolbarPreviewTiling.h"
 #include "platform/Browsers.h"
 #include "platform/FileSystem.h"
@@ -11,6 +13,7 @@
 #include "store/InstalledThemeStore.h"
 #include "browser/BrowserSettings.h"
 #include "ui/SelectAllText.h"
+#include "ui/WebAddress.h"
 
 namespace velmora {
 
@@ -22,6 +25,8 @@ constexpr char kNoThemeDescription[] =
     "Removes all branding and resests your Web settings to their original Internet Explorer "
     "Defaults.";
 constexpr int kBackspace = 8;
+constexpr int kEnterKey = 13;
+constexpr int kSpaceKey = 32;
 constexpr int kAreaCount = 7;
 
 // The area boxes by index: the record's switch each one sets, whether the theme has
@@ -83,8 +88,20 @@ PicturePtr InstalledThemes::BuiltInThrobber() {
 }
 
 void InstalledThemes::List1_Click() {
-    platform_.dialogs->SetBusyPointer(true);
+    if (Busy()) {
+        // The preview keeps the entry it shows: the selection goes back to it.
+        const std::vector<std::string>& items = List1.Items();
+        const auto shown = std::find(items.begin(), items.end(), shownEntry_);
+        List1.SetListIndex(shown == items.end() ? -1 : static_cast<int>(shown - items.begin()));
+        return;
+    }
+    ShowSelectedEntry();
+}
+
+void InstalledThemes::ShowSelectedEntry() {
+    LongStep step(*this);
     const std::string entry = SelectedEntry();
+    shownEntry_ = entry;
     if (SameText(entry, kCurrentThemeEntry)) {
         ShowCurrentTheme();
     } else if (SameText(entry, kNoThemeEntry)) {
@@ -92,7 +109,6 @@ void InstalledThemes::List1_Click() {
     } else if (!entry.empty()) {
         ShowInstalledTheme(entry);
     }
-    platform_.dialogs->SetBusyPointer(false);
 }
 
 void InstalledThemes::ShowBrowserToolbar() {
@@ -128,7 +144,7 @@ void InstalledThemes::ShowCurrentTheme() {
     const std::string mark = InstalledThemeStore(platform_).ReadMark();
     if (SameText(mark, kNoThemeEntry) || IsNotFound(mark)) {
         txtAuthor.SetText("");
-        txtWebSite.SetText("");
+        ShowWebSite("");
         txtThemeFile.SetText("");
         txtThemeDescription.SetText("");
         SetThemeTitleText(mark);
@@ -136,7 +152,7 @@ void InstalledThemes::ShowCurrentTheme() {
             // No theme was ever applied: the built-in look.
             picBackBitmap.ClearDrawing();
             Flintor1.SetAniPicture(BuiltInThrobber());
-            Combo1.SetText(kBlankPage);
+            ShowHomePage(kBlankPage);
         } else {
             ShowBrowserToolbar();
             ShowBrowserThrobber();
@@ -150,7 +166,7 @@ void InstalledThemes::ShowCurrentTheme() {
     if (!IsNotFound(file) && Theme().LoadVelmora(file)) {
         const clsVelmora& theme = Theme();
         txtAuthor.SetText(theme.Author());
-        txtWebSite.SetText(theme.WebSite());
+        ShowWebSite(theme.WebSite());
         txtThemeFile.SetText(file);
         txtThemeDescription.SetText(theme.Description());
         SetThemeTitleText(mark);
@@ -158,7 +174,7 @@ void InstalledThemes::ShowCurrentTheme() {
     }
     const std::string startPage =
         cRegistry(platform_).ReadRegistry(kHkeyCurrentUser, browser::kMainKey, browser::kStartPage);
-    Combo1.SetText(IsNotFound(startPage) ? std::string() : startPage);
+    ShowHomePage(IsNotFound(startPage) ? std::string() : startPage);
 }
 
 void InstalledThemes::ShowNoTheme() {
@@ -171,11 +187,11 @@ void InstalledThemes::ShowNoTheme() {
     Flintor1.Play();
     Flintor1.SetVisible(true);
     txtAuthor.SetText("");
-    txtWebSite.SetText("");
+    ShowWebSite("");
     txtThemeFile.SetText("");
     txtThemeDescription.SetText(kNoThemeDescription);
     SetThemeTitleText(kNoThemeEntry);
-    Combo1.SetText(kBlankPage);
+    ShowHomePage(kBlankPage);
 }
 
 void InstalledThemes::ShowInstalledTheme(const std::string& title) {
@@ -192,8 +208,10 @@ void InstalledThemes::ShowInstalledTheme(const std::string& title) {
     // Applying the theme that is already the current one is not offered.
     cmdApply.SetEnabled(!SameText(title, mark));
 
-    // A theme whose file is gone or unreadable keeps the rest of the previous display.
-    if (IsNotFound(entry.themeFile) || !Theme().LoadVelmora(entry.themeFile)) return;
+    if (IsNotFound(entry.themeFile) || !Theme().LoadVelmora(entry.themeFile)) {
+        ShowUnloadableTheme(title, entry.themeFile);
+        return;
+    }
     clsVelmora& theme = Theme();
 
     EnableAreaBoxes(true);
@@ -235,9 +253,28 @@ void InstalledThemes::ShowInstalledTheme(const std::string& title) {
 
     SetThemeTitleText(theme.ThemeTitle());
     txtAuthor.SetText(theme.Author());
-    txtWebSite.SetText(theme.WebSite());
+    ShowWebSite(theme.WebSite());
     txtThemeDescription.SetText(theme.Description());
-    Combo1.SetText(theme.HomePage());
+    ShowHomePage(theme.HomePage());
+}
+
+void InstalledThemes::ShowUnloadableTheme(const std::string& title, const std::string& file) {
+    // Nothing of the previous theme stays on screen, and nothing can be applied.
+    for (int index = 0; index < kAreaCount; ++index) SetAreaBox(index, false, false);
+    cmdApply.SetEnabled(false);
+    picBackBitmap.ClearDrawing();
+    Flintor1.SetVisible(false);
+    txtAuthor.SetText("");
+    ShowWebSite("");
+    ShowHomePage("");
+    txtThemeDescription.SetText("This Theme could not be loaded: " + LoadFailure(file));
+    SetThemeTitleText(title);
+}
+
+std::string InstalledThemes::LoadFailure(const std::string& file) const {
+    if (file.empty() || IsNotFound(file)) return "its entry names no theme file.";
+    if (!platform_.files->IsNormalFile(file)) return "there is no file at " + file + ".";
+    return file + " could not be read as a Theme file.";
 }
 
 void InstalledThemes::PaintToolbarPreview(const PicturePtr& picture) {
@@ -275,8 +312,15 @@ void InstalledThemes::chkLink_MouseMove(int index) {
     chkLink[index].SetToolTip(kAreas[index].toolTip(Theme()));
 }
 
+void InstalledThemes::ShowHomePage(const std::string& page) {
+    Combo1.SetText(page);
+    Combo1.SetItems(page.empty() ? std::vector<std::string>{} : std::vector<std::string>{page});
+}
+
 void InstalledThemes::Combo1_Click() {
-    const std::string page = Theme().HomePage();
+    if (Busy()) return;
+    // The page chosen from the list (the binding has put it in the box).
+    const std::string page = Combo1.Text();
     if (myWB_ && !page.empty()) myWB_->Navigate2(page, std::nullopt);
 }
 
@@ -292,6 +336,7 @@ void InstalledThemes::txtThemeTitle_Change() {
 }
 
 void InstalledThemes::txtSearch_KeyUp(int keyCode) {
+    if (Busy()) return;
     // Backspace never completes, so that the user can delete what was completed.
     if (keyCode == kBackspace) return;
     const std::string typed = txtSearch.Text();
@@ -303,7 +348,7 @@ void InstalledThemes::txtSearch_KeyUp(int keyCode) {
         txtSearch.SetText(entry);
         txtSearch.SetSelection(static_cast<int>(n), static_cast<int>(entry.size() - n));
         List1.SetListIndex(index);
-        List1_Click();
+        ShowSelectedEntry();
         host_.SetFocus(txtSearch);
         return;
     }
@@ -314,8 +359,29 @@ void InstalledThemes::txtSearch_GotFocus() {
     SelectAllText(*platform_.windowing);
 }
 
+void InstalledThemes::ShowWebSite(const std::string& address) {
+    txtWebSite.SetText(address);
+    txtWebSite.SetLink(IsWebAddress(address));
+}
+
+void InstalledThemes::txtWebSite_KeyDown(int keyCode) {
+    if (keyCode == kEnterKey || keyCode == kSpaceKey) txtWebSite_Click();
+}
+
+void InstalledThemes::txtSearch_KeyDown(int keyCode) {
+    // The match is selected in the list already: Enter takes the user there, never to Apply.
+    if (keyCode == kEnterKey && !Busy()) host_.SetFocus(List1);
+}
+
 void InstalledThemes::txtWebSite_Click() {
-    if (!txtWebSite.Text().empty()) platform_.shell->OpenDocument(txtWebSite.Text());
+    if (Busy()) return;
+    const std::string& address = txtWebSite.Text();
+    if (address.empty()) return;
+    if (IsWebAddress(address)) {
+        platform_.shell->OpenDocument(address);
+    } else {
+        Tell(RefusedAddressMessage(address), MsgIcon::Exclamation);
+    }
 }
 
 }  // namespace velmora

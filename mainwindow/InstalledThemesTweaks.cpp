@@ -67,19 +67,17 @@ void InstalledThemes::ChooseToolbarPicture() {
 }
 
 void InstalledThemes::SetThrobbersAndReopen(bool on) {
-    platform_.dialogs->SetBusyPointer(true);
+    LongStep step(*this);
     SetThrobbers(platform_, on);
     ReopenBrowsers();
     ComeBack();
-    platform_.dialogs->SetBusyPointer(false);
 }
 
 void InstalledThemes::SwitchStylesheetAndReopen() {
-    platform_.dialogs->SetBusyPointer(true);
+    LongStep step(*this);
     SwitchStylesheet(platform_);
     ReopenBrowsers();
     ComeBack();
-    platform_.dialogs->SetBusyPointer(false);
 }
 
 void InstalledThemes::SelectClickSound(std::string& path) {
@@ -91,6 +89,7 @@ void InstalledThemes::SelectClickSound(std::string& path) {
 }
 
 void InstalledThemes::pmuToolbar_Click(ToolbarEntry entry) {
+    if (Busy()) return;
     const PicturePtr& picture = picBackBitmap.Picture();
     if (entry != ToolbarEntry::CopyImage || !picture || !platform_.clipboard) return;
     if (!platform_.clipboard->CopyPicture(*picture))
@@ -98,6 +97,7 @@ void InstalledThemes::pmuToolbar_Click(ToolbarEntry entry) {
 }
 
 void InstalledThemes::picBackBitmap_MouseDown(int button) {
+    if (Busy()) return;
     // Only a picture shown can be copied.
     if (button == kRightButton && picBackBitmap.Picture())
         host_.PopupMenu(pmuToolbar[ToolbarEntry::CopyImage]);

@@ -12,6 +12,8 @@
 
 namespace velmora {
 
+const char kMakerHost[] = VELMORA_SERVER;
+
 namespace {
 
 constexpr char kLanguage[] = "en";

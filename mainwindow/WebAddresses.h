@@ -7,8 +7,8 @@
 
 namespace velmora {
 
-// The maker's web server.
-inline constexpr char kMakerHost[] = "http://www.example.com";
+// The maker's web server: the build's setting VELMORA_SERVER (cmake -DVELMORA_SERVER=...).
+extern const char kMakerHost[];
 // Where the installation's user identifier lives: a value of the store root key
 // (HKEY_LOCAL_MACHINE), beside the installed-theme entries, which are its subkeys.
 inline constexpr char kUserIdValue[] = "UserID";

@@ -8,8 +8,9 @@ namespace velmora {
 class Shell {
 public:
     virtual ~Shell() = default;
-    // Opens a page or document with the verb "Open": no parameters, no working folder,
-    // show command 0. The outcome is not reported.
+    // Opens a page or document with the verb "Open", shown normally: no parameters, no
+    // working folder. The outcome is not reported. Callers hand it their own pages and web
+    // addresses only (see ui/WebAddress.h).
     virtual void OpenDocument(const std::string& target) = 0;
     // Starts a command line as a separate program with a hidden window, without waiting for
     // it; false when it could not be started.

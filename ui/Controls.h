@@ -61,6 +61,9 @@ private:
 // A one- or many-line text box with its selection.
 class TextBox : public Control {
 public:
+    // Shown as a link (blue, underlined, the hand pointer), where the window allows links.
+    bool Link() const { return link_; }
+    void SetLink(bool link) { Set(link_, link); }
     int SelStart() const { return selStart_; }
     int SelLength() const { return selLength_; }
     void SetSelection(int start, int length) {
@@ -69,6 +72,7 @@ public:
     }
 
 private:
+    bool link_ = false;
     int selStart_ = 0;
     int selLength_ = 0;
 };
@@ -184,6 +188,13 @@ public:
 private:
     bool checked_ = false;
 };
+
+// text as a caption shows it literally: every "&" doubled, so that none marks an access key.
+inline std::string LiteralCaption(const std::string& text) {
+    std::string caption;
+    for (const char c : text) caption += c == '&' ? std::string("&&") : std::string(1, c);
+    return caption;
+}
 
 // A menu's entries as the menu shows them (separators count), indexed by an enumeration of
 // them in that order whose last member is Count.

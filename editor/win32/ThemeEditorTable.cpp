@@ -14,9 +14,9 @@ FormTable ThemeEditorTable(frmThemeEditor& w, const std::string& themeFile) {
     };
     table.keyPress = [&w](int key) { w.Form_KeyPress(key); };
     table.queryUnload = [&w] { return w.Form_QueryUnload(); };
-    table.Add(IDC_TEXT1, w.Text1).OnChange([&w] { w.Text1_Change(); });
-    table.Add(IDC_CMDSAVE, w.cmdSave).OnClick([&w] { w.cmdSave_Click(); });
-    table.Add(IDC_CMDCLOSE, w.cmdClose).OnClick([&w] { w.cmdClose_Click(); });
+    table.Add(IDC_TEXT1, w.Text1).Stretches().OnChange([&w] { w.Text1_Change(); });
+    table.Add(IDC_CMDSAVE, w.cmdSave).FollowsCorner().OnClick([&w] { w.cmdSave_Click(); });
+    table.Add(IDC_CMDCLOSE, w.cmdClose).FollowsCorner().OnClick([&w] { w.cmdClose_Click(); });
     return table;
 }
 

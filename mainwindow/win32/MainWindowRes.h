@@ -12,10 +12,12 @@
 #define IDB_GALLERY 112
 #define IDB_EXPLORER 113
 
-// Left column: type-ahead box, theme list, gallery picture.
+// Left column: type-ahead box, theme list, gallery picture, and the labels naming the first two.
 #define IDC_TXTSEARCH 1000
 #define IDC_LIST1 1001
 #define IDC_IMAGE1 1002
+#define IDC_LBLSEARCH 1003
+#define IDC_LBLLIST 1004
 
 // Field labels: `Label1` 0..3, then the two labels the window never changes.
 #define IDC_LABEL1 1010

@@ -35,17 +35,23 @@ FormTable MainWindowTable(InstalledThemes& w, Win32ClipControl& clip) {
 
     table.Add(IDC_TXTSEARCH, w.txtSearch)
         .OnKeyUp([&w](int key) { w.txtSearch_KeyUp(key); })
+        .OnKeyDown([&w](int key) { w.txtSearch_KeyDown(key); }, true)
         .OnGotFocus([&w] { w.txtSearch_GotFocus(); });
-    table.Add(IDC_LIST1, w.List1).OnClick([&w] { w.List1_Click(); }).OnMouseDown([&w](int button) {
-        w.List1_MouseDown(button);
-    });
+    table.Add(IDC_LIST1, w.List1)
+        .OnClick([&w] { w.List1_Click(); })
+        .OnMouseDown([&w](int button) { w.List1_MouseDown(button); })
+        .OnKeyDown([&w](int key) { w.List1_KeyDown(key); })
+        .OnContextKey([&w] { w.List1_MouseDown(kRightButton); });
     table.Add(IDC_IMAGE1, w.Image1).WithPicture(IDB_GALLERY).OnClick([&w] { w.Image1_Click(); });
 
     for (size_t i = 0; i < w.Label1.size(); ++i)
         table.Add(IDC_LABEL1 + static_cast<int>(i), w.Label1[i]);
     table.Add(IDC_TXTTHEMETITLE, w.txtThemeTitle).OnChange([&w] { w.txtThemeTitle_Change(); });
     table.Add(IDC_TXTAUTHOR, w.txtAuthor);
-    table.Add(IDC_TXTWEBSITE, w.txtWebSite).AsLink().OnClick([&w] { w.txtWebSite_Click(); });
+    table.Add(IDC_TXTWEBSITE, w.txtWebSite)
+        .AsLink()
+        .OnClick([&w] { w.txtWebSite_Click(); })
+        .OnKeyDown([&w](int key) { w.txtWebSite_KeyDown(key); }, true);
     table.Add(IDC_TXTTHEMEDESCRIPTION, w.txtThemeDescription);
     table.Add(IDC_TXTTHEMEFILE, w.txtThemeFile);
     table.Add(IDC_COMBO1, w.Combo1).OnClick([&w] { w.Combo1_Click(); });
@@ -53,9 +59,9 @@ FormTable MainWindowTable(InstalledThemes& w, Win32ClipControl& clip) {
     table.Add(IDC_IMGEXPLORER, w.imgExplorer)
         .WithPicture(IDB_EXPLORER)
         .OnMouseDown([&w](int button) { w.imgExplorer_MouseDown(button); });
-    table.Add(IDC_PICBACKBITMAP, w.picBackBitmap).OnMouseDown([&w](int button) {
-        w.picBackBitmap_MouseDown(button);
-    });
+    table.Add(IDC_PICBACKBITMAP, w.picBackBitmap)
+        .OnMouseDown([&w](int button) { w.picBackBitmap_MouseDown(button); })
+        .OnContextKey([&w] { w.picBackBitmap_MouseDown(kRightButton); });
     table.Add(IDC_FLINTOR1, clip);
 
     for (size_t i = 0; i < w.chkLink.size(); ++i) {

@@ -44,8 +44,17 @@ MsgAnswer Win32Dialogs::ShowMessage(const MessageRequest& request) {
     }
 }
 
+namespace {
+bool busyPointerShown = false;  // one program, one pointer
+}  // namespace
+
 void Win32Dialogs::SetBusyPointer(bool busy) {
+    busyPointerShown = busy;
     SetCursor(LoadCursorA(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+}
+
+bool Win32Dialogs::BusyPointerShown() {
+    return busyPointerShown;
 }
 
 std::optional<std::string> Win32Dialogs::OpenFile(const OpenFileRequest& request) {

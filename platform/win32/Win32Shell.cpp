@@ -8,7 +8,7 @@
 namespace velmora::win32 {
 
 void Win32Shell::OpenDocument(const std::string& target) {
-    ShellExecuteA(owner_, "Open", target.c_str(), nullptr, nullptr, 0);
+    ShellExecuteA(owner_, "Open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void Win32Shell::LogApplicationEvent(const std::string& text) {

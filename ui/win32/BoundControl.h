@@ -46,11 +46,35 @@ struct BoundControl {
         keyUp = std::move(handler);
         return *this;
     }
+    // A key pressed while the control has the focus (virtual-key code), before the dialog
+    // manager acts on it; with claimEnter, Enter is the control's and never the default
+    // button's.
+    BoundControl& OnKeyDown(std::function<void(int keyCode)> handler, bool claimEnter = false) {
+        keyDown = std::move(handler);
+        claimsEnter = claimEnter;
+        return *this;
+    }
+    // The context-menu key (or Shift+F10) pressed while the control has the focus.
+    BoundControl& OnContextKey(std::function<void()> handler) {
+        contextKey = std::move(handler);
+        return *this;
+    }
+    // Grows with the window (stretch) or keeps its distance to the window's bottom right
+    // corner (follow), as the user resizes a window that can be resized.
+    BoundControl& Stretches() {
+        anchor = Anchor::Stretch;
+        return *this;
+    }
+    BoundControl& FollowsCorner() {
+        anchor = Anchor::Follow;
+        return *this;
+    }
     BoundControl& OnGotFocus(std::function<void()> handler) {
         gotFocus = std::move(handler);
         return *this;
     }
-    // A text shown as a link: blue, underlined, with the hand pointer.
+    // A text that may show as a link: blue, underlined, with the hand pointer, whenever its
+    // model says so (ui::TextBox::Link).
     BoundControl& AsLink() {
         link = true;
         return *this;
@@ -85,6 +109,10 @@ struct BoundControl {
     std::function<void(int)> mouseDown;
     std::function<void()> mouseMove;
     std::function<void(int)> keyUp;
+    std::function<void(int)> keyDown;
+    bool claimsEnter = false;
+    std::function<void()> contextKey;
+    enum class Anchor { None, Stretch, Follow } anchor = Anchor::None;
     std::function<void()> gotFocus;
     bool link = false;
     int designBitmap = 0;

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/Win32Dialogs.h"
 #include "ui/win32/FormSite.h"
 #include "ui/win32/HostedControl.h"
 
@@ -59,16 +60,13 @@ bool ChildAdapter::Find(FormSite& site) {
 
 void ChildAdapter::Dress() {
     // A window that sees every key first hears of them from whichever control has the focus.
-    const bool needsMessages = row_.mouseDown || row_.mouseMove || row_.keyUp || row_.link ||
-                               (HearsClicks() && row_.click) || site_->Table().keyDown;
+    const bool needsMessages = row_.mouseDown || row_.mouseMove || row_.keyUp || row_.keyDown ||
+                               row_.contextKey || row_.link || (HearsClicks() && row_.click) ||
+                               site_->Table().keyDown;
     if (needsMessages) {
         SetWindowSubclass(control_, ControlProc, reinterpret_cast<UINT_PTR>(this), 0);
     }
     site_->AddToolTip(control_);
-    if (row_.link) {
-        if (HFONT font = site_->LinkFont(control_))
-            SendMessageA(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    }
     if (!row_.fontFace.empty()) SetRowFont();
 }
 
@@ -163,13 +161,35 @@ LRESULT ChildAdapter::OnControlMessage(HWND window, UINT message, WPARAM wParam,
                 return result;
             }
             break;
+        case WM_GETDLGCODE:
+            // Enter is the control's own: the dialog manager leaves the default button alone.
+            if (row.claimsEnter && lParam &&
+                reinterpret_cast<const MSG*>(lParam)->message == WM_KEYDOWN &&
+                reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN)
+                return DefSubclassProc(window, message, wParam, lParam) | DLGC_WANTALLKEYS;
+            break;
+        case WM_CHAR:
+            if (row.claimsEnter && wParam == '\r') return 0;  // no beep from a one-line edit
+            break;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
             if (const auto& keyDown = site_->Table().keyDown)
                 site_->Trapped([&] { keyDown(static_cast<int>(wParam)); });
+            if (row.keyDown && message == WM_KEYDOWN) {
+                Read();
+                site_->Trapped([&] { row.keyDown(static_cast<int>(wParam)); });
+                if (row.claimsEnter && wParam == VK_RETURN) return 0;
+            }
+            break;
+        case WM_CONTEXTMENU:
+            // From the keyboard the point is (-1, -1); the mouse's own clicks are heard above.
+            if (row.contextKey && lParam == -1) {
+                site_->Trapped(row.contextKey);
+                return 0;
+            }
             break;
         case WM_SETCURSOR:
-            if (row.link) {
+            if (ShowsLink() && !Win32Dialogs::BusyPointerShown()) {
                 SetCursor(LoadCursorA(nullptr, IDC_HAND));
                 return TRUE;
             }

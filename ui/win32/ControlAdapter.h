@@ -44,6 +44,8 @@ public:
     virtual HMENU Popup() const { return nullptr; }
     // A static text the window's backdrop shows through.
     virtual bool ShowsBackdrop() const { return false; }
+    // A text shown as a link just now.
+    virtual bool ShowsLink() const { return false; }
 
     const BoundControl& Row() const { return row_; }
     // The real control; null for menu entries, hosted controls and controls not found.

@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/Win32Dialogs.h"
+
 namespace velmora::win32 {
 
 namespace {
@@ -70,7 +72,9 @@ BOOL DialogBinding::Initialize(HWND window) {
     adapters_.clear();
     for (const BoundControl& row : table_.controls) adapters_.push_back(MakeAdapter(row));
     site_.Start(window, table_);
+    SetProgramIcon(window);
     for (auto& adapter : adapters_) adapter->Attach(site_);
+    NoteDesignSize(window);
     for (auto& adapter : adapters_) {
         adapter->Push();
         ControlAdapter* target = adapter.get();
@@ -82,6 +86,49 @@ BOOL DialogBinding::Initialize(HWND window) {
     // The load may have put the focus somewhere itself; otherwise the first tab stop has it.
     HWND focus = GetFocus();
     return !(focus && Window() && IsChild(Window(), focus));
+}
+
+void DialogBinding::SetProgramIcon(HWND window) {
+    // The program's icon (its first) in the title bar, the task bar and Alt+Tab.
+    HINSTANCE program = GetModuleHandleA(nullptr);
+    const auto icon = [program](int size) {
+        return reinterpret_cast<LPARAM>(LoadImageA(program, MAKEINTRESOURCEA(1), IMAGE_ICON,
+                                                   GetSystemMetrics(size), GetSystemMetrics(size),
+                                                   LR_SHARED));
+    };
+    if (const LPARAM big = icon(SM_CXICON)) SendMessageA(window, WM_SETICON, ICON_BIG, big);
+    if (const LPARAM small = icon(SM_CXSMICON)) SendMessageA(window, WM_SETICON, ICON_SMALL, small);
+}
+
+void DialogBinding::NoteDesignSize(HWND window) {
+    RECT frame = {}, client = {};
+    GetWindowRect(window, &frame);
+    GetClientRect(window, &client);
+    minimumSize_ = {frame.right - frame.left, frame.bottom - frame.top};
+    designClient_ = {client.right, client.bottom};
+    anchored_.clear();
+    for (const auto& adapter : adapters_) {
+        if (adapter->Row().anchor == BoundControl::Anchor::None || !adapter->Control()) continue;
+        RECT place = {};
+        GetWindowRect(adapter->Control(), &place);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+        anchored_.push_back({adapter->Control(), adapter->Row().anchor, place});
+    }
+}
+
+void DialogBinding::FollowSize(int width, int height) {
+    const int dx = width - designClient_.x, dy = height - designClient_.y;
+    for (const Anchored& a : anchored_) {
+        const RECT& r = a.design;
+        if (a.anchor == BoundControl::Anchor::Stretch) {
+            SetWindowPos(a.control, nullptr, r.left, r.top, r.right - r.left + dx,
+                         r.bottom - r.top + dy, SWP_NOZORDER | SWP_NOACTIVATE);
+        } else {
+            SetWindowPos(a.control, nullptr, r.left + dx, r.top + dy, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+    if (!anchored_.empty()) InvalidateRect(Window(), nullptr, TRUE);
 }
 
 void DialogBinding::Detach() {
@@ -138,6 +185,18 @@ INT_PTR DialogBinding::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (!table_.click || !ready_) return FALSE;
             Trapped(table_.click);
             return TRUE;
+        case WM_SETCURSOR:
+            if (!Win32Dialogs::BusyPointerShown()) return FALSE;
+            SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+            SetWindowLongPtrA(Window(), DWLP_MSGRESULT, TRUE);
+            return TRUE;
+        case WM_SIZE:
+            if (wParam != SIZE_MINIMIZED) FollowSize(LOWORD(lParam), HIWORD(lParam));
+            return FALSE;
+        case WM_GETMINMAXINFO:
+            // A window that can be resized is never made smaller than its design.
+            reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = minimumSize_;
+            return FALSE;
         case WM_CLOSE: Close(); return TRUE;
         case kDestroyMessage: DestroyWindow(Window()); return TRUE;
         case WM_DESTROY: Detach(); return FALSE;
@@ -149,7 +208,7 @@ INT_PTR DialogBinding::OnControlColour(HWND control, HDC dc) {
     const ControlAdapter* adapter = FindWindow(control);
     if (HBRUSH brush = site_.BackdropBrush(control, adapter && adapter->ShowsBackdrop(), dc))
         return reinterpret_cast<INT_PTR>(brush);
-    if (!adapter || !adapter->Row().link) return FALSE;
+    if (!adapter || !adapter->ShowsLink()) return FALSE;
     return reinterpret_cast<INT_PTR>(FormSite::LinkColours(dc));
 }
 

@@ -56,6 +56,11 @@ private:
     INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     BOOL Initialize(HWND window);
+    void SetProgramIcon(HWND window);
+    // Geometry of a window that can be resized: its design size is its smallest, and the
+    // anchored controls follow its size.
+    void NoteDesignSize(HWND window);
+    void FollowSize(int width, int height);
     void Detach();
     void OnCommand(int id, int code, HWND control);
     void OnInitMenuPopup(HMENU popup);
@@ -74,6 +79,14 @@ private:
     bool modal_ = false;
     std::vector<std::unique_ptr<ControlAdapter>> adapters_;  // one per row of the table
     bool ready_ = false;  // handlers run only once the models are shown
+    struct Anchored {
+        HWND control;
+        BoundControl::Anchor anchor;
+        RECT design;  // its place in the window as designed
+    };
+    std::vector<Anchored> anchored_;
+    POINT minimumSize_ = {};
+    POINT designClient_ = {};
     bool closing_ = false;
     bool askingUnload_ = false;  // the query-unload handler runs (it may show a box)
 };

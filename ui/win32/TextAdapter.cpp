@@ -36,10 +36,12 @@ public:
     }
 
     bool ShowsBackdrop() const override { return !edit_; }
+    bool ShowsLink() const override { return row_.link && linkShown_; }
 
 private:
     void PushValue() override {
         PushText();
+        PushLink();
         if (!edit_) return;
         const auto* text = static_cast<const ui::TextBox*>(row_.model);
         DWORD start = 0, end = 0;
@@ -61,10 +63,23 @@ private:
         text->SetSelection(static_cast<int>(start), static_cast<int>(end - start));
     }
 
+    // A link underlined in the window's link font, or back in the control's own.
+    void PushLink() {
+        const bool link = row_.link && static_cast<const ui::TextBox*>(row_.model)->Link();
+        if (link == linkShown_) return;
+        if (!ownFont_) ownFont_ = reinterpret_cast<HFONT>(SendMessageA(control_, WM_GETFONT, 0, 0));
+        HFONT font = link ? site_->LinkFont(control_) : ownFont_;
+        if (font) SendMessageA(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        linkShown_ = link;
+        InvalidateRect(control_, nullptr, TRUE);
+    }
+
     // An edit box reports no clicks of its own.
     bool HearsClicks() const override { return edit_; }
 
     bool edit_ = false;  // shown by an edit box (else by a static text)
+    bool linkShown_ = false;
+    HFONT ownFont_ = nullptr;  // the dialog's, not ours to delete
 };
 
 }  // namespace
