@@ -66,6 +66,8 @@ TEST(StartUpTest, TheCommandLineChoosesTheActionAndEachAsksBeforeItWrites) {
         // A relative path is taken from the current folder, a full one as given.
         {"blue.vlr", {kYes, kNo}, {kAsk, kApplied}, blueToolbar, "Blue", {}},
         {"sky.bmp", {kYes}, {kSkinAsk, kSkinSet}, Both("C:\\Themes\\Blue\\sky.bmp"), "Earlier", {}},
+        {"My\\sky.bmp", {kYes}, {kSkinAsk, kSkinSet}, Both("C:\\Themes\\Blue\\My\\sky.bmp"),
+         "Earlier", {}},
         {"P\\sky.bmp", {kYes}, {kSkinAsk, kSkinSet}, Both("C:\\Themes\\Blue\\P\\sky.bmp"),
          "Earlier", {}},
         {"\"C:/sky.bmp\"", {kYes}, {kSkinAsk, kSkinSet}, Both("C:/sky.bmp"), "Earlier", {}},
@@ -86,7 +88,8 @@ TEST(StartUpTest, TheCommandLineChoosesTheActionAndEachAsksBeforeItWrites) {
         t.AddTheme("C:\\Themes\\empty.vlr", {});
         for (const std::string& bitmap :
              {kSky, std::string("C:\\Themes\\Blue\\sky.bmp"),
-              std::string("C:\\Themes\\Blue\\P\\sky.bmp"), std::string("C:/sky.bmp"),
+              std::string("C:\\Themes\\Blue\\P\\sky.bmp"),
+              std::string("C:\\Themes\\Blue\\My\\sky.bmp"), std::string("C:/sky.bmp"),
               std::string("//server/sky.bmp")})
             t.files.AddFile(bitmap, "BM");
         t.files.SetCurrentFolder("C:\\Themes\\Blue");

@@ -41,7 +41,7 @@ TEST(ThrobberFlagsTest, EachLayoutFollowsItsThumperOrTheMenuAndIsWrittenOnlyOnCh
         {"apply", {"No", "", "No", ""}, {0x28, kNone, kNone, kNone}, "17:20 17:28 - -", 2},
         {"apply", {"No", "", "", ""}, {0x28, 0x28, kNone, kNone}, "17:20 17:28 17:28 -", 2},
         // The menu: a missing layout counts as the thick default, which shows the throbber.
-        {"on", {}, {0x17, 0x1F, 0x08, 0x00}, "17:1F 17:1F 17:08 17:08", 2},
+        {"on", {}, {0x17, 0x1F, kShort, 0x00}, "17:1F 17:1F 16: 17:08", 2},
         {"on", {}, {kNone, kNone, kNone, kNone}, "- - - -", 0},
         {"off", {}, {0x1F, kNone, kShort, 0x17}, "17:17 564:17 16: 17:17", 2},
     };

@@ -87,6 +87,10 @@ TEST_F(ThemeEditorTest, SaveIsEnabledWhileChangedAndWritesTheTextByteForByte) {
     editor.SetThemeFile("C:\\Themes\\notes.txt");
     EXPECT_EQ(editor.ThemeFile(), "");
     EXPECT_TRUE(dialogs.shown.empty());
+    Type("y");  // with no file open, a save only says so
+    editor.cmdSave_Click();
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_FALSE(files.ReadFile(".saving").has_value());
 }
 
 TEST_F(ThemeEditorTest, ClosingAChangedTextAsksAndAFailedSaveKeepsTheFileTheTextAndChanged) {

@@ -109,7 +109,8 @@ TEST_F(MainWindowTest, UninstallAsksRunsTheUninstallerAndForgetsTheThemeOnlyOnce
         EXPECT_EQ(dialogs.shown.size(), boxes);
         EXPECT_FALSE(dialogs.busy);
     }
-    EXPECT_EQ(dialogs.shown[1].icon, MsgIcon::Critical);  // the browser needs a refresh
+    // The browser needs a refresh.
+    EXPECT_TRUE(dialogs.shown[1].icon == MsgIcon::Critical && dialogs.shown[1].systemModal);
     EXPECT_EQ(window.List1.Items(), (Strings{".Current", "[None]"}));
     EXPECT_EQ(window.List1.ListIndex(), 0);
     EXPECT_EQ(browsers.created.size(), 1u);
@@ -124,9 +125,10 @@ TEST_F(MainWindowTest, DeleteAsksAndForgetsOnlyStoredThemes) {
     });
     dialogs.Script({MsgAnswer::No, MsgAnswer::Yes});
     window.pmuTools_Click(0);
+    window.pmuTools_Click(1);  // Properties: nothing
     EXPECT_EQ(window.List1.ListCount(), 3);
     window.pmuTools_Click(0);
-    EXPECT_EQ(Texts(), Strings(2, "Are you sure that you want to remove this Theme - \r\nOcean."));
+    ASSERT_EQ(Texts(), Strings(2, "Are you sure that you want to remove this Theme - \r\nOcean."));
     EXPECT_EQ(window.List1.Items(), (Strings{".Current", "[None]"}));
     EXPECT_EQ(window.List1.ListIndex(), 0);
     EXPECT_FALSE(dialogs.shown[0].systemModal);

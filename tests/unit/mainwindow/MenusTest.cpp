@@ -108,6 +108,8 @@ TEST(MenusTest, EachRepairAndTweakWritesItsValueOnlyWhenItShould) {
         {edit, 3, kStylesKey, kUseMyStylesheet, "abc", "00000001", 1, true, true},
         {edit, 3, kStylesKey, kUseMyStylesheet, " 2 ", "00000000", 1, true, true},
         {edit, 3, kStylesKey, kUseMyStylesheet, "+1", "00000000", 1, true, true},
+        {edit, 3, kStylesKey, kUseMyStylesheet, "-1", "00000000", 1, true, true},
+        {edit, 3, kStylesKey, kUseMyStylesheet, "0.5", "00000000", 1, true, true},
         {edit, 3, kStylesKey, kUseMyStylesheet, "1x", "00000001", 1, true, true},
         {edit, 3, kStylesKey, kUseMyStylesheet, Bytes{1, 0}, "00000000", 1, true, true},
         // Throbbers on and off, in every layout (a missing one counts as the thick default).
@@ -222,6 +224,7 @@ TEST_F(MainWindowTest, BrowsingForAWebDocumentStartsInTheFolderOfALocalPathOnly)
 
 TEST_F(MainWindowTest, ARightClickOnTheToolbarPreviewOffersToCopyItsPicture) {
     window.picBackBitmap_MouseDown(kRightButton);  // nothing shown: nothing to copy
+    window.pmuToolbar_Click(0);
     EXPECT_EQ(host.popup, nullptr);
     ports.files = {{"C:\\old.bmp", {10, 10}}};
     window.PaintToolbarPreview(ports.LoadPicture("C:\\old.bmp"));

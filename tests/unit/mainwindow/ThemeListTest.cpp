@@ -57,12 +57,12 @@ TEST(ThemeListTest, EachEntryShowsItsThemeItsPreviewsAndItsAreas) {
         {kOcean, "", "Ocean", ".Current",
          "0000000|-|-|C:\\ie.bmp|Ocean|Tol|http://w|Deep.|C:\\Themes\\Ocean.vlr|http://start",
          "C:\\a.bmp Play Show "},
-        // A mark without an entry: the browser's pictures, the texts of T stay.
-        {kOcean, "", "Gone", ".Current",
+        // A mark whose file is gone: the browser's pictures; the texts of T stay.
+        {kOcean, "", "Lost", ".Current",
          "0000000|-|-|C:\\ie.bmp||Tol|http://w||C:\\Themes\\T.vlr|http://start", "C:\\a.bmp Play "},
         // No theme: the built-in look of this Windows version.
-        {{}, "", "", "[None]",
-         noTheme + "Removes all branding and resests your Web settings to their original " "Internet Explorer Defaults.||about:blank",
+        {kOcean, "", "", "[None]", noTheme + "Removes all branding and resests your Web settings "
+         "to their original Internet Explorer Defaults.||about:blank",
          "picAni Play Show "},
         {{}, "", "", "[None]", noTheme, "picXP Play Show ", "Microsoft Windows XP"},
         {{}, "", "", "[None]", noTheme, "picXP Play Show ", "windows xp"},
@@ -83,6 +83,7 @@ TEST(ThemeListTest, EachEntryShowsItsThemeItsPreviewsAndItsAreas) {
         w.Seed("Software\\Microsoft\\Windows NT\\CurrentVersion", "ProductName", row.windows,
                kHkeyLocalMachine);
         w.Install("Ocean", kOcean);
+        InstalledThemeStore(w.platform).AddEntry("Lost", "C:\\lost.vlr");
         w.Install("T", row.keys, row.uninstaller);
         if (*row.mark) w.Seed(InstalledThemeStore::MarkKey(), "", row.mark);
         w.window.LoadThemeList("T");
@@ -100,13 +101,13 @@ TEST(ThemeListTest, EachEntryShowsItsThemeItsPreviewsAndItsAreas) {
 }
 
 TEST_F(MainWindowTest, AnInstalledThemeShowsItsPreviewTextsAndTips) {
-    ports.files = {{"C:\\b.bmp", {16, 20}}, {"C:\\flat.bmp", {1, 40}}, {"C:\\none.bmp", {0, 40}}};
+    ports.files = {{"C:\\b.bmp", {16, 20}}, {"C:\\dot.bmp", {1, 1}}, {"C:\\none.bmp", {0, 40}}};
     Install("Ocean", kOcean);
     window.LoadThemeList("Ocean");
     EXPECT_EQ(window.picBackBitmap.Draws(),
               (std::vector<ui::DrawRect>{{0, 0, 300, 20}, {0, 20, 300, 20}}));
-    window.PaintToolbarPreview(ports.LoadPicture("C:\\flat.bmp"));  // one pixel wide: drawn
-    EXPECT_EQ(window.picBackBitmap.Draws(), (std::vector<ui::DrawRect>{{0, 0, 300, 40}}));
+    window.PaintToolbarPreview(ports.LoadPicture("C:\\dot.bmp"));  // one pixel: drawn
+    EXPECT_EQ(window.picBackBitmap.Draws().size(), 40u);
     window.PaintToolbarPreview(ports.LoadPicture("C:\\none.bmp"));  // nothing to draw
     EXPECT_EQ(window.picBackBitmap.Picture(), nullptr);
     EXPECT_EQ(window.txtSearch.Text() + window.chkLink[0].Tag() + window.chkLink[0].ToolTip() +

@@ -1,9 +1,8 @@
-// The helpers shared by the windows: whole-text selection, the topmost band, and the test
-// that tells browser windows from folder windows.
+// The helpers shared by the windows: whole-text selection and the topmost band. (Browser and
+// folder windows are told apart wherever the programs walk the shell's windows.)
 #include <gtest/gtest.h>
 
 #include "tests/support/SimulatedWindowing.h"
-#include "ui/IsInternetExplorer.h"
 #include "ui/MakeTopmost.h"
 #include "ui/SelectAllText.h"
 
@@ -22,17 +21,6 @@ TEST(SharedHelpers, SelectAllTextSelectsTheFocusedControlsTextAndTheBandIsSwitch
     EXPECT_TRUE(desktop[window].topmost);
     SetWindowOnTop(desktop, window, false);
     EXPECT_FALSE(desktop[window].topmost);
-}
-
-TEST(IsInternetExplorer, MatchesTheProgramNameAtTheEndWithoutRegardToCase) {
-    for (const char* path : {"C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE", "iExplore.Exe",
-                             "C:\\old\\myiexplore.exe"}) {
-        EXPECT_TRUE(IsInternetExplorerProgram(path)) << path;
-    }
-    for (const char* path :
-         {"C:\\WINDOWS\\Explorer.EXE", "C:\\ie\\iexplore.exe.bak", "xplore.exe", ""}) {
-        EXPECT_FALSE(IsInternetExplorerProgram(path)) << path;
-    }
 }
 
 }  // namespace
