@@ -59,13 +59,20 @@ clsVelmora& InstalledThemes::Theme() {
 }
 
 MsgAnswer InstalledThemes::Ask(const std::string& question, bool systemModal) {
-    return platform_.dialogs->ShowMessage({question, platform_.product->ProductName(),
-                                           MsgButtons::YesNo, MsgIcon::Question, systemModal});
+    return Show({question, platform_.product->ProductName(), MsgButtons::YesNo,
+                 MsgIcon::Question, systemModal});
 }
 
 void InstalledThemes::Tell(const std::string& text, MsgIcon icon) {
-    platform_.dialogs->ShowMessage(
-        {text, platform_.product->ProductName(), MsgButtons::Ok, icon, true});
+    Show({text, platform_.product->ProductName(), MsgButtons::Ok, icon, true});
+}
+
+MsgAnswer InstalledThemes::Show(const MessageRequest& box) {
+    // A box is the user's turn: no hourglass over it, and back once it is answered.
+    if (Busy()) platform_.dialogs->SetBusyPointer(false);
+    const MsgAnswer answer = platform_.dialogs->ShowMessage(box);
+    if (Busy()) platform_.dialogs->SetBusyPointer(true);
+    return answer;
 }
 
 InstalledThemes::LongStep::LongStep(InstalledThemes& window) : window_(window) {

@@ -160,6 +160,8 @@ private:
     // Message boxes titled with the product name.
     MsgAnswer Ask(const std::string& question, bool systemModal);
     void Tell(const std::string& text, MsgIcon icon);
+    // Every box goes through here: the hourglass is never over one.
+    MsgAnswer Show(const MessageRequest& box);
     // The three kinds of list entry (the selection handling).
     void ShowCurrentTheme();
     void ShowNoTheme();

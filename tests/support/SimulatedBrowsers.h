@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <iterator>
 #include <map>
+#include <functional>
 #include <memory>
+#include <utility>
 #include <optional>
 #include <string>
 #include <vector>
@@ -101,6 +103,8 @@ public:
         return created.back();
     }
     void YieldToMessageLoop() override {
+        // What the user does while the program yields, once.
+        if (auto user = std::exchange(onNextYield, nullptr)) user();
         for (const auto& window : std::vector(open)) {
             if (desktop[window->hwnd].shown == kSwShowNormal) window->minimised = false;
             if (window->quitRequested) window->UserCloses();
@@ -109,6 +113,7 @@ public:
 
     SimulatedWindowing& desktop;
     bool canCreate = true;                                   // false: no browser can be made
+    std::function<void()> onNextYield;
     int reads = 0;                                           // of the collection
     std::vector<std::shared_ptr<SimulatedBrowser>> open;     // the collection, in its order
     std::vector<std::shared_ptr<SimulatedBrowser>> created;  // by the program, in order

@@ -22,6 +22,8 @@ const std::string kSkinAsk = "Make this image your Toolbar skin?";
 const std::string kSkinSet =
     "Image sucessfully set as your toolbar skin.\r\nStart Internet Explorer?";
 const std::string kFailed = "Failed to load and apply the Internet Explorer Theme file:\r\n";
+const std::string kRefused = "This is not a web address, so it was not opened:\r\n\r\n";
+const std::string kBluePage = "http://tolvane.example/blue/";
 const std::string kSky = "C:\\My Pictures\\Sky Line.bmp";
 const std::string kOld = "C:\\old.bmp|C:\\old.bmp";  // the two toolbar pictures before
 
@@ -44,12 +46,17 @@ TEST(StartUpTest, TheCommandLineChoosesTheActionAndEachAsksBeforeItWrites) {
     const std::string blueToolbar = "C:\\old.bmp|C:\\Themes\\Blue\\toolbar.bmp";
     // clang-format off
     const Row rows[] = {
-        {"\"" + kBlue + "\"", {kYes, kYes}, {kAsk, kApplied}, blueToolbar, "Blue",
-         {"C:\\Themes\\Blue\\start.htm"}},
+        {"\"" + kBlue + "\"", {kYes, kYes}, {kAsk, kApplied}, blueToolbar, "Blue", {kBluePage}},
+        // A page that is no web address is refused, and the browser starts blank.
+        {"C:\\Themes\\bad.vlr", {kYes, kYes},
+         {"Apply the Theme - Bad\r\nAuthor - \r\nDescription - \r\n", kApplied,
+          kRefused + "C:\\Themes\\setup.exe\r\n\r\nOnly http://, https:// and ftp:// "
+                     "addresses are opened from a Theme."},
+         kOld, "Bad", {"about:blank"}},
         {kBlue, {kYes, kNo}, {kAsk, kApplied}, blueToolbar, "Blue", {}},
         {kBlue, {kNo}, {kAsk}, kOld, "Earlier", {}},
         // The start page is taken before the apply reloads the file.
-        {kBlue, {kYes, kYes}, {kAsk, kApplied}, kOld, "Blue 2", {"C:\\Themes\\Blue\\start.htm"}, 0,
+        {kBlue, {kYes, kYes}, {kAsk, kApplied}, kOld, "Blue 2", {kBluePage}, 0,
          false,
          [](TestPlatform& t) { t.AddTheme(kBlue, {{"ThemeTitle", "Blue 2"}, {"HomePage", "x"}}); }},
         {kBlue, {kYes}, {kAsk, kFailed + kBlue}, kOld, "Earlier", {}, 0, false,
@@ -84,8 +91,9 @@ TEST(StartUpTest, TheCommandLineChoosesTheActionAndEachAsksBeforeItWrites) {
                            {"Author", "Tolvane Art"},
                            {"Description", "Deep blue toolbars."},
                            {"BackBitmap", "%InstallDir%\\toolbar.bmp"},
-                           {"HomePage", "%InstallDir%\\start.htm"}});
+                           {"HomePage", kBluePage}});
         t.AddTheme("C:\\Themes\\empty.vlr", {});
+        t.AddTheme("C:\\Themes\\bad.vlr", {{"ThemeTitle", "Bad"}, {"HomePage", "%InstallDir%\\setup.exe"}});
         for (const std::string& bitmap :
              {kSky, std::string("C:\\Themes\\Blue\\sky.bmp"),
               std::string("C:\\Themes\\Blue\\P\\sky.bmp"),
@@ -106,9 +114,12 @@ TEST(StartUpTest, TheCommandLineChoosesTheActionAndEachAsksBeforeItWrites) {
             EXPECT_TRUE(first->closed && second->closed) << "a box with a browser open";
             EXPECT_FALSE(t.dialogs.busy);
             const bool failure = box.text.rfind(kFailed, 0) == 0;
+            const bool refusal = box.text.rfind(kRefused, 0) == 0;
             EXPECT_EQ(box.title, "Other Product");
-            EXPECT_EQ(box.buttons, failure ? MsgButtons::Ok : MsgButtons::YesNo);
-            EXPECT_EQ(box.icon, failure ? MsgIcon::Critical : MsgIcon::Question);
+            EXPECT_EQ(box.buttons, failure || refusal ? MsgButtons::Ok : MsgButtons::YesNo);
+            EXPECT_EQ(box.icon, failure   ? MsgIcon::Critical
+                                : refusal ? MsgIcon::Exclamation
+                                          : MsgIcon::Question);
             EXPECT_TRUE(box.systemModal);
             if (row.whileAsking && t.dialogs.shown.empty()) row.whileAsking(t);
         };

@@ -124,10 +124,10 @@ TEST_F(MainWindowTest, DeleteAsksAndForgetsOnlyStoredThemes) {
         return std::nullopt;
     });
     dialogs.Script({MsgAnswer::No, MsgAnswer::Yes});
-    window.pmuTools_Click(0);
-    window.pmuTools_Click(1);  // Properties: nothing
+    window.pmuTools_Click(ToolsEntry::Delete);
+    window.pmuTools_Click(ToolsEntry::Properties);  // Properties: nothing
     EXPECT_EQ(window.List1.ListCount(), 3);
-    window.pmuTools_Click(0);
+    window.pmuTools_Click(ToolsEntry::Delete);
     ASSERT_EQ(Texts(), Strings(2, "Are you sure that you want to remove this Theme - \r\nOcean."));
     EXPECT_EQ(window.List1.Items(), (Strings{".Current", "[None]"}));
     EXPECT_EQ(window.List1.ListIndex(), 0);
@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, DeleteAsksAndForgetsOnlyStoredThemes) {
 
     window.RemoveTheme(1, true);
     window.RemoveTheme(5, true);
-    window.pmuTools_Click(0);
+    window.pmuTools_Click(ToolsEntry::Delete);
     EXPECT_EQ(Texts().size(), 2u);
 }
 
@@ -163,13 +163,55 @@ TEST(ApplyAndRemoveTest, OpeningAThemeFileRecordsAndSelectsIt) {
         if (row.chosen == "locked") w.registry.FailWith(RegCall::SetValueEx, kErrorAccessDenied);
         w.window.LoadThemeList("");
         w.dialogs.fileChoice = row.chosen;
-        w.window.pmuFile_Click(0);
+        w.window.pmuFile_Click(FileEntry::Open);
         EXPECT_EQ(w.window.List1.SelectedText() + " " + std::to_string(w.window.List1.ListCount()) +
                       " " + std::to_string(w.dialogs.shown.size()),
                   row.selected);
         EXPECT_EQ(Stored(w, "Ocean"), row.stored);
         for (const std::string& text : w.Texts())
             EXPECT_NE(text.find(*row.chosen), std::string::npos) << text;
+    }
+}
+
+TEST_F(MainWindowTest, NoActionStartsInsideAnApply) {
+    Install("Ocean", {{"WebSite", "http://ocean.example/"}, {"HomePage", "http://ocean.example/"}});
+    files.AddFile("C:\\unins.exe", "MZ");
+    window.Form_Load();
+    window.LoadThemeList("Ocean");
+    browsers.OpenBrowser("http://first/");
+    using Window = InstalledThemes;
+    const std::pair<const char*, void (*)(Window&)> actions[] = {
+        {"Apply", [](Window& w) { w.cmdApply_Click(); }},
+        {"Uninstall", [](Window& w) { w.cmdUnInstall_Click(); }},
+        {"Close", [](Window& w) { w.cmdCancel_Click(); }},
+        {"Esc", [](Window& w) { w.Form_KeyPress(27); }},
+        {"another entry", [](Window& w) { w.List1.SetListIndex(1), w.List1_Click(); }},
+        {"search", [](Window& w) { w.txtSearch.SetText("A"), w.txtSearch_KeyUp('A'); }},
+        {"Delete key", [](Window& w) { w.List1_KeyDown(46); }},
+        {"Exit", [](Window& w) { w.pmuFile_Click(FileEntry::Exit); }},
+        {"throbbers", [](Window& w) { w.pmuEdit_Click(EditEntry::ThrobbersOff); }},
+        {"lock", [](Window& w) { w.pmuRepair_Click(RepairEntry::HomePageLock); }},
+        {"start page", [](Window& w) { w.pmuHome_Click(HomeEntry::Blank); }},
+        {"layout", [](Window& w) { w.pmuLayout_Click(LayoutEntry::Thin); }},
+        {"gallery", [](Window& w) { w.pmuHelp_Click(HelpEntry::Gallery); }},
+        {"gallery picture", [](Window& w) { w.Image1_Click(); }},
+        {"web site", [](Window& w) { w.txtWebSite_Click(); }},
+        {"home page", [](Window& w) { w.Combo1_Click(); }},
+    };
+    for (const auto& [name, action] : actions) {
+        SCOPED_TRACE(name);
+        std::size_t writes = 0, boxes = dialogs.shown.size();
+        browsers.onNextYield = [&, action = action] {
+            const std::size_t before = Writes();
+            action(window);
+            writes += Writes() - before;
+        };
+        window.cmdApply_Click();
+        EXPECT_EQ(writes, 0u);
+        EXPECT_EQ(dialogs.shown.size(), boxes);
+        EXPECT_EQ(window.List1.SelectedText(), "Ocean");
+        EXPECT_TRUE(shell.opened.empty() && !host.ended && host.closes == 0 && !window.Busy());
+        EXPECT_FALSE(dialogs.busy);
     }
 }
 

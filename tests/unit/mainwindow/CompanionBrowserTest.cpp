@@ -64,7 +64,7 @@ TEST_F(CompanionBrowserTest, WithoutAnyBrowserTheWindowWorksInTheTopmostBand) {
     window.SetWindowOnTop(false);
     EXPECT_FALSE(desktop[host.handle].topmost);
     window.ReopenBrowsers();
-    window.pmuHelp_Click(4);
+    window.pmuHelp_Click(HelpEntry::OnlineInfo);
     window.Image1_Click();
     EXPECT_EQ(shell.opened.size(), 2u);  // the pages through the shell instead
 
@@ -115,9 +115,9 @@ TEST_F(CompanionBrowserTest, GalleryAndUpdatesShowInTheCompanionAndEndTheProgram
     product = FakeProductInfo("Kelvary", "1.01.0003");
     Seed(kThemeStoreRoot, "UserID", "a b&c.~-_", kHkeyLocalMachine);
     const std::string gallery = "http://www.example.com/Velmoras/?UserID=a%20b%26c.~-_&Lang=en";
-    const std::pair<int, std::string> cases[] = {
-        {1, gallery},
-        {2,
+    const std::pair<HelpEntry, std::string> cases[] = {
+        {HelpEntry::Gallery, gallery},
+        {HelpEntry::Updates,
          "http://www.example.com/Downloads/UpdateCheck.asp?Product=Kelvary&Major=1&Minor=1&"
          "Revision=3&UserID=a%20b%26c.~-_&Lang=en"}};
     window.Form_Load();
@@ -137,8 +137,8 @@ TEST_F(CompanionBrowserTest, GalleryAndUpdatesShowInTheCompanionAndEndTheProgram
 TEST_F(CompanionBrowserTest, OnLineInfoOpensASeparateTopmostWindowOnTheRightThird) {
     window.Form_Load();
     window.mnuHelp_Click();
-    EXPECT_TRUE(window.pmuHelp[2].Enabled());
-    window.pmuHelp_Click(4);
+    EXPECT_TRUE(window.pmuHelp[HelpEntry::Updates].Enabled());
+    window.pmuHelp_Click(HelpEntry::OnlineInfo);
     ASSERT_EQ(browsers.created.size(), 2u);
     const auto info = Created(1);
     EXPECT_EQ(Seen(info),

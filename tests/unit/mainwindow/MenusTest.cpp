@@ -10,24 +10,6 @@ namespace {
 const char kPolicyKey[] = "Software\\Policies\\Microsoft\\Internet Explorer\\Control Panel";
 const char kWorkAreas[] = "Software\\Microsoft\\Internet Explorer\\Desktop\\oldWorkAreas";
 
-TEST_F(MainWindowTest, LoadLabelsEveryEntryAndControlAndHidesThePopUpOnlyMenus) {
-    window.Form_Load();
-    std::string texts = "|" + host.caption + "|";
-    const auto add = [&texts](const auto& all) {
-        for (const auto& control : all) texts += control.Text() + "|";
-    };
-    add(window.pmuFile), add(window.pmuEdit), add(window.pmuRepair), add(window.pmuHome);
-    add(window.pmuLayout), add(window.pmuTools), add(window.pmuHelp), add(window.pmuToolbar);
-    add(window.Label1), add(window.chkLink);
-    for (const ui::Control* control : std::initializer_list<const ui::Control*>{
-             &window.mnuFile, &window.mnuEdit, &window.mnuRepair, &window.mnuTools, &window.mnuHelp,
-             &window.mnuToolbar, &window.cmdCancel, &window.cmdApply, &window.cmdUnInstall})
-        texts += control->Text() + "|";
-    EXPECT_EQ(texts.find("||"), std::string::npos) << texts;  // none without a text
-    EXPECT_TRUE(!window.mnuTools.Visible() && !window.mnuToolbar.Visible() &&
-                window.mnuFile.Visible());
-}
-
 TEST_F(MainWindowTest, EntryStatesAndPopUpsFollowTheSelectedEntry) {
     Install("Ocean");
     InstalledThemeStore(platform).AddEntry(".current", "C:\\x.vlr");
@@ -44,12 +26,14 @@ TEST_F(MainWindowTest, EntryStatesAndPopUpsFollowTheSelectedEntry) {
         window.List1_MouseDown(kRightButton);
         std::string seen;
         for (const ui::MenuItem* item :
-             {&window.pmuFile[1], &window.pmuEdit[0], &window.pmuTools[0], &window.pmuTools[1]})
+             {&window.pmuFile[FileEntry::Edit], &window.pmuEdit[EditEntry::ToolbarSkin],
+              &window.pmuTools[ToolsEntry::Delete], &window.pmuTools[ToolsEntry::Properties]})
             seen += item->Enabled() ? '1' : '0';
         EXPECT_EQ(seen, states) << entry;
-        EXPECT_EQ(host.popup, &window.pmuTools[0]);
+        EXPECT_EQ(host.popup, &window.pmuTools[ToolsEntry::Delete]);
         window.imgExplorer_MouseDown(kRightButton);  // the Edit pop-up only over the current theme
-        EXPECT_EQ(host.popup, entry == ".current" ? &window.pmuEdit[0] : &window.pmuTools[0]);
+        EXPECT_EQ(host.popup, entry == ".current" ? &window.pmuEdit[EditEntry::ToolbarSkin]
+                                                   : &window.pmuTools[ToolsEntry::Delete]);
     }
     host.popup = nullptr;
     window.List1_MouseDown(kLeftButton);
@@ -57,23 +41,26 @@ TEST_F(MainWindowTest, EntryStatesAndPopUpsFollowTheSelectedEntry) {
     window.imgExplorer_MouseDown(kLeftButton);
     EXPECT_EQ(host.popup, nullptr);
     // The start page sub-menu shows the pages; one the registry does not have cannot be chosen.
-    Seed(kMainKey, kStartPage, "http://cur");
+    Seed(kMainKey, kStartPage, "http://cur?a&b");
     window.LoadThemeList("");
-    window.pmuRepair_Click(0);
-    EXPECT_EQ(window.pmuHome[2].Caption() + (window.pmuHome[2].Enabled() ? "|on" : "|off"),
-              "&Current - http://cur|on");
-    EXPECT_EQ(window.pmuHome[3].Caption() + (window.pmuHome[3].Enabled() ? "|on" : "|off"),
+    window.pmuRepair_Click(RepairEntry::HomePage);
+    EXPECT_EQ(window.pmuHome[HomeEntry::Current].Caption() + (window.pmuHome[HomeEntry::Current].Enabled() ? "|on" : "|off"),
+              "&Current - http://cur?a&&b|on");  // "&" as written
+    EXPECT_EQ(window.pmuHome[HomeEntry::Default].Caption() + (window.pmuHome[HomeEntry::Default].Enabled() ? "|on" : "|off"),
               "&Default - Not Found|off");
 }
 
 TEST(MenusTest, EachRepairAndTweakWritesItsValueOnlyWhenItShould) {
     using Window = InstalledThemes;
-    const auto home = &Window::pmuHome_Click, edit = &Window::pmuEdit_Click,
-               repair = &Window::pmuRepair_Click;
+    // Each row's entry by its place in its menu (the enumerations' order).
+    using Click = void (*)(Window&, int);
+    const Click home = [](Window& w, int i) { w.pmuHome_Click(static_cast<HomeEntry>(i)); };
+    const Click edit = [](Window& w, int i) { w.pmuEdit_Click(static_cast<EditEntry>(i)); };
+    const Click repair = [](Window& w, int i) { w.pmuRepair_Click(static_cast<RepairEntry>(i)); };
     const auto yes = MsgAnswer::Yes, no = MsgAnswer::No;
     const std::nullopt_t none = std::nullopt;
     struct Row {
-        void (Window::*click)(int);
+        Click click;
         int index;
         const char* key;
         const char* name;
@@ -145,7 +132,7 @@ TEST(MenusTest, EachRepairAndTweakWritesItsValueOnlyWhenItShould) {
                 return std::nullopt;
             });
         }
-        (w.window.*row.click)(row.index);
+        row.click(w.window, row.index);
         EXPECT_EQ(w.Read(row.key, row.name), row.after);
         EXPECT_EQ(w.Writes() - writes, row.writes);
         EXPECT_EQ(busyWrites, row.busy ? row.writes : 0);
@@ -159,7 +146,7 @@ TEST(MenusTest, EachRepairAndTweakWritesItsValueOnlyWhenItShould) {
         }
         if (row.click == edit && row.index == 3) {  // the entry is ticked as the switch is
             w.window.mnuEdit_Click();
-            EXPECT_EQ(w.window.pmuEdit[3].Checked(), row.after == "00000001");
+            EXPECT_EQ(w.window.pmuEdit[EditEntry::Stylesheet].Checked(), row.after == "00000001");
         }
     }
 }
@@ -168,12 +155,12 @@ TEST_F(MainWindowTest, EditAndAboutOpenTheirWindowsOverThisOneAndExitCloses) {
     Install("Ocean");
     window.LoadThemeList("Ocean");
     ports.log.clear();
-    window.pmuFile_Click(1);
-    window.pmuHelp_Click(0);
-    EXPECT_EQ(ports.log, "editor C:\\Themes\\Ocean.vlr about ");
+    window.pmuFile_Click(FileEntry::Edit);
+    window.pmuHelp_Click(HelpEntry::About);
+    EXPECT_EQ(ports.log, "editor C:\\Themes\\Ocean.vlr picAni Show about ");  // the saved file shown
     EXPECT_EQ(ports.owners, (std::vector<WindowHandle>(2, host.handle)));
     EXPECT_EQ(host.closes, 0);
-    window.pmuFile_Click(3);
+    window.pmuFile_Click(FileEntry::Exit);
     EXPECT_EQ(host.closes, 1);
 }
 
@@ -187,7 +174,7 @@ TEST_F(MainWindowTest, AToolbarPictureIsPreviewedForTheCurrentThemeOnlyWhenItLoa
     std::string seen;
     for (const auto& choice : choices) {
         dialogs.fileChoice = choice;
-        window.pmuEdit_Click(0);
+        window.pmuEdit_Click(EditEntry::ToolbarSkin);
         seen += RecordingPorts::Name(window.picBackBitmap.Picture()) + " " +
                 window.ToolbarPicturePath() + (window.cmdApply.Enabled() ? " apply|" : " -|");
     }
@@ -201,7 +188,7 @@ TEST_F(MainWindowTest, AToolbarPictureIsPreviewedForTheCurrentThemeOnlyWhenItLoa
     EXPECT_EQ(Read(kToolbarKey, kExplorerBackBitmap) + Read(kToolbarKey, kBrowserBackBitmap),
               "C:\\new.bmpC:\\new.bmp");
     Select("[None]");
-    window.pmuEdit_Click(0);
+    window.pmuEdit_Click(EditEntry::ToolbarSkin);
     EXPECT_EQ(dialogs.fileRequests.size(), 3u);
 }
 
@@ -224,17 +211,17 @@ TEST_F(MainWindowTest, BrowsingForAWebDocumentStartsInTheFolderOfALocalPathOnly)
 
 TEST_F(MainWindowTest, ARightClickOnTheToolbarPreviewOffersToCopyItsPicture) {
     window.picBackBitmap_MouseDown(kRightButton);  // nothing shown: nothing to copy
-    window.pmuToolbar_Click(0);
+    window.pmuToolbar_Click(ToolbarEntry::CopyImage);
     EXPECT_EQ(host.popup, nullptr);
     ports.files = {{"C:\\old.bmp", {10, 10}}};
     window.PaintToolbarPreview(ports.LoadPicture("C:\\old.bmp"));
     window.picBackBitmap_MouseDown(kLeftButton);
     EXPECT_EQ(host.popup, nullptr);
     window.picBackBitmap_MouseDown(kRightButton);
-    EXPECT_EQ(host.popup, &window.pmuToolbar[0]);
-    window.pmuToolbar_Click(0);
+    EXPECT_EQ(host.popup, &window.pmuToolbar[ToolbarEntry::CopyImage]);
+    window.pmuToolbar_Click(ToolbarEntry::CopyImage);
     ports.clipboardAccepts = false;
-    window.pmuToolbar_Click(0);
+    window.pmuToolbar_Click(ToolbarEntry::CopyImage);
     EXPECT_EQ(ports.log, "copy C:\\old.bmp copy C:\\old.bmp ");
     EXPECT_EQ(Texts(), Strings{"The picture could not be put on the Clipboard."});
 }

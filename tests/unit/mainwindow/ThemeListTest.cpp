@@ -167,11 +167,23 @@ TEST_F(MainWindowTest, BadEntriesAndAThousandThemesLeaveTheListUsable) {
     EXPECT_FALSE(dialogs.busy);
     EXPECT_EQ(window.txtThemeTitle.Text() + "|" + window.txtThemeFile.Text(),
               odd + "|C:\\Themes\\" + odd + ".vlr");
-    Select("T999");  // its file is gone: the rest of the display stays
-    EXPECT_EQ(window.txtThemeFile.Text() + "|" + window.txtThemeTitle.Text(),
-              "C:\\gone.vlr|" + odd);
-    Select("NoPath");
-    EXPECT_EQ(window.txtThemeFile.Text() + "|" + window.txtAuthor.Text(), "Not Found|Tol");
+    // A theme that cannot be loaded shows nothing of the one before: its name, why, and no
+    // Apply; its Uninstall stays and asks about it by name.
+    files.AddFile("C:\\u.exe", "MZ");
+    const std::pair<std::string, std::string> unloadable[] = {
+        {"T999", "0000000|-|-|(none)|T999|||This Theme could not be loaded: there is no file at "
+                 "C:\\gone.vlr.|C:\\gone.vlr|"},
+        {"NoPath", "0000000|-|uninstall|(none)|NoPath|||This Theme could not be loaded: its entry "
+                   "names no theme file.|Not Found|"},
+    };
+    for (const auto& [entry, display] : unloadable) {
+        Select(odd);
+        Select(entry);
+        EXPECT_EQ(Display(), display);
+    }
+    dialogs.Script({MsgAnswer::No});
+    window.cmdUnInstall_Click();
+    EXPECT_EQ(Texts().back(), "Are you sure you want to remove this Theme - \r\n\r\nNoPath");
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ TEST_F(MainWindowTest, TheLayoutResetWritesItsKindToAllFourLayoutsAndLocksTheToo
             EXPECT_TRUE(dialogs.busy);  // every write behind the hourglass
             return std::nullopt;
         });
-        window.pmuLayout_Click(kind == kThickLayout ? 0 : 1);
+        window.pmuLayout_Click(kind == kThickLayout ? LayoutEntry::Thick : LayoutEntry::Thin);
         Bytes expected = DefaultToolbarLayout(kind);
         expected.pop_back();  // the spare element is not stored
         for (const auto& [key, name] : layouts) EXPECT_EQ(ReadBytes(key, name), expected) << key;

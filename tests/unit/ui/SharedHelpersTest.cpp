@@ -4,7 +4,9 @@
 
 #include "tests/support/SimulatedWindowing.h"
 #include "ui/MakeTopmost.h"
+#include "ui/Controls.h"
 #include "ui/SelectAllText.h"
+#include "ui/WebAddress.h"
 
 namespace velmora::test {
 namespace {
@@ -21,6 +23,26 @@ TEST(SharedHelpers, SelectAllTextSelectsTheFocusedControlsTextAndTheBandIsSwitch
     EXPECT_TRUE(desktop[window].topmost);
     SetWindowOnTop(desktop, window, false);
     EXPECT_FALSE(desktop[window].topmost);
+}
+
+// Only a plain web address from a theme ever reaches the shell.
+TEST(SharedHelpers, OnlyPlainWebAddressesAreOpened) {
+    const std::pair<const char*, bool> rows[] = {
+        {"http://www.example.com/", true},  {"HTTPS://example.com", true},
+        {"ftp://files.example.com/a", true}, {"http://", false},
+        {"http:///etc/passwd", false},       {"https:\\\\server\\x", false},
+        {"file:///C:/setup.exe", false},     {"javascript:alert(1)", false},
+        {"C:\\Themes\\setup.exe", false},    {"\\\\server\\share\\a.htm", false},
+        {"http://a b/", false},              {"http://a\"b/", false},
+        {"http://a\tb/", false},            {"", false},
+        {" http://example.com/", false},     {"about:blank", false},
+    };
+    for (const auto& [text, opens] : rows) EXPECT_EQ(IsWebAddress(text), opens) << text;
+}
+
+TEST(SharedHelpers, ALiteralCaptionShowsEveryAmpersandAsWritten) {
+    EXPECT_EQ(ui::LiteralCaption("http://a/?x=1&y=2&&z"), "http://a/?x=1&&y=2&&&&z");
+    EXPECT_EQ(ui::LiteralCaption("plain"), "plain");
 }
 
 }  // namespace
