@@ -6,8 +6,7 @@
 #include "bench/win32/Figure.h"
 #include "bench/win32/Figures.h"
 #include "bench/win32/Stopwatch.h"
-#include "tests/e2e/MainWindowUser.h"
-#include "tests/e2e/VelmoraProcess.h"
+#include "tests/e2e/VelmoraUser.h"
 
 namespace velmora::bench {
 
@@ -33,7 +32,7 @@ BOOL CALLBACK FindShown(HWND window, LPARAM param) {
 // number when it never is. The process is ended afterwards.
 double TimeToWindow(const std::string& program, const std::function<bool(DWORD)>& shown) {
     const Stopwatch watch;
-    e2e::VelmoraProcess process(program, "", "");
+    e2e::VelmoraProcess process("", program);
     if (!process.Started()) return -1;
     while (!shown(process.Id())) {
         if (watch.Milliseconds() > kTimeoutMs || process.HasExited()) return -1;
@@ -55,8 +54,8 @@ bool StartUpFigure() {
     };
     // The samples are installed: ".Current", "[None]" and four themes.
     auto listFilled = [](DWORD id) {
-        HWND window = e2e::FindMainWindow(id);
-        return window && SendMessageA(e2e::MainWindowUser(window).List(), LB_GETCOUNT, 0, 0) >= 6;
+        HWND window = e2e::FindDialog(id, IDC_LIST1);
+        return window && SendDlgItemMessageA(window, IDC_LIST1, LB_GETCOUNT, 0, 0) >= 6;
     };
     // One start of each first: the system's caches, as for any program started twice.
     TimeToWindow(floorDialog, dialogShown);

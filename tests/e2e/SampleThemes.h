@@ -1,14 +1,14 @@
-// The shipped sample themes entered in the installed-theme store of the test prefix, as an
-// installer leaves them, for the tests that open the main window.
+// The shipped sample themes entered in the installed-theme store of the test prefix, as the
+// setup leaves them: the store holds exactly them for the object's life, nothing afterwards.
 #pragma once
 
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <string>
 #include <vector>
 
 #include "store/InstalledThemeStore.h"
-#include "tests/e2e/RegistryProbe.h"
 
 namespace velmora::e2e {
 
@@ -18,22 +18,17 @@ inline const std::vector<std::string>& SampleTitles() {
     return titles;
 }
 
-inline std::string SampleFile(const std::string& title) {
-    return VELMORA_SOURCE_DIR "\\themes\\" + title + "\\" + title + ".vlr";
-}
-
-// The store holds exactly the samples for the object's life, and nothing afterwards.
-class InstalledSamples {
-public:
+struct InstalledSamples {
     InstalledSamples() {
-        probe::DeleteTree(HKEY_LOCAL_MACHINE, kThemeStoreRoot);
-        for (const std::string& title : SampleTitles())
-            probe::Write(HKEY_LOCAL_MACHINE, std::string(kThemeStoreRoot) + "\\" + title, "",
-                         probe::Text(SampleFile(title)));
+        SHDeleteKeyA(HKEY_LOCAL_MACHINE, kThemeStoreRoot);
+        for (const std::string& title : SampleTitles()) {
+            const std::string file =
+                VELMORA_SOURCE_DIR "\\themes\\" + title + "\\" + title + ".vlr";
+            RegSetValueA(HKEY_LOCAL_MACHINE, (kThemeStoreRoot + ("\\" + title)).c_str(), REG_SZ,
+                         file.c_str(), static_cast<DWORD>(file.size()));
+        }
     }
-    ~InstalledSamples() { probe::DeleteTree(HKEY_LOCAL_MACHINE, kThemeStoreRoot); }
-    InstalledSamples(const InstalledSamples&) = delete;
-    InstalledSamples& operator=(const InstalledSamples&) = delete;
+    ~InstalledSamples() { SHDeleteKeyA(HKEY_LOCAL_MACHINE, kThemeStoreRoot); }
 };
 
 }  // namespace velmora::e2e

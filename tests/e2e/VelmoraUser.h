@@ -1,0 +1,155 @@
+// Drives the real Velmora.exe from another process as a user does: starts it, finds its
+// windows, selects, clicks, types and chooses menu entries; reads and seeds the registry.
+#pragma once
+
+#include <windows.h>
+#include <shlwapi.h>
+
+#include <optional>
+#include <string>
+
+#include "mainwindow/win32/MainWindowRes.h"
+
+namespace velmora::e2e {
+
+// Polls until done holds; false when it never did in time.
+template <class Condition>
+bool WaitUntil(Condition done, DWORD timeoutMs = 30000) {
+    for (const DWORD start = GetTickCount(); !done(); Sleep(50))
+        if (GetTickCount() - start > timeoutMs) return false;
+    return true;
+}
+
+// A registry value as its bytes (a text with its terminating zero); nothing when missing.
+inline std::string Sz(const std::string& text) {
+    return text + '\0';
+}
+inline std::optional<std::string> ReadValue(HKEY root, const std::string& key, const char* name) {
+    char bytes[4096];
+    DWORD size = sizeof bytes;
+    if (SHGetValueA(root, key.c_str(), name, nullptr, bytes, &size) != ERROR_SUCCESS) return {};
+    return std::string(bytes, size);
+}
+inline void WriteValue(HKEY root, const std::string& key, const char* name,
+                       const std::string& bytes, DWORD kind = REG_SZ) {
+    SHSetValueA(root, key.c_str(), name, kind, bytes.data(), bytes.size());
+}
+
+// The visible dialog of the process (0: of any) that holds the control: the main window holds
+// the theme list, a message box its text (the static 0xFFFF).
+inline HWND FindDialog(DWORD processId, int controlId) {
+    for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
+         w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if ((!processId || owner == processId) && IsWindowVisible(w) && GetDlgItem(w, controlId))
+            return w;
+    }
+    return nullptr;
+}
+
+// The program built beside the tests, or another (an installed copy), started with the
+// argument text exactly as a shell passes it; ended, if still running, when the object goes.
+class VelmoraProcess {
+public:
+    explicit VelmoraProcess(const std::string& argumentText,
+                            const std::string& program = VELMORA_BUILD_DIR
+                            "\\app\\win32\\Velmora.exe") {
+        std::string line = "\"" + program + "\" " + argumentText;
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION info{};
+        if (!CreateProcessA(program.c_str(), &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &startup, &info))
+            return;
+        CloseHandle(info.hThread);
+        process_ = info.hProcess;
+        id_ = info.dwProcessId;
+    }
+    ~VelmoraProcess() {
+        if (!process_) return;
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, 10000);
+        CloseHandle(process_);
+    }
+    VelmoraProcess(const VelmoraProcess&) = delete;
+    VelmoraProcess& operator=(const VelmoraProcess&) = delete;
+
+    bool Started() const { return process_ != nullptr; }
+    DWORD Id() const { return id_; }
+    bool HasExited() const { return WaitForExit(0); }
+    bool WaitForExit(DWORD timeoutMs = 30000) const {
+        return !process_ || WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
+    }
+    // Null when none shows in time.
+    HWND WaitForDialog(int controlId) const {
+        HWND found = nullptr;
+        WaitUntil([&] { return (found = FindDialog(id_, controlId)) || HasExited(); });
+        return found;
+    }
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD id_ = 0;
+};
+
+// Another process's window is asked in UTF-16; LB_ERR when it does not answer in time.
+inline LRESULT Send(HWND to, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    DWORD_PTR result = LB_ERR;
+    SendMessageTimeoutW(to, message, wParam, lParam, SMTO_NORMAL, 15000, &result);
+    return static_cast<LRESULT>(result);
+}
+// True once the window answers again (the handler of the last action has returned).
+inline bool Settle(HWND window) {
+    return Send(window, WM_NULL) != LB_ERR;
+}
+// Selects the first entry of the main window's list that starts with the text, as a click does
+// (a selection made by message is not reported); false when there is none.
+inline bool Select(HWND mainWindow, const std::string& entry) {
+    const std::wstring wide(entry.begin(), entry.end());
+    HWND list = GetDlgItem(mainWindow, IDC_LIST1);
+    return Send(list, LB_SELECTSTRING, -1, reinterpret_cast<LPARAM>(wide.c_str())) != LB_ERR &&
+           Send(mainWindow, WM_COMMAND, MAKEWPARAM(IDC_LIST1, LBN_SELCHANGE),
+                reinterpret_cast<LPARAM>(list)) != LB_ERR;
+}
+// A click the user can make (the control shows and is enabled): a button of a dialog, or of a
+// message box (IDYES...). Posted, since its handler may open a modal box.
+inline bool Click(HWND dialog, int controlId) {
+    HWND control = GetDlgItem(dialog, controlId);
+    return IsWindowVisible(control) && IsWindowEnabled(control) &&
+           PostMessageA(control, BM_CLICK, 0, 0);
+}
+// Answers a message box and waits until it has gone.
+inline bool Answer(HWND box, int buttonId) {
+    return Click(box, buttonId) && WaitUntil([&] { return !IsWindow(box); }, 10000);
+}
+
+// A key pressed and let go with the window in front, as a user's click puts it (a browser the
+// program opened may have taken the front).
+inline void PressKey(HWND window, WORD key) {
+    WaitUntil([&] { return SetForegroundWindow(window) && GetForegroundWindow() == window; }, 5000);
+    Settle(window);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = key;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof input[0]);
+}
+
+// Chooses a menu entry of the main window by its access letters, as the keyboard does: the
+// first opens a top menu as Alt with it does ("RHB": Repair > Reset Home Page to... > Blank),
+// or the Delete key opens the list's pop-up first ("D": Delete). Once a pop-up shows, its
+// loop takes the letters in turn; the entry's work is done after this returns.
+inline void ChooseMenu(HWND mainWindow, const std::string& letters, bool listPopUp = false) {
+    if (listPopUp) {
+        PostMessageA(GetDlgItem(mainWindow, IDC_LIST1), WM_KEYDOWN, VK_DELETE, 0);
+    } else {
+        PostMessageA(mainWindow, WM_SYSCOMMAND, SC_KEYMENU, letters[0]);
+        const auto popUpShows = [] { return IsWindowVisible(FindWindowExA(0, 0, "#32768", 0)); };
+        WaitUntil(popUpShows, 5000);
+    }
+    for (std::size_t i = listPopUp ? 0 : 1; i < letters.size(); ++i)
+        PostMessageA(mainWindow, WM_CHAR, letters[i], 0);
+}
+
+}  // namespace velmora::e2e
