@@ -48,6 +48,7 @@ TEST_F(MainWindowTest, EntryStatesAndPopUpsFollowTheSelectedEntry) {
             seen += item->Enabled() ? '1' : '0';
         EXPECT_EQ(seen, states) << entry;
         EXPECT_EQ(host.popup, &window.pmuTools[0]);
+        window.pmuEdit[0].SetEnabled(false);
         window.imgExplorer_MouseDown(kRightButton);  // the Edit pop-up only over the current theme
         EXPECT_EQ(host.popup, entry == ".current" ? &window.pmuEdit[0] : &window.pmuTools[0]);
     }
@@ -59,6 +60,7 @@ TEST_F(MainWindowTest, EntryStatesAndPopUpsFollowTheSelectedEntry) {
     // The start page sub-menu shows the pages; one the registry does not have cannot be chosen.
     Seed(kMainKey, kStartPage, "http://cur");
     window.LoadThemeList("");
+    window.pmuHome[2].SetEnabled(false);
     window.pmuRepair_Click(0);
     EXPECT_EQ(window.pmuHome[2].Caption() + (window.pmuHome[2].Enabled() ? "|on" : "|off"),
               "&Current - http://cur|on");
@@ -106,7 +108,8 @@ TEST(MenusTest, EachRepairAndTweakWritesItsValueOnlyWhenItShould) {
         {edit, 3, kStylesKey, kUseMyStylesheet, std::int64_t{0}, "00000001", 1, true, true},
         {edit, 3, kStylesKey, kUseMyStylesheet, none, "00000001", 1, true, true},
         {edit, 3, kStylesKey, kUseMyStylesheet, "abc", "00000001", 1, true, true},
-        {edit, 3, kStylesKey, kUseMyStylesheet, " 2 ", "00000000", 1, true, true},
+        {edit, 3, kStylesKey, kUseMyStylesheet, " 9 ", "00000000", 1, true, true},
+        {edit, 3, kStylesKey, kUseMyStylesheet, "1.2.3", "00000001", 1, true, true},
         {edit, 3, kStylesKey, kUseMyStylesheet, "+1", "00000000", 1, true, true},
         {edit, 3, kStylesKey, kUseMyStylesheet, "-1", "00000000", 1, true, true},
         {edit, 3, kStylesKey, kUseMyStylesheet, "0.5", "00000000", 1, true, true},
@@ -178,10 +181,13 @@ TEST_F(MainWindowTest, EditAndAboutOpenTheirWindowsOverThisOneAndExitCloses) {
 }
 
 TEST_F(MainWindowTest, AToolbarPictureIsPreviewedForTheCurrentThemeOnlyWhenItLoads) {
-    Seed(kToolbarKey, kBrowserBackBitmap, "C:\\old.bmp");
     ports.files = {{"C:\\old.bmp", {10, 10}}, {"C:\\new.bmp", {20, 10}}};
     InstalledThemeStore(platform).WriteMark(kNoThemeEntry);  // the browser's own toolbar shows
-    window.LoadThemeList("");
+    window.PaintToolbarPreview(ports.LoadPicture("C:\\new.bmp"));
+    window.LoadThemeList("");  // the browser has none
+    EXPECT_EQ(window.picBackBitmap.Picture(), nullptr);
+    Seed(kToolbarKey, kBrowserBackBitmap, "C:\\old.bmp");
+    Select(".Current");
     const std::size_t writes = Writes();
     const std::optional<std::string> choices[] = {std::nullopt, "C:\\new.png", "C:\\new.bmp"};
     std::string seen;
@@ -233,6 +239,7 @@ TEST_F(MainWindowTest, ARightClickOnTheToolbarPreviewOffersToCopyItsPicture) {
     window.picBackBitmap_MouseDown(kRightButton);
     EXPECT_EQ(host.popup, &window.pmuToolbar[0]);
     window.pmuToolbar_Click(0);
+    EXPECT_TRUE(Texts().empty());
     ports.clipboardAccepts = false;
     window.pmuToolbar_Click(0);
     EXPECT_EQ(ports.log, "copy C:\\old.bmp copy C:\\old.bmp ");
