@@ -114,6 +114,7 @@ TEST_F(MainWindowTest, UninstallAsksRunsTheUninstallerAndForgetsTheThemeOnlyOnce
     EXPECT_EQ(window.List1.Items(), (Strings{".Current", "[None]"}));
     EXPECT_EQ(window.List1.ListIndex(), 0);
     EXPECT_EQ(browsers.created.size(), 1u);
+    EXPECT_EQ(host.broughtToFront, 1);
 }
 
 TEST_F(MainWindowTest, DeleteAsksAndForgetsOnlyStoredThemes) {
@@ -134,7 +135,7 @@ TEST_F(MainWindowTest, DeleteAsksAndForgetsOnlyStoredThemes) {
     EXPECT_FALSE(dialogs.shown[0].systemModal);
 
     window.RemoveTheme(1, true);
-    window.RemoveTheme(5, true);
+    window.RemoveTheme(2, true);  // past the end
     window.pmuTools_Click(ToolsEntry::Delete);
     EXPECT_EQ(Texts().size(), 2u);
 }

@@ -22,6 +22,7 @@ struct CompanionBrowserTest : MainWindowTest {
 };
 
 TEST_F(CompanionBrowserTest, WithNoBrowserInFrontLoadOpensABlankCompanionAndSitsBehindIt) {
+    desktop.foreground = browsers.OpenFolder("C:\\")->hwnd;  // no browser
     window.Form_Load();
     ASSERT_EQ(browsers.created.size(), 1u);
     const auto companion = Created(0);
@@ -84,7 +85,7 @@ TEST_F(CompanionBrowserTest, ReopeningReplacesEveryBrowserAtItsPlaceAndAddressOn
     window.Form_Load();
     window.ReopenBrowsers();
 
-    EXPECT_TRUE(wide->closed && blank->closed && !folder->closed);
+    EXPECT_TRUE(wide->closed && !wide->visible && blank->closed && !folder->closed);
     ASSERT_EQ(browsers.created.size(), 2u);
     EXPECT_EQ(Seen(Created(0)), "10,20,800,700 http://wide enabled");
     EXPECT_EQ(Seen(Created(1)), "30,40,640,480 http://wide disabled");  // the companion's page
@@ -92,9 +93,11 @@ TEST_F(CompanionBrowserTest, ReopeningReplacesEveryBrowserAtItsPlaceAndAddressOn
     EXPECT_TRUE(IsCompanion(Created(1)));
     EXPECT_EQ(host.closes, 0);
 
-    browsers.canCreate = false;  // a window that cannot be replaced stays open
+    browsers.canCreate = false;  // a window that cannot be replaced stays open, enabled
+    desktop.EnableWindow(Created(0)->hwnd, false);
     window.ReopenBrowsers();
-    EXPECT_FALSE(Created(1)->quitRequested);
+    EXPECT_FALSE(Created(1)->quitRequested || Created(0)->quitRequested);
+    EXPECT_TRUE(Enabled(Created(0)));
     EXPECT_TRUE(IsCompanion(Created(1)) && !Enabled(Created(1)));
 }
 
@@ -136,6 +139,7 @@ TEST_F(CompanionBrowserTest, GalleryAndUpdatesShowInTheCompanionAndEndTheProgram
 
 TEST_F(CompanionBrowserTest, OnLineInfoOpensASeparateTopmostWindowOnTheRightThird) {
     window.Form_Load();
+    window.pmuHelp[HelpEntry::Updates].SetEnabled(false);
     window.mnuHelp_Click();
     EXPECT_TRUE(window.pmuHelp[HelpEntry::Updates].Enabled());
     window.pmuHelp_Click(HelpEntry::OnlineInfo);
@@ -150,6 +154,10 @@ TEST_F(CompanionBrowserTest, OnLineInfoOpensASeparateTopmostWindowOnTheRightThir
     EXPECT_TRUE(desktop[info->hwnd].topmost);
     EXPECT_TRUE(IsCompanion(Created(0)) && !host.ended);
 
+    Install("Ocean", {{"HomePage", "http://home"}});
+    window.LoadThemeList("Ocean");
+    window.Combo1_Click();  // the theme's home page in the companion
+    EXPECT_EQ(Created(0)->location, "http://home");
     window.txtWebSite_Click();
     window.txtWebSite.SetText("http://author");
     window.txtWebSite_Click();

@@ -56,7 +56,8 @@ struct WindowBed : TestPlatform {
                (w.cmdUnInstall.Visible() ? "uninstall|" : "-|") +
                RecordingPorts::Name(w.picBackBitmap.Picture()) + "|" + w.txtThemeTitle.Text() +
                "|" + w.txtAuthor.Text() + "|" + w.txtWebSite.Text() + "|" +
-               w.txtThemeDescription.Text() + "|" + w.txtThemeFile.Text() + "|" + w.Combo1.Text();
+               w.txtThemeDescription.Text() + "|" + w.txtThemeFile.Text() + "|" + w.Combo1.Text() +
+               "|" + w.txtSearch.Text();
     }
 
     RecordingPorts ports;

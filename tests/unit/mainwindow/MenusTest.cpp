@@ -31,6 +31,7 @@ TEST_F(MainWindowTest, EntryStatesAndPopUpsFollowTheSelectedEntry) {
             seen += item->Enabled() ? '1' : '0';
         EXPECT_EQ(seen, states) << entry;
         EXPECT_EQ(host.popup, &window.pmuTools[ToolsEntry::Delete]);
+        window.pmuEdit[EditEntry::ToolbarSkin].SetEnabled(false);
         window.imgExplorer_MouseDown(kRightButton);  // the Edit pop-up only over the current theme
         EXPECT_EQ(host.popup, entry == ".current" ? &window.pmuEdit[EditEntry::ToolbarSkin]
                                                    : &window.pmuTools[ToolsEntry::Delete]);
@@ -43,10 +44,14 @@ TEST_F(MainWindowTest, EntryStatesAndPopUpsFollowTheSelectedEntry) {
     // The start page sub-menu shows the pages; one the registry does not have cannot be chosen.
     Seed(kMainKey, kStartPage, "http://cur?a&b");
     window.LoadThemeList("");
+    window.pmuHome[HomeEntry::Current].SetEnabled(false);
     window.pmuRepair_Click(RepairEntry::HomePage);
-    EXPECT_EQ(window.pmuHome[HomeEntry::Current].Caption() + (window.pmuHome[HomeEntry::Current].Enabled() ? "|on" : "|off"),
-              "&Current - http://cur?a&&b|on");  // "&" as written
-    EXPECT_EQ(window.pmuHome[HomeEntry::Default].Caption() + (window.pmuHome[HomeEntry::Default].Enabled() ? "|on" : "|off"),
+    const auto shown = [this](HomeEntry entry) {
+        const ui::MenuItem& item = window.pmuHome[entry];
+        return item.Caption() + (item.Enabled() ? "|on" : "|off");
+    };
+    EXPECT_EQ(shown(HomeEntry::Current), "&Current - http://cur?a&&b|on");  // "&" as written
+    EXPECT_EQ(shown(HomeEntry::Default),
               "&Default - Not Found|off");
 }
 
@@ -93,7 +98,8 @@ TEST(MenusTest, EachRepairAndTweakWritesItsValueOnlyWhenItShould) {
         {edit, 3, kStylesKey, kUseMyStylesheet, std::int64_t{0}, "00000001", 1, true, true},
         {edit, 3, kStylesKey, kUseMyStylesheet, none, "00000001", 1, true, true},
         {edit, 3, kStylesKey, kUseMyStylesheet, "abc", "00000001", 1, true, true},
-        {edit, 3, kStylesKey, kUseMyStylesheet, " 2 ", "00000000", 1, true, true},
+        {edit, 3, kStylesKey, kUseMyStylesheet, " 9 ", "00000000", 1, true, true},
+        {edit, 3, kStylesKey, kUseMyStylesheet, "1.2.3", "00000001", 1, true, true},
         {edit, 3, kStylesKey, kUseMyStylesheet, "+1", "00000000", 1, true, true},
         {edit, 3, kStylesKey, kUseMyStylesheet, "-1", "00000000", 1, true, true},
         {edit, 3, kStylesKey, kUseMyStylesheet, "0.5", "00000000", 1, true, true},
@@ -165,10 +171,13 @@ TEST_F(MainWindowTest, EditAndAboutOpenTheirWindowsOverThisOneAndExitCloses) {
 }
 
 TEST_F(MainWindowTest, AToolbarPictureIsPreviewedForTheCurrentThemeOnlyWhenItLoads) {
-    Seed(kToolbarKey, kBrowserBackBitmap, "C:\\old.bmp");
     ports.files = {{"C:\\old.bmp", {10, 10}}, {"C:\\new.bmp", {20, 10}}};
     InstalledThemeStore(platform).WriteMark(kNoThemeEntry);  // the browser's own toolbar shows
-    window.LoadThemeList("");
+    window.PaintToolbarPreview(ports.LoadPicture("C:\\new.bmp"));
+    window.LoadThemeList("");  // the browser has none
+    EXPECT_EQ(window.picBackBitmap.Picture(), nullptr);
+    Seed(kToolbarKey, kBrowserBackBitmap, "C:\\old.bmp");
+    Select(".Current");
     const std::size_t writes = Writes();
     const std::optional<std::string> choices[] = {std::nullopt, "C:\\new.png", "C:\\new.bmp"};
     std::string seen;
@@ -220,6 +229,7 @@ TEST_F(MainWindowTest, ARightClickOnTheToolbarPreviewOffersToCopyItsPicture) {
     window.picBackBitmap_MouseDown(kRightButton);
     EXPECT_EQ(host.popup, &window.pmuToolbar[ToolbarEntry::CopyImage]);
     window.pmuToolbar_Click(ToolbarEntry::CopyImage);
+    EXPECT_TRUE(Texts().empty());
     ports.clipboardAccepts = false;
     window.pmuToolbar_Click(ToolbarEntry::CopyImage);
     EXPECT_EQ(ports.log, "copy C:\\old.bmp copy C:\\old.bmp ");

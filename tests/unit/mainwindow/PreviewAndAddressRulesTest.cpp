@@ -25,6 +25,8 @@ TEST(ToolbarPreviewDrawsTest, NarrowPicturesStretchAcrossWidePicturesRepeatDown)
         {16, 20, 0, 40, {}},
         {16, -1, 300, 40, {}},
         {16, 20, 300, 0, {}},
+        {16, 20, 1, 40, {{0, 0, 16, 20}, {0, 20, 16, 20}}},
+        {16, 20, 300, 1, {{0, 0, 300, 1}}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ToolbarPreviewDraws(c.w, c.h, c.W, c.H), c.draws) << c.w << "x" << c.h;
@@ -35,7 +37,8 @@ TEST(ParseVersionTest, NumbersWithoutPaddingAndZeroForWhatIsNoNumber) {
         {"1.01.0003", {1, 1, 3}},
         {"2.0", {2, 0, 0}},
         {"x.5.7", {0, 5, 7}},
-        {"12345678901.1.1", {0, 1, 1}},
+        {"1234567890.1.1", {0, 1, 1}},
+        {"7", {7, 0, 0}},
         {"0000000001.02.3", {1, 2, 3}},  // leading zeros do not count as digits
         {"123456789.0.10", {123456789, 0, 10}}};
     for (const auto& [text, expected] : cases) {
