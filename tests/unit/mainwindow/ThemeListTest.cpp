@@ -186,9 +186,9 @@ TEST_F(MainWindowTest, BadEntriesAndAThousandThemesLeaveTheListUsable) {
     files.AddFile("C:\\u.exe", "MZ");
     const std::pair<std::string, std::string> unloadable[] = {
         {"T999", "0000000|-|-|(none)|T999|||This Theme could not be loaded: there is no file at "
-                 "C:\\gone.vlr.|C:\\gone.vlr|"},
+                 "C:\\gone.vlr.|C:\\gone.vlr||T999"},
         {"NoPath", "0000000|-|uninstall|(none)|NoPath|||This Theme could not be loaded: its entry "
-                   "names no theme file.|Not Found|"},
+                   "names no theme file.|Not Found||NoPath"},
     };
     for (const auto& [entry, display] : unloadable) {
         Select(odd);
