@@ -6,7 +6,6 @@
 #include <cstring>
 #include <functional>
 #include <map>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,31 +16,18 @@
 namespace velmora::test {
 
 // The calls of the port, to count them and to make them fail.
-enum class RegCall {
-    OpenKey,
-    OpenKeyEx,
-    CreateKey,
-    QueryValueEx,
-    SetValueEx,
-    EnumKey,
-    EnumValue,
-    QueryInfoKey,
-    FlushKey,
-    CloseKey,
-    DeleteKey,
-    DeleteValue
-};
+enum class RegCall { OpenKey, OpenKeyEx, CreateKey, QueryValueEx, SetValueEx, EnumKey, EnumValue,
+                     QueryInfoKey, FlushKey, CloseKey, DeleteKey, DeleteValue };
 
 // Two empty roots (kHkeyCurrentUser, kHkeyLocalMachine). Names compare without regard to ASCII
 // case and are enumerated in the order of their lower-case bytes, as Wine does; data that does
 // not fit a buffer gives kErrorMoreData; a key with subkeys cannot be deleted; opened handles
-// must be closed. Access rights are not modelled: cRegistry only reads through a key it
-// opened for reading.
+// must be closed. Access rights are not modelled.
 class MemoryRegistry : public RegistryApi {
 public:
     MemoryRegistry() {
-        handles_[kHkeyCurrentUser] = std::make_shared<Key>();
-        handles_[kHkeyLocalMachine] = std::make_shared<Key>();
+        handles_ = {{kHkeyCurrentUser, "u"}, {kHkeyLocalMachine, "m"}};
+        keys_ = {{"u", "u"}, {"m", "m"}};
     }
 
     long OpenKey(RegHandle key, const std::string& path, RegHandle* result) override {
@@ -57,30 +43,34 @@ public:
     long QueryValueEx(RegHandle key, const std::string& name, std::uint32_t* type,
                       std::uint8_t* data, std::uint32_t* size) override {
         return Run(RegCall::QueryValueEx, [&] {
-            const Entry* value = handles_.count(key) ? Find(handles_[key]->values, name) : nullptr;
-            if (value && type) *type = value->kind;
-            return value ? Copy(value->data, data, size) : kErrorFileNotFound;
+            const auto values = values_.find(Path(key));
+            if (values == values_.end() || !values->second.count(Lower(name)))
+                return kErrorFileNotFound;
+            const Value& value = values->second[Lower(name)];
+            *type = value.kind;
+            return Copy(value.data, data, size);
         });
     }
     long SetValueEx(RegHandle key, const std::string& name, std::uint32_t type,
                     const std::uint8_t* data, std::uint32_t size) override {
         return Run(RegCall::SetValueEx, [&] {
-            if (!handles_.count(key)) return kErrorInvalidHandle;
+            if (Path(key).empty()) return kErrorInvalidHandle;
             // The real call completes a text whose counted bytes miss their terminating zero
             // when the byte after them is that zero.
             if (type == kRegSz && size > 0 && data[size - 1] != 0 && data[size] == 0) ++size;
-            Entry* value = Find(handles_[key]->values, name, true);
-            value->kind = type;
-            value->data.assign(data, data + size);
+            Value& value = values_[Path(key)][Lower(name)];
+            if (value.name.empty()) value.name = name;  // the first spelling stays
+            value.kind = type;
+            value.data.assign(data, data + size);
             return kErrorSuccess;
         });
     }
     long EnumKey(RegHandle key, std::uint32_t index, char* name, std::uint32_t size) override {
         return Run(RegCall::EnumKey, [&] {
-            const Entry* found = At(key, &Key::keys, index);
-            if (!found) return kErrorNoMoreItems;
-            if (found->name.size() >= size) return kErrorMoreData;
-            std::memcpy(name, found->name.c_str(), found->name.size() + 1);
+            const std::vector<std::string> names = Subkeys(Path(key));
+            if (index >= names.size()) return kErrorNoMoreItems;
+            if (names[index].size() >= size) return kErrorMoreData;
+            std::memcpy(name, names[index].c_str(), names[index].size() + 1);
             return kErrorSuccess;
         });
     }
@@ -88,32 +78,28 @@ public:
     long EnumValue(RegHandle key, std::uint32_t index, char* name, std::uint32_t* nameSize,
                    std::uint32_t* type, std::uint8_t* data, std::uint32_t* size) override {
         return Run(RegCall::EnumValue, [&] {
-            const Entry* found = At(key, &Key::values, index);
-            if (!found) return kErrorNoMoreItems;
-            if (type) *type = found->kind;
-            if (Copy(found->data, data, size) != kErrorSuccess) return kErrorMoreData;
-            if (found->name.size() >= *nameSize) return kErrorMoreData;
-            std::memcpy(name, found->name.c_str(), found->name.size() + 1);
-            *nameSize = static_cast<std::uint32_t>(found->name.size());
+            const auto& values = values_[Path(key)];
+            if (index >= values.size()) return kErrorNoMoreItems;
+            const Value& found = std::next(values.begin(), index)->second;
+            *type = found.kind;
+            if (Copy(found.data, data, size) != kErrorSuccess) return kErrorMoreData;
+            if (found.name.size() >= *nameSize) return kErrorMoreData;
+            std::memcpy(name, found.name.c_str(), found.name.size() + 1);
+            *nameSize = std::uint32_t(found.name.size());
             return kErrorSuccess;
         });
     }
     long QueryInfoKey(RegHandle key, RegKeyInfo* info) override {
         return Run(RegCall::QueryInfoKey, [&] {
-            if (!handles_.count(key)) return kErrorInvalidHandle;
             *info = RegKeyInfo{};
-            for (const Entry& value : handles_[key]->values) {
-                info->maxValueNameLen =
-                    std::max<std::uint32_t>(info->maxValueNameLen, value.name.size());
-                info->maxValueLen = std::max<std::uint32_t>(info->maxValueLen, value.data.size());
+            for (const auto& [lower, value] : values_[Path(key)]) {
+                info->maxValueNameLen = std::max(info->maxValueNameLen, std::uint32_t(lower.size()));
+                info->maxValueLen = std::max(info->maxValueLen, std::uint32_t(value.data.size()));
             }
             return kErrorSuccess;
         });
     }
-    long FlushKey(RegHandle key) override {
-        return Run(RegCall::FlushKey,
-                   [&] { return handles_.count(key) ? kErrorSuccess : kErrorInvalidHandle; });
-    }
+    long FlushKey(RegHandle) override { return Run(RegCall::FlushKey, [] { return 0L; }); }
     long CloseKey(RegHandle key) override {
         return Run(RegCall::CloseKey, [&] {
             if (key == kHkeyCurrentUser || key == kHkeyLocalMachine) return kErrorSuccess;
@@ -122,26 +108,18 @@ public:
     }
     long DeleteKey(RegHandle key, const std::string& path) override {
         return Run(RegCall::DeleteKey, [&] {
-            if (!handles_.count(key)) return kErrorInvalidHandle;
-            std::vector<std::string> parts = Split(path);
-            if (parts.empty()) return kErrorAccessDenied;  // the key itself cannot go
-            const std::string name = parts.back();
-            parts.pop_back();
-            const std::shared_ptr<Key> parent = Walk(handles_[key], parts, false);
-            const Entry* child = parent ? Find(parent->keys, name) : nullptr;
-            if (!child) return kErrorFileNotFound;
-            if (!child->key->keys.empty()) return kErrorAccessDenied;
-            parent->keys.erase(parent->keys.begin() + (child - parent->keys.data()));
+            const std::string full = Join(Path(key), path);
+            if (full == Path(key)) return kErrorAccessDenied;  // the key itself cannot go
+            if (!keys_.count(full)) return kErrorFileNotFound;
+            if (!Subkeys(full).empty()) return kErrorAccessDenied;
+            keys_.erase(full);
+            values_.erase(full);
             return kErrorSuccess;
         });
     }
     long DeleteValue(RegHandle key, const std::string& name) override {
         return Run(RegCall::DeleteValue, [&] {
-            std::vector<Entry>* values = handles_.count(key) ? &handles_[key]->values : nullptr;
-            const Entry* value = values ? Find(*values, name) : nullptr;
-            if (!value) return kErrorFileNotFound;
-            values->erase(values->begin() + (value - values->data()));
-            return kErrorSuccess;
+            return values_[Path(key)].erase(Lower(name)) ? kErrorSuccess : kErrorFileNotFound;
         });
     }
 
@@ -159,77 +137,66 @@ public:
     std::size_t OpenHandles() const { return handles_.size() - 2; }
 
 private:
-    struct Key;
-    struct Entry {
+    struct Value {
         std::string name;
-        std::shared_ptr<Key> key;  // a subkey's
-        std::uint32_t kind = 0;    // a value's
+        std::uint32_t kind = 0;
         std::vector<std::uint8_t> data;
     };
-    // Subkeys and values in enumeration order: a vector, so that enumerating by index stays
-    // constant time for the benchmarks' thousands of subkeys.
-    struct Key {
-        std::vector<Entry> keys, values;
-    };
 
-    // Wine's order of names: by their lower-case bytes, only ASCII letters having case.
-    static bool Before(const std::string& a, const std::string& b) {
-        return std::lexicographical_compare(
-            a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-                return std::uint8_t(LowerAscii(x)) < std::uint8_t(LowerAscii(y));
-            });
+    static std::string Lower(std::string text) {
+        std::transform(text.begin(), text.end(), text.begin(), LowerAscii);
+        return text;
     }
-    static Entry* Find(std::vector<Entry>& list, const std::string& name, bool create = false) {
-        auto it = std::lower_bound(
-            list.begin(), list.end(), name,
-            [](const Entry& e, const std::string& n) { return Before(e.name, n); });
-        if (it != list.end() && !Before(name, it->name)) return &*it;
-        return create ? &*list.insert(it, Entry{name, nullptr, 0, {}}) : nullptr;
-    }
-    // The parts of a key path; empty parts (doubled or trailing backslashes) are skipped.
-    static std::vector<std::string> Split(const std::string& path) {
-        std::vector<std::string> parts;
+    // The lower-case path of an existing key below base; empty parts (doubled or trailing
+    // backslashes) are skipped.
+    static std::string Join(std::string base, const std::string& path) {
         for (std::size_t start = 0, end; start <= path.size(); start = end + 1) {
             end = std::min(path.find('\\', start), path.size());
-            if (end > start) parts.push_back(path.substr(start, end - start));
+            if (end > start) base += "\\" + Lower(path.substr(start, end - start));
         }
-        return parts;
+        return base;
     }
-    static std::shared_ptr<Key> Walk(std::shared_ptr<Key> node,
-                                     const std::vector<std::string>& parts, bool create) {
-        for (const std::string& part : parts) {
-            Entry* child = Find(node->keys, part, create);
-            if (!child) return nullptr;
-            if (!child->key) child->key = std::make_shared<Key>();
-            node = child->key;
+    // The key an open handle stands for; empty for a handle not open or a key deleted since.
+    std::string Path(RegHandle key) const {
+        const auto found = handles_.find(key);
+        return found != handles_.end() && keys_.count(found->second) ? found->second : "";
+    }
+    // The names of the subkeys, in the order of their lower-case bytes.
+    std::vector<std::string> Subkeys(const std::string& path) const {
+        std::vector<std::string> names;
+        const std::string prefix = path + "\\";
+        for (auto it = keys_.lower_bound(prefix); it != keys_.end() && !path.empty() &&
+                                                  it->first.compare(0, prefix.size(), prefix) == 0;
+             ++it) {
+            if (it->first.find('\\', prefix.size()) == std::string::npos)
+                names.push_back(it->second);
         }
-        return node;
+        return names;
     }
-    // As QueryValueEx and EnumValue copy: the size is always given, the data only when it fits.
+    // The size is always given, the data only when it fits.
     static long Copy(const std::vector<std::uint8_t>& from, std::uint8_t* to, std::uint32_t* size) {
-        const std::uint32_t room = to ? *size : std::uint32_t(from.size());
+        const std::size_t room = to ? *size : from.size();
         if (size) *size = std::uint32_t(from.size());
         if (room < from.size()) return kErrorMoreData;
         if (to) std::copy(from.begin(), from.end(), to);
         return kErrorSuccess;
     }
-    // The entry at index of an open key's subkeys or values; null past the end or for a
-    // handle that is not open.
-    const Entry* At(RegHandle key, std::vector<Entry> Key::*list, std::uint32_t index) {
-        if (!handles_.count(key) || index >= (handles_[key].get()->*list).size()) return nullptr;
-        return &(handles_[key].get()->*list)[index];
-    }
     // An empty path gives the same handle back.
     long Open(RegHandle key, const std::string& path, bool create, RegHandle* result) {
-        if (!handles_.count(key)) return kErrorInvalidHandle;
         *result = path.empty() ? key : 0;
-        if (path.empty()) return kErrorSuccess;
-        std::shared_ptr<Key> node = Walk(handles_[key], Split(path), create);
-        if (!node) return kErrorFileNotFound;
-        handles_[*result = nextHandle_ += 4] = std::move(node);
+        std::string full = Path(key);
+        if (full.empty()) return kErrorInvalidHandle;
+        for (std::size_t start = 0, end; start <= path.size(); start = end + 1) {
+            end = std::min(path.find('\\', start), path.size());
+            if (end == start) continue;
+            const std::string part = path.substr(start, end - start);
+            full += "\\" + Lower(part);
+            if (!keys_.count(full) && !create) return kErrorFileNotFound;
+            keys_.emplace(full, part);
+        }
+        if (!path.empty()) handles_[*result = nextHandle_ += 4] = full;
         return kErrorSuccess;
     }
-    // Counts the call and runs its fault, then body unless the fault gave a code.
     long Run(RegCall call, const std::function<long()>& body) {
         ++calls_[call];
         if (faults_.count(call)) {
@@ -238,7 +205,9 @@ private:
         return body();
     }
 
-    std::map<RegHandle, std::shared_ptr<Key>> handles_;  // the roots and opened keys
+    std::map<RegHandle, std::string> handles_;     // the roots and opened keys: their paths
+    std::map<std::string, std::string> keys_;      // lower-case path: the spelling of its name
+    std::map<std::string, std::map<std::string, Value>> values_;  // by path, by lower-case name
     RegHandle nextHandle_ = 0x1000;
     std::map<RegCall, std::function<std::optional<long>()>> faults_;
     std::map<RegCall, std::size_t> calls_;

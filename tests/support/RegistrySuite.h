@@ -9,10 +9,7 @@
 
 #include <algorithm>
 #include <memory>
-#include <string>
 #include <tuple>
-#include <utility>
-#include <vector>
 
 #include "registry/cRegistry.h"
 #include "tests/support/FakeDialogs.h"
@@ -67,9 +64,9 @@ protected:
         stored[0] = std::uint8_t(kind);
         return stored;
     }
-    Names SortedValueNames(RegRoot root, const std::string& path) {
-        Names names = Reg().GetValues(root, path).value_or(Names{});
-        std::sort(names.begin(), names.end());  // the order of values differs between systems
+    Names SortedValueNames(const std::string& path) {  // the order differs between systems
+        Names names = Reg().GetValues(kUser, path).value_or(Names{});
+        std::sort(names.begin(), names.end());
         return names;
     }
 
@@ -96,7 +93,6 @@ TEST_P(RegistrySuite, ReadsGiveEachKindAsTextOrBytesInAnyCaseAndNotFoundForWhatD
         {"Number", kRegDword, {7, 0, 0, 0}, "00000007", {}},
         {"Binary", kRegBinary, {1, 2}, "0102", {1, 2, 0}},
         {"Big", kRegBinary, big, kNotFound, bigRead},
-        {"NoBytes", kRegBinary, {}, "", {}},
         {"Fits", kRegSz, Text(fits + '\0'), fits, {}},
         {"TooLong", kRegSz, Text(tooLong + '\0'), kNotFound, {}},
     };
@@ -110,13 +106,8 @@ TEST_P(RegistrySuite, ReadsGiveEachKindAsTextOrBytesInAnyCaseAndNotFoundForWhatD
     EXPECT_EQ(Reg().ReadRegistry(kUser, "software\\MICROSOFT\\internet explorer\\main", "TEXT"),
               "abc");
     EXPECT_EQ(Reg().ReadRegistryByte(kUser, path, "BINARY"), (Bytes{1, 2, 0}));
-    for (const auto& [root, key, name] :
-         {std::tuple<RegRoot, std::string, const char*>{kUser, path, "Missing"},
-          {kMachine, path, "Text"},
-          {kUser, "Software\\Nowhere", "Binary"}}) {
-        EXPECT_EQ(Reg().ReadRegistry(root, key, name), kNotFound) << key << name;
-        EXPECT_TRUE(Reg().ReadRegistryByte(root, key, name).empty()) << key << name;
-    }
+    EXPECT_EQ(Reg().ReadRegistry(kMachine, path, "Text"), kNotFound);
+    EXPECT_TRUE(Reg().ReadRegistryByte(kUser, "Software\\Nowhere", "Binary").empty());
 }
 
 TEST_P(RegistrySuite, WriteRegistryCreatesThePathAndStoresKindAndBytesOverAnyCase) {
@@ -129,7 +120,6 @@ TEST_P(RegistrySuite, WriteRegistryCreatesThePathAndStoresKindAndBytesOverAnyCas
         {"Text", kRegSz, std::string("abc"), {kRegSz, 'a', 'b', 'c', 0}},
         // Counted without the zero; the system finds it after the characters and keeps it.
         {"Other", 2, std::string("abc"), {kRegSz, 'a', 'b', 'c', 0}},
-        {"OtherEmpty", 0, std::string(), {kRegSz}},
         {"Dword", kRegDword, std::int64_t{258}, {kRegDword, 2, 1, 0, 0}},
     };
     const std::string path = "Software\\Tolvane\\Quenmark\\Velmoras\\.Current";
@@ -139,7 +129,7 @@ TEST_P(RegistrySuite, WriteRegistryCreatesThePathAndStoresKindAndBytesOverAnyCas
     // Writing over a value in another case replaces its kind and data, and adds no value.
     Reg().WriteRegistry(kUser, path, "dword", kRegSz, std::string("x"));
     EXPECT_EQ(Stored(key, "Dword"), (Bytes{kRegSz, 'x', 0}));
-    EXPECT_EQ(SortedValueNames(kUser, path).size(), std::size(rows));
+    EXPECT_EQ(SortedValueNames(path).size(), std::size(rows));
 }
 
 TEST_P(RegistrySuite, SubkeysComeInLowerCaseOrderAndValuesWithTheirKindsAndWhole) {
@@ -153,7 +143,6 @@ TEST_P(RegistrySuite, SubkeysComeInLowerCaseOrderAndValuesWithTheirKindsAndWhole
     EXPECT_EQ(Reg().ReadRegistryGetSubkey(kMachine, root, 3), "b");
     for (long index : {7L, -1L})
         EXPECT_EQ(Reg().ReadRegistryGetSubkey(kMachine, root, index), kNotFound);
-    EXPECT_EQ(Reg().GetAllKeys(kMachine, root + "\\Ocean"), Names{kNotFound});
     EXPECT_EQ(Reg().GetAllKeys(kMachine, "Software\\Nowhere"), Names{kNotFound});
 
     const std::string longText(5000, 'x'), longName(300, 'n');
@@ -161,7 +150,6 @@ TEST_P(RegistrySuite, SubkeysComeInLowerCaseOrderAndValuesWithTheirKindsAndWhole
     Set(key, "Title", kRegSz, Text({'O', 'c', 'e', 'a', 'n', 0}));
     Set(key, "Count", kRegDword, {3, 0, 0, 0});
     Set(key, "Bytes", kRegBinary, {'h', 'i'});
-    Set(key, "Multi", 7, Text(std::string("a\0b\0\0", 5)));
     Set(key, "", kRegSz, Text(std::string("default", 8)));
     Set(key, longName, kRegSz, Text(longText + '\0'));  // long values and names are kept whole
     auto rows = Reg().GetAllValues(kUser, "mixed");     // text and binary values only
@@ -170,45 +158,34 @@ TEST_P(RegistrySuite, SubkeysComeInLowerCaseOrderAndValuesWithTheirKindsAndWhole
     EXPECT_EQ(*rows,
               (std::vector<std::pair<std::string, std::string>>{
                   {"", "default"}, {"Bytes", "hi"}, {"Title", "Ocean"}, {longName, longText}}));
-    EXPECT_EQ(SortedValueNames(kUser, "Mixed"),
-              (Names{"", "Bytes", "Count", "Multi", "Title", longName}));
+    EXPECT_EQ(SortedValueNames("Mixed"),
+              (Names{"", "Bytes", "Count", "Title", longName}));
     Set(Key(kUser, "Numbers"), "A", kRegDword, {1, 0, 0, 0});
     EXPECT_FALSE(Reg().GetAllValues(kUser, "Numbers").has_value());
-    Key(kUser, "Numbers\\Empty");
-    for (const char* path : {"Numbers\\Empty", "Nowhere"}) {
-        EXPECT_FALSE(Reg().GetAllValues(kUser, path).has_value()) << path;
-        EXPECT_FALSE(Reg().GetValues(kUser, path).has_value()) << path;
-    }
+    EXPECT_FALSE(Reg().GetValues(kUser, "Nowhere").has_value());
     // One value by index: kind, name and its text as listed; past the end, nothing.
     const RegEnumEntry entry = Reg().ReadRegistryGetAll(kUser, "numbers", 0);
     EXPECT_EQ(std::tie(entry.kind, entry.name, entry.data),
               std::make_tuple(long(kRegDword), "A", "001"));
     Set(Key(kUser, "Long"), "Page", kRegSz, Text(std::string(2048, 'p') + '\0'));
-    for (const auto& [path, index] : {std::pair<const char*, long>{"Long", 0},
-                                      {"Numbers", 1},
-                                      {"Numbers", -1},
-                                      {"Nowhere", 0}}) {
+    for (const auto& [path, index] : {std::pair<const char*, long>{"Long", 0}, {"Numbers", 1}})
         EXPECT_EQ(Reg().ReadRegistryGetAll(kUser, path, index).data, kNotFound) << path << index;
-    }
 }
 
 TEST_P(RegistrySuite, DeleteSubkeyRemovesOnlyAKeyWithoutSubkeysAndDeleteValueOneValueInAnyCase) {
     Key(kMachine, "Store\\Ocean\\Inner");
     Set(Key(kMachine, "Store\\Autumn"), "", kRegSz, Text({'x', 0}));
-    for (const char* path : {"store\\autumn", "Store\\Ocean", "Store\\Missing", ""}) {
+    for (const char* path : {"store\\autumn", "Store\\Ocean", "Store\\Missing", ""})
         EXPECT_EQ(Reg().DeleteSubkey(kMachine, path), "") << path;
-    }
     EXPECT_EQ(Reg().GetAllKeys(kMachine, "Store"), (Names{"Ocean", kNotFound}));
     EXPECT_EQ(Reg().GetAllKeys(kMachine, "Store\\Ocean"), (Names{"Inner", kNotFound}));
 
     const RegHandle key = Key(kUser, "Main");
     Set(key, "Keep", kRegSz, {});
     Set(key, "Window Title", kRegSz, {});
-    for (const char* name : {"WINDOW TITLE", "Window Title"}) {
+    for (const char* name : {"WINDOW TITLE", "Window Title"})
         EXPECT_EQ(Reg().DeleteValue(kUser, "Main", name), "") << name;
-    }
-    EXPECT_EQ(Reg().DeleteValue(kUser, "Nowhere", "Keep"), "");
-    EXPECT_EQ(SortedValueNames(kUser, "Main"), Names{"Keep"});
+    EXPECT_EQ(SortedValueNames("Main"), Names{"Keep"});
 }
 
 }  // namespace velmora::test

@@ -20,6 +20,8 @@
 
 namespace velmora::flintor::test {
 
+using Cells = std::vector<std::string>;
+
 struct FakePicture : Picture {
     FakePicture(int w, int h, bool image = true, bool cut = true)
         : width(w), height(h), hasImage(image), canBeCut(cut) {}
@@ -30,24 +32,17 @@ struct FakePicture : Picture {
     int width, height;
     bool hasImage, canBeCut;
 };
-
-inline PicturePtr MakePicture(int width, int height) {
-    return std::make_shared<FakePicture>(width, height);
-}
-// A picture object that carries no image (handle 0).
-inline PicturePtr MakeEmptyPicture() {
-    return std::make_shared<FakePicture>(0, 0, false);
+inline PicturePtr MakePicture(int width, int height, bool image = true, bool cut = true) {
+    return std::make_shared<FakePicture>(width, height, image, cut);
 }
 // "<width>x<height>", or "none".
-inline std::string Dims(const PicturePtr& picture) {
-    if (!picture) return "none";
-    return std::to_string(picture->PixelWidth()) + "x" + std::to_string(picture->PixelHeight());
+inline std::string Dims(const PicturePtr& p) {
+    return p ? std::to_string(p->PixelWidth()) + "x" + std::to_string(p->PixelHeight()) : "none";
 }
 
 // Pictures as "<width>x<height>" text, each side at most nine digits. Anything else, or
 // anything once broken, is not a picture (error 481, as the real codec raises it).
-class TextPictureCodec : public PictureCodec {
-public:
+struct TextPictureCodec : PictureCodec {
     std::vector<std::uint8_t> Encode(const Picture& picture) override {
         const std::string text = Dims(MakePicture(picture.PixelWidth(), picture.PixelHeight()));
         return {text.begin(), text.end()};
@@ -77,19 +72,18 @@ inline long ErrorOf(const std::function<void()>& action) {
     return 0;
 }
 
-// The control's plain properties: "Interval BorderStyle BackStyle MaskColor MousePointer
-// OLEDropMode".
+// "Interval BorderStyle BackStyle MaskColor MousePointer OLEDropMode".
 inline std::string Properties(const Flintor& c) {
     char text[96];
-    std::snprintf(text, sizeof text, "%d %d %d %08X %d %d", static_cast<int>(c.Interval()),
-                  c.BorderStyle(), c.BackStyle(), static_cast<unsigned>(c.MaskColor()),
-                  c.MousePointer(), c.OLEDropMode());
+    std::snprintf(text, sizeof text, "%d %d %d %08X %d %d", int(c.Interval()), c.BorderStyle(),
+                  c.BackStyle(), unsigned(c.MaskColor()), c.MousePointer(), c.OLEDropMode());
     return text;
 }
 
 // A control whose timer, surface, container and About box are this object, recording what
-// it is asked; the control holds a 38 x 1558 built-in strip (41 cells). userMode false puts
-// it in a designer. The surface logs "clear", "paint <left>,<top>", "background <l>,<t>".
+// it is asked; the control holds a 38 x 1558 built-in strip (41 cells). runTime false puts
+// it in a designer. The surface logs "clear", "paint <left>,<top>", "background <l>,<t>";
+// `applied` is "BorderStyle BackStyle MaskColor MousePointer MouseIcon".
 struct FlintorRig : ClipTimer, ClipSurface, ClipContainer, AboutBox {
     explicit FlintorRig(bool runTime = true) : userMode(runTime) {
         control = std::make_unique<Flintor>(Flintor::Ports{this, this, this, this}, builtIn);
@@ -104,11 +98,11 @@ struct FlintorRig : ClipTimer, ClipSurface, ClipContainer, AboutBox {
     void SetBackgroundCell(const PicturePtr&, const CellRect& cell) override {
         log.push_back("background " + Where(cell));
     }
-    void ApplyBorderStyle(int style) override { borderStyle = style; }
-    void ApplyBackStyle(int style) override { backStyle = style; }
-    void ApplyMaskColor(std::uint32_t color) override { maskColor = color; }
-    void ApplyMousePointer(int pointer) override { mousePointer = pointer; }
-    void ApplyMouseIcon(const PicturePtr& icon) override { mouseIcon = icon; }
+    void ApplyBorderStyle(int style) override { applied[0] = std::to_string(style); }
+    void ApplyBackStyle(int style) override { applied[1] = std::to_string(style); }
+    void ApplyMaskColor(std::uint32_t color) override { applied[2] = std::to_string(color); }
+    void ApplyMousePointer(int pointer) override { applied[3] = std::to_string(pointer); }
+    void ApplyMouseIcon(const PicturePtr& icon) override { applied[4] = Dims(icon); }
     int Width() const override { return width; }
     int Height() const override { return height; }
     void SetWidth(int pixels) override { width = pixels; }
@@ -124,29 +118,17 @@ struct FlintorRig : ClipTimer, ClipSurface, ClipContainer, AboutBox {
         ++aboutShown;
         throw std::runtime_error("no window");
     }
-
     static std::string Where(const CellRect& cell) {
         return std::to_string(cell.left) + "," + std::to_string(cell.top);
     }
     std::string Size() const { return std::to_string(width) + "x" + std::to_string(height); }
-    // What the surface was given: "BorderStyle BackStyle MaskColor MousePointer MouseIcon".
-    std::string Applied() const {
-        char text[64];
-        std::snprintf(text, sizeof text, "%d %d %08X %d ", borderStyle, backStyle,
-                      static_cast<unsigned>(maskColor), mousePointer);
-        return text + Dims(mouseIcon);
-    }
 
-    int interval = -1, width = 0, height = 0, borderStyle = -1, backStyle = -1, mousePointer = -1;
-    int frameChanges = 0, clicks = 0, aboutShown = 0;
-    std::uint32_t maskColor = 0;
+    int interval = -1, width = 0, height = 0, frameChanges = 0, clicks = 0, aboutShown = 0;
     bool enabled = true, userMode;  // the control must say how its timer starts
-    std::vector<std::string> log, changed;
-    PicturePtr lastStrip, mouseIcon, builtIn = MakePicture(38, 1558);
+    Cells log, changed, applied = Cells(5);
+    PicturePtr lastStrip, builtIn = MakePicture(38, 1558);
     std::function<void()> onFrameChange;
     std::unique_ptr<Flintor> control;
 };
-
-using Cells = std::vector<std::string>;
 
 }  // namespace velmora::flintor::test
