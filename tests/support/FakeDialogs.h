@@ -18,20 +18,14 @@ public:
     MsgAnswer ShowMessage(const MessageRequest& request) override {
         if (beforeEach) beforeEach(request);  // the world may change while a box is up
         shown.push_back(request);
-        if (answers.empty()) {
-            const bool question =
-                request.buttons == MsgButtons::YesNo || request.buttons == MsgButtons::YesNoCancel;
-            return question ? MsgAnswer::No : MsgAnswer::Ok;
-        }
+        const bool question = request.buttons >= MsgButtons::YesNo;
+        if (answers.empty()) return question ? MsgAnswer::No : MsgAnswer::Ok;
         const MsgAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return answers.pop_front(), answer;
     }
     void SetBusyPointer(bool on) override { busy = on; }
-    // Every request kept; the choice given back (nothing: cancelled).
     std::optional<std::string> OpenFile(const OpenFileRequest& request) override {
-        fileRequests.push_back(request);
-        return fileChoice;
+        return fileRequests.push_back(request), fileChoice;  // nothing: cancelled
     }
     const std::vector<MessageRequest>& Shown() const { return shown; }
 

@@ -1,7 +1,6 @@
-// Profile double: values of initialisation files in memory, read back as the profile port
-// promises (names without regard to letter case, the caller's buffer size honoured). It holds
-// values, not files: how a file's bytes become values is Windows' to decide, and the Wine
-// tests load real files through the real function.
+// Profile double: values of initialisation files in memory, read as the profile port promises
+// (names in any letter case, the caller's buffer size honoured). How a file's bytes become
+// values is Windows' to decide: the Wine tests load real files through the real function.
 #pragma once
 
 #include <string>
@@ -20,9 +19,8 @@ public:
 
     // Gives section of the file at path these keys, replacing what it held.
     void SetSection(const std::string& path, const std::string& section, Keys keys) {
-        for (Section& s : sections_) {
+        for (Section& s : sections_)
             if (SameText(s.path, path) && SameText(s.name, section)) return void(s.keys = keys);
-        }
         sections_.push_back({path, section, std::move(keys)});
     }
     std::string ReadString(const std::string& section, const std::string& key,
@@ -31,9 +29,8 @@ public:
         const std::string* value = &defaultValue;  // the first key of that name counts
         for (const Section& s : sections_) {
             if (!SameText(s.path, path) || !SameText(s.name, section)) continue;
-            for (auto k = s.keys.rbegin(); k != s.keys.rend(); ++k) {
+            for (auto k = s.keys.rbegin(); k != s.keys.rend(); ++k)
                 if (SameText(k->first, key)) value = &k->second;
-            }
         }
         // A buffer of n characters holds n - 1 of them and the terminating NUL.
         return bufferSize == 0 ? std::string() : value->substr(0, bufferSize - 1);

@@ -1,15 +1,15 @@
-// Browsers double: simulated shell windows, browser and folder windows, whose top-level
-// handles live in a SimulatedWindowing (where their enabled and shown states are kept).
+// Browsers double: shell windows, browser and folder windows, whose top-level handles live in a
+// SimulatedWindowing. Through the port a closed window answers as a vanished browser does:
+// reads give nothing, commands do nothing.
 #pragma once
 
 #include <algorithm>
-#include <iterator>
-#include <map>
 #include <functional>
+#include <map>
 #include <memory>
-#include <utility>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Browsers.h"
@@ -19,44 +19,37 @@ namespace velmora::test {
 
 class SimulatedBrowsers;
 
-// One window. Its fields are the simulation's own view; through the port a closed window
-// answers as a vanished browser does: reads give nothing, commands do nothing.
 struct SimulatedBrowser : BrowserWindow {
     SimulatedBrowser(SimulatedBrowsers& owner, std::string program, WindowHandle hwnd)
         : owner(owner), program(std::move(program)), hwnd(hwnd) {}
-    std::string FullName() override { return closed ? "" : program; }
-    WindowHandle Hwnd() override { return closed ? 0 : hwnd; }
-    bool Visible() override { return !closed && visible; }
+    template <class T> T Get(T value) { return closed ? T() : value; }
+    template <class T> void Set(T& field, T value) { if (!closed) field = value; }
+    std::string FullName() override { return Get(program); }
+    WindowHandle Hwnd() override { return Get(hwnd); }
+    bool Visible() override { return Get(visible); }
     void SetVisible(bool value) override { Set(visible, value); }
     void Quit() override { Set(quitRequested, true); }
     void Navigate(const std::string& url) override { Navigate2(url, std::nullopt); }
     void Navigate2(const std::string& url, std::optional<long> flags) override {
-        if (!closed) location = url, lastFlags = flags;
+        Set(location, url), Set(lastFlags, flags);
     }
-    std::string LocationURL() override { return closed ? "" : location; }
-    long Left() override { return closed ? 0 : minimised ? -32000 : left; }
-    long Top() override { return closed ? 0 : minimised ? -32000 : top; }
-    long Width() override { return closed ? 0 : width; }
-    long Height() override { return closed ? 0 : height; }
+    std::string LocationURL() override { return Get(location); }
+    long Left() override { return Get(minimised ? -32000 : left); }  // Windows' parking spot
+    long Top() override { return Get(minimised ? -32000 : top); }
+    long Width() override { return Get(width); }
+    long Height() override { return Get(height); }
     void SetLeft(long value) override { Set(left, value); }
     void SetTop(long value) override { Set(top, value); }
     void SetWidth(long value) override { Set(width, value); }
     void SetHeight(long value) override { Set(height, value); }
-    void SetToolBar(bool shown) override { Set(toolBar, shown); }
-    void SetMenuBar(bool shown) override { Set(menuBar, shown); }
-    void SetStatusBar(bool shown) override { Set(statusBar, shown); }
-    void ShowBrowserBar(const std::string& id, bool show) override {
-        if (!closed) bars[id] = show;
-    }
+    void SetToolBar(bool shown) override { Set(toolBar, {shown}); }
+    void SetMenuBar(bool shown) override { Set(menuBar, {shown}); }
+    void SetStatusBar(bool shown) override { Set(statusBar, {shown}); }
+    void ShowBrowserBar(const std::string& id, bool show) override { Set(bars[id], show); }
     // Disconnecting works on a closed window too: the connection is the caller's side.
     void Connect(BrowserEvents* to) override { sink = !to || !closed ? to : sink; }
-    template <class Field, class Value>
-    void Set(Field& field, Value value) {
-        if (!closed) field = value;
-    }
-    // The user closes the window (or a quit completes): its quit event fires, then it goes.
-    void UserCloses();
-    void MoveTop(long value) {  // the browser moved its window
+    void UserCloses();  // its quit event fires, then it goes
+    void MoveTop(long value) {
         top = value;
         if (sink) sink->WindowSetTop(value);
     }
@@ -65,46 +58,48 @@ struct SimulatedBrowser : BrowserWindow {
     std::string program, location;
     WindowHandle hwnd;
     long left = 0, top = 0, width = 0, height = 0;
-    bool visible = false, quitRequested = false, closed = false;
-    bool listed = true;      // in the shell's collection (under Wine no window is)
-    bool minimised = false;  // its place reads as Windows' parking spot until it is restored
-    std::optional<bool> toolBar, menuBar, statusBar;  // unset until the program sets them
-    std::map<std::string, bool> bars;                 // browser bars by class identifier
-    std::optional<long> lastFlags;                    // of the last navigation
+    bool visible = true, quitRequested = false, closed = false, minimised = false;
+    bool listed = true;  // in the shell's collection (under Wine no window is)
+    std::optional<bool> toolBar, menuBar, statusBar;
+    std::map<std::string, bool> bars;  // by class identifier
+    std::optional<long> lastFlags;
     BrowserEvents* sink = nullptr;
 };
 
 // A quit asked of a window, and a restore, complete at the next yield to the message loop.
 class SimulatedBrowsers : public Browsers {
 public:
-    static constexpr char kBrowserProgram[] = "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE";
     explicit SimulatedBrowsers(SimulatedWindowing& desktop) : desktop(desktop) {}
-
-    // Windows the user has open: a browser at this place and address, a folder window.
     std::shared_ptr<SimulatedBrowser> OpenBrowser(const std::string& url, long left = 0,
                                                   long top = 0, long width = 640,
                                                   long height = 480) {
-        return Add(kBrowserProgram, url, left, top, width, height, true);
+        auto window = std::make_shared<SimulatedBrowser>(
+            *this, "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE", desktop.AddWindow());
+        window->location = url;
+        window->left = left, window->top = top, window->width = width, window->height = height;
+        open.push_back(window);
+        return window;
     }
     std::shared_ptr<SimulatedBrowser> OpenFolder(const std::string& path) {
-        return Add("C:\\WINDOWS\\Explorer.EXE", path, 0, 0, 640, 480, true);
+        auto window = OpenBrowser(path);
+        window->program = "C:\\WINDOWS\\Explorer.EXE";
+        return window;
     }
     std::vector<std::shared_ptr<BrowserWindow>> ShellWindows() override {
         ++reads;
-        std::vector<std::shared_ptr<BrowserWindow>> windows;
-        std::copy_if(open.begin(), open.end(), std::back_inserter(windows),
-                     [](const auto& window) { return window->listed; });
-        return windows;
+        std::vector<std::shared_ptr<BrowserWindow>> listed;
+        for (const auto& window : open) if (window->listed) listed.push_back(window);
+        return listed;
     }
     // A new browser: hidden, blank, at the browser's default place.
     std::shared_ptr<BrowserWindow> CreateBrowser() override {
         if (!canCreate) return nullptr;
-        created.push_back(Add(kBrowserProgram, "", 50, 50, 800, 600, false));
+        created.push_back(OpenBrowser("", 50, 50, 800, 600));
+        created.back()->visible = false;
         return created.back();
     }
     void YieldToMessageLoop() override {
-        // What the user does while the program yields, once.
-        if (auto user = std::exchange(onNextYield, nullptr)) user();
+        if (auto user = std::exchange(onNextYield, nullptr)) user();  // what the user does
         for (const auto& window : std::vector(open)) {
             if (desktop[window->hwnd].shown == kSwShowNormal) window->minimised = false;
             if (window->quitRequested) window->UserCloses();
@@ -112,23 +107,11 @@ public:
     }
 
     SimulatedWindowing& desktop;
-    bool canCreate = true;                                   // false: no browser can be made
+    bool canCreate = true;
     std::function<void()> onNextYield;
     int reads = 0;                                           // of the collection
     std::vector<std::shared_ptr<SimulatedBrowser>> open;     // the collection, in its order
-    std::vector<std::shared_ptr<SimulatedBrowser>> created;  // by the program, in order
-    std::vector<std::shared_ptr<SimulatedBrowser>> closed;
-
-private:
-    std::shared_ptr<SimulatedBrowser> Add(const std::string& program, const std::string& url,
-                                          long left, long top, long width, long height,
-                                          bool visible) {
-        auto window = std::make_shared<SimulatedBrowser>(*this, program, desktop.AddWindow());
-        window->location = url, window->visible = visible;
-        window->left = left, window->top = top, window->width = width, window->height = height;
-        open.push_back(window);
-        return window;
-    }
+    std::vector<std::shared_ptr<SimulatedBrowser>> created, closed;  // by the program, in order
 };
 
 inline void SimulatedBrowser::UserCloses() {
@@ -137,11 +120,9 @@ inline void SimulatedBrowser::UserCloses() {
     if (sink) sink->OnQuit();  // while the window still exists
     closed = true;
     owner.desktop[hwnd].gone = true;
-    auto it = std::find_if(owner.open.begin(), owner.open.end(),
-                           [this](const auto& window) { return window.get() == this; });
-    if (it == owner.open.end()) return;
-    owner.closed.push_back(*it);  // kept for the tests' views
-    owner.open.erase(it);
+    auto& open = owner.open;
+    const auto it = std::find_if(open.begin(), open.end(), [this](auto& w) { return w.get() == this; });
+    if (it != open.end()) owner.closed.push_back(*it), open.erase(it);  // kept alive
 }
 
 }  // namespace velmora::test

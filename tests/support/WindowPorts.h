@@ -1,5 +1,5 @@
-// The doubles on a window's own side: the real window that shows it (FormHost), and one
-// recorder for the pictures, the clip control, the clipboard and the other windows it opens.
+// The doubles on a window's own side: the real window (FormHost), and one recorder for the
+// pictures, the clip control, the clipboard and the other windows it opens.
 #pragma once
 
 #include <functional>
@@ -18,9 +18,8 @@
 
 namespace velmora::test {
 
-// Its handle lives in a SimulatedWindowing, so that its band and z-order can be seen.
 struct FakeFormHost : FormHost {
-    explicit FakeFormHost(SimulatedWindowing& desktop) : handle(desktop.AddWindow()) {}
+    explicit FakeFormHost(SimulatedWindowing& desktop) : handle(desktop.AddWindow()) {}  // its band
     WindowHandle Handle() override { return handle; }
     void SetCaption(const std::string& text) override { caption = text; }
     int ScreenWidth() override { return 1024; }
@@ -30,10 +29,7 @@ struct FakeFormHost : FormHost {
     void BringToFront() override { ++broughtToFront; }
     void SetFocus(const ui::Control& control) override { focus = &control; }
     void PopupMenu(const ui::MenuItem& topMenu) override { popup = &topMenu; }
-    void Close() override {  // as the real window does: the unload handling runs, it is gone
-        ++closes;
-        if (unload) unload();
-    }
+    void Close() override { ++closes, unload ? unload() : void(); }  // the unload handling runs
     void EndProgram() override { ended = true; }
 
     WindowHandle handle;
@@ -53,8 +49,8 @@ struct NamedPicture : Picture {
     int w, h;
 };
 
-// Pictures are named by their path ("picAni", "picXP" for the built-in strips); `log` holds
-// the clip control's calls, the clipboard's copies and the windows opened, in order.
+// Pictures are named by their path ("picAni", "picXP": the built-in strips); `log` holds the
+// clip control's calls, the clipboard's copies and the windows opened, in order.
 struct RecordingPorts : Pictures, ClipControl, Clipboard, Forms {
     PicturePtr LoadPicture(const std::string& path) override {
         const auto it = files.find(path);
@@ -72,13 +68,9 @@ struct RecordingPorts : Pictures, ClipControl, Clipboard, Forms {
         return clipboardAccepts;
     }
     void ShowThemeEditor(const std::string& file, WindowHandle over) override {
-        log += "editor " + file + " ";
-        owners.push_back(over);
+        log += "editor " + file + " ", owners.push_back(over);
     }
-    void ShowAbout(WindowHandle over) override {
-        log += "about ";
-        owners.push_back(over);
-    }
+    void ShowAbout(WindowHandle over) override { log += "about ", owners.push_back(over); }
     static PicturePtr Make(const std::string& name, int w, int h) {
         return std::make_shared<NamedPicture>(name, w, h);
     }

@@ -75,8 +75,6 @@ TEST(StartUpTest, TheCommandLineChoosesTheActionAndEachAsksBeforeItWrites) {
         {"sky.bmp", {kYes}, {kSkinAsk, kSkinSet}, Both("C:\\Themes\\Blue\\sky.bmp"), "Earlier", {}},
         {"My\\sky.bmp", {kYes}, {kSkinAsk, kSkinSet}, Both("C:\\Themes\\Blue\\My\\sky.bmp"),
          "Earlier", {}},
-        {"P\\sky.bmp", {kYes}, {kSkinAsk, kSkinSet}, Both("C:\\Themes\\Blue\\P\\sky.bmp"),
-         "Earlier", {}},
         {"\"C:/sky.bmp\"", {kYes}, {kSkinAsk, kSkinSet}, Both("C:/sky.bmp"), "Earlier", {}},
         {"//server/sky.bmp", {kYes}, {kSkinAsk, kSkinSet}, Both("//server/sky.bmp"), "Earlier", {}},
         {"\"" + kBlue + "\"", {}, {}, kOld, "Earlier", {}, 0, true},
@@ -96,7 +94,6 @@ TEST(StartUpTest, TheCommandLineChoosesTheActionAndEachAsksBeforeItWrites) {
         t.AddTheme("C:\\Themes\\bad.vlr", {{"ThemeTitle", "Bad"}, {"HomePage", "%InstallDir%\\setup.exe"}});
         for (const std::string& bitmap :
              {kSky, std::string("C:\\Themes\\Blue\\sky.bmp"),
-              std::string("C:\\Themes\\Blue\\P\\sky.bmp"),
               std::string("C:\\Themes\\Blue\\My\\sky.bmp"), std::string("C:/sky.bmp"),
               std::string("//server/sky.bmp")})
             t.files.AddFile(bitmap, "BM");
@@ -115,12 +112,10 @@ TEST(StartUpTest, TheCommandLineChoosesTheActionAndEachAsksBeforeItWrites) {
             EXPECT_FALSE(t.dialogs.busy);
             const bool failure = box.text.rfind(kFailed, 0) == 0;
             const bool refusal = box.text.rfind(kRefused, 0) == 0;
-            EXPECT_EQ(box.title, "Other Product");
+            EXPECT_TRUE(box.title == "Other Product" && box.systemModal);
             EXPECT_EQ(box.buttons, failure || refusal ? MsgButtons::Ok : MsgButtons::YesNo);
-            EXPECT_EQ(box.icon, failure   ? MsgIcon::Critical
-                                : refusal ? MsgIcon::Exclamation
-                                          : MsgIcon::Question);
-            EXPECT_TRUE(box.systemModal);
+            EXPECT_EQ(box.icon, failure ? MsgIcon::Critical : refusal ? MsgIcon::Exclamation
+                                                                       : MsgIcon::Question);
             if (row.whileAsking && t.dialogs.shown.empty()) row.whileAsking(t);
         };
         int mainWindow = 0;

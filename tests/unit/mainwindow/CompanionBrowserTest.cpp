@@ -26,13 +26,11 @@ TEST_F(CompanionBrowserTest, WithNoBrowserInFrontLoadOpensABlankCompanionAndSits
     window.Form_Load();
     ASSERT_EQ(browsers.created.size(), 1u);
     const auto companion = Created(0);
-    EXPECT_TRUE(IsCompanion(companion) && host.centred);
+    EXPECT_TRUE(IsCompanion(companion) && host.centred && !companion->bars.at(kBar));
     EXPECT_EQ(Seen(companion), "50,50,800,600 about:blank disabled");
     EXPECT_EQ(desktop[companion->hwnd].shown, kSwShowNormal);
-    EXPECT_EQ(companion->bars.at(kBar), false);
     EXPECT_EQ(desktop[host.handle].behind, companion->hwnd);
-    EXPECT_EQ(window.List1.ListIndex(), 0);
-    EXPECT_FALSE(dialogs.busy);
+    EXPECT_FALSE(window.List1.ListIndex() || dialogs.busy);
 
     companion->MoveTop(120);
     EXPECT_EQ(host.top, 120);
@@ -89,29 +87,22 @@ TEST_F(CompanionBrowserTest, ReopeningReplacesEveryBrowserAtItsPlaceAndAddressOn
     ASSERT_EQ(browsers.created.size(), 2u);
     EXPECT_EQ(Seen(Created(0)), "10,20,800,700 http://wide enabled");
     EXPECT_EQ(Seen(Created(1)), "30,40,640,480 http://wide disabled");  // the companion's page
-    EXPECT_EQ(Created(1)->lastFlags, kNavNoHistory);
-    EXPECT_TRUE(IsCompanion(Created(1)));
+    EXPECT_TRUE(Created(1)->lastFlags == kNavNoHistory && IsCompanion(Created(1)));
     EXPECT_EQ(host.closes, 0);
 
     browsers.canCreate = false;  // a window that cannot be replaced stays open, enabled
     desktop.EnableWindow(Created(0)->hwnd, false);
     window.ReopenBrowsers();
     EXPECT_FALSE(Created(1)->quitRequested || Created(0)->quitRequested);
-    EXPECT_TRUE(Enabled(Created(0)));
-    EXPECT_TRUE(IsCompanion(Created(1)) && !Enabled(Created(1)));
-}
-
-TEST_F(CompanionBrowserTest, ACompanionTheShellDoesNotListIsReopenedAndGivenBackAtClose) {
-    browsers.OpenFolder("C:\\");
-    window.Form_Load();
-    Created(0)->listed = false;  // as under Wine
+    EXPECT_TRUE(Enabled(Created(0)) && IsCompanion(Created(1)) && !Enabled(Created(1)));
+    // A companion the shell does not list (as under Wine) is reopened and given back at close.
+    browsers.canCreate = true;
+    Created(1)->listed = false;
     window.ReopenBrowsers();
-    EXPECT_TRUE(Created(0)->closed);
-    ASSERT_EQ(browsers.created.size(), 2u);
-    Created(1)->listed = false;  // nor the new one
-    EXPECT_TRUE(IsCompanion(Created(1)) && !Enabled(Created(1)));
+    EXPECT_TRUE(Created(1)->closed && IsCompanion(Created(3)));
+    Created(3)->listed = false;
     window.cmdCancel_Click();
-    EXPECT_TRUE(Enabled(Created(1)));
+    EXPECT_TRUE(Enabled(Created(3)));
 }
 
 TEST_F(CompanionBrowserTest, GalleryAndUpdatesShowInTheCompanionAndEndTheProgram) {
@@ -139,9 +130,6 @@ TEST_F(CompanionBrowserTest, GalleryAndUpdatesShowInTheCompanionAndEndTheProgram
 
 TEST_F(CompanionBrowserTest, OnLineInfoOpensASeparateTopmostWindowOnTheRightThird) {
     window.Form_Load();
-    window.pmuHelp[HelpEntry::Updates].SetEnabled(false);
-    window.mnuHelp_Click();
-    EXPECT_TRUE(window.pmuHelp[HelpEntry::Updates].Enabled());
     window.pmuHelp_Click(HelpEntry::OnlineInfo);
     ASSERT_EQ(browsers.created.size(), 2u);
     const auto info = Created(1);
