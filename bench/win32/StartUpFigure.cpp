@@ -33,7 +33,7 @@ BOOL CALLBACK FindShown(HWND window, LPARAM param) {
 double TimeToWindow(const std::string& program, const std::function<bool(DWORD)>& shown) {
     const Stopwatch watch;
     e2e::VelmoraProcess process("", program);
-    if (!process.Started()) return -1;
+    if (!process.Id()) return -1;
     while (!shown(process.Id())) {
         if (watch.Milliseconds() > kTimeoutMs || process.HasExited()) return -1;
         Sleep(2);

@@ -22,10 +22,9 @@ struct InstalledSamples {
     InstalledSamples() {
         SHDeleteKeyA(HKEY_LOCAL_MACHINE, kThemeStoreRoot);
         for (const std::string& title : SampleTitles()) {
-            const std::string file =
-                VELMORA_SOURCE_DIR "\\themes\\" + title + "\\" + title + ".vlr";
+            const std::string folder = VELMORA_SOURCE_DIR "\\themes\\" + title + "\\";
             RegSetValueA(HKEY_LOCAL_MACHINE, (kThemeStoreRoot + ("\\" + title)).c_str(), REG_SZ,
-                         file.c_str(), static_cast<DWORD>(file.size()));
+                         (folder + title + ".vlr").c_str(), 0);
         }
     }
     ~InstalledSamples() { SHDeleteKeyA(HKEY_LOCAL_MACHINE, kThemeStoreRoot); }

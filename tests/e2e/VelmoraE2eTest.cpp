@@ -21,7 +21,7 @@ namespace {
 const HKEY kUser = HKEY_CURRENT_USER;
 const std::string kIe = "Software\\Microsoft\\Internet Explorer\\";
 const std::string kOcean = VELMORA_SOURCE_DIR "\\themes\\Ocean\\";
-const std::string kStore = std::string(kThemeStoreRoot) + "\\";
+const std::string kStore = std::string(kThemeStoreRoot) + "\\", kMark = kStore + ".Current";
 const std::string kBefore = Sz("stored before");
 
 // One value of each area (key, name, value), in the order of the area boxes, after the Ocean
@@ -38,13 +38,26 @@ const std::string kAreas[][3] = {
     {"AppEvents\\Schemes\\Apps\\Explorer\\Navigating\\.current", "", Sz(kOcean + "navigate.wav")},
 };
 
+// The browsers the main window opens stay open, as a user's would: closed when the tests end,
+// so that none outlives the run.
+BOOL CALLBACK CloseBrowser(HWND window, LPARAM) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    return lstrcmpA(name, "IEFrame") != 0 || PostMessageA(window, WM_CLOSE, 0, 0);
+}
+class BrowsersClosedAtTheEnd : public ::testing::Environment {
+    void TearDown() override { EnumWindows(CloseBrowser, 0); }
+};
+const auto* const kBrowsersClosed = ::testing::AddGlobalTestEnvironment(new BrowsersClosedAtTheEnd);
+
 TEST(VelmoraE2eTest, TheMainWindowAppliesDeletesEditsAndAnswersEachMenuFamily) {
     const InstalledSamples samples;
     for (const auto& area : kAreas) WriteValue(kUser, area[0], area[1].c_str(), kBefore);
-    // The explorer's toolbar layout, its throbber flag (8 in byte 16) set.
-    const std::string layout = kIe + "Toolbar\\Explorer", throbber(565, '\x08');
-    WriteValue(kUser, layout, "ITBarLayout", throbber, REG_BINARY);
-    WriteValue(kUser, kStore + ".Current", "", kBefore);
+    // The explorer's toolbar layout, its throbber flag (8 in byte 16) set, and cleared.
+    const std::string layout = kIe + "Toolbar\\Explorer", on(565, '\x08');
+    const std::string off = on.substr(0, 16) + '\0' + on.substr(17);
+    WriteValue(kUser, layout, "ITBarLayout", on, REG_BINARY);
+    WriteValue(kUser, kMark, "", kBefore);
     // A theme of its own for the editor to write to.
     const std::string harbour = VELMORA_BUILD_DIR "\\e2e-harbour.vlr", text = "[Velmora]\r\n";
     std::ofstream(harbour, std::ios::binary) << text;
@@ -62,18 +75,14 @@ TEST(VelmoraE2eTest, TheMainWindowAppliesDeletesEditsAndAnswersEachMenuFamily) {
     ASSERT_TRUE(Select(window, "Ocean"));
     ASSERT_TRUE(Click(window, IDC_CHKLINK + 2));
     ASSERT_TRUE(Click(window, IDC_CMDAPPLY));
-    const auto marked = [&](const char* entry) {
-        return WaitUntil([&] { return ReadValue(kUser, kStore + ".Current", "") == Sz(entry); }) &&
-               Settle(window);
-    };
-    EXPECT_TRUE(marked("Ocean"));
+    EXPECT_TRUE(WaitUntil([&] { return ReadValue(kUser, kMark, "") == Sz("Ocean"); }));
     for (const auto& area : kAreas)
         EXPECT_EQ(ReadValue(kUser, area[0], area[1].c_str()), area[2]) << area[0];
 
     // "[None]" takes the theme's pictures away.
     ASSERT_TRUE(Select(window, "[None]"));
     ASSERT_TRUE(Click(window, IDC_CMDAPPLY));
-    EXPECT_TRUE(marked("[None]"));
+    EXPECT_TRUE(WaitUntil([&] { return ReadValue(kUser, kMark, "") == Sz("[None]"); }));
     EXPECT_EQ(ReadValue(kUser, kIe + "Toolbar", "BackBitmap"), std::nullopt);
 
     // The theme that cannot be loaded says why and cannot be applied.
@@ -121,17 +130,13 @@ TEST(VelmoraE2eTest, TheMainWindowAppliesDeletesEditsAndAnswersEachMenuFamily) {
 
     // Edit > Turn Throbbers Off clears the flag of a layout that has it.
     ChooseMenu(window, "EF");
-    EXPECT_TRUE(WaitUntil([&] {
-        return ReadValue(kUser, layout, "ITBarLayout") ==
-               throbber.substr(0, 16) + '\0' + throbber.substr(17);
-    }));
+    EXPECT_TRUE(WaitUntil([&] { return ReadValue(kUser, layout, "ITBarLayout") == off; }));
 
     // Help > About, which any key closes; then Esc closes the main window.
     ChooseMenu(window, "HA");
     HWND about = velmora.WaitForDialog(IDC_LBL302);
-    PressKey(about, 'K');
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
-    PressKey(window, VK_ESCAPE);
+    EXPECT_TRUE(PressKeyToClose(about, 'K'));
+    EXPECT_TRUE(PressKeyToClose(window, VK_ESCAPE));
     EXPECT_TRUE(velmora.WaitForExit(15000));
 }
 
@@ -149,7 +154,6 @@ TEST(VelmoraE2eTest, AThemeFileAndABitmapOnTheCommandLine) {
     }
     EXPECT_EQ(ReadValue(kUser, kIe + "Main", "Window Title"), Sz("Ocean Explorer"));
     EXPECT_EQ(ReadValue(kUser, kIe + "Toolbar", "BackBitmap"), Sz(bitmap));
-    DeleteFileA(bitmap.c_str());
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Drives the real Velmora.exe from another process as a user does: starts it, finds its
-// windows, selects, clicks, types and chooses menu entries; reads and seeds the registry.
+// windows, selects, clicks, presses keys and chooses menu entries; reads and seeds the registry.
 #pragma once
 
 #include <windows.h>
@@ -75,14 +75,12 @@ public:
     VelmoraProcess(const VelmoraProcess&) = delete;
     VelmoraProcess& operator=(const VelmoraProcess&) = delete;
 
-    bool Started() const { return process_ != nullptr; }
     DWORD Id() const { return id_; }
     bool HasExited() const { return WaitForExit(0); }
     bool WaitForExit(DWORD timeoutMs = 30000) const {
         return !process_ || WaitForSingleObject(process_, timeoutMs) == WAIT_OBJECT_0;
     }
-    // Null when none shows in time.
-    HWND WaitForDialog(int controlId) const {
+    HWND WaitForDialog(int controlId) const {  // null when none shows in time
         HWND found = nullptr;
         WaitUntil([&] { return (found = FindDialog(id_, controlId)) || HasExited(); });
         return found;
@@ -99,7 +97,7 @@ inline LRESULT Send(HWND to, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
     SendMessageTimeoutW(to, message, wParam, lParam, SMTO_NORMAL, 15000, &result);
     return static_cast<LRESULT>(result);
 }
-// True once the window answers again (the handler of the last action has returned).
+// True once the window's thread takes messages again.
 inline bool Settle(HWND window) {
     return Send(window, WM_NULL) != LB_ERR;
 }
@@ -112,8 +110,7 @@ inline bool Select(HWND mainWindow, const std::string& entry) {
            Send(mainWindow, WM_COMMAND, MAKEWPARAM(IDC_LIST1, LBN_SELCHANGE),
                 reinterpret_cast<LPARAM>(list)) != LB_ERR;
 }
-// A click the user can make (the control shows and is enabled): a button of a dialog, or of a
-// message box (IDYES...). Posted, since its handler may open a modal box.
+// A click the user can make (on a shown, enabled button), posted: its handler may open a box.
 inline bool Click(HWND dialog, int controlId) {
     HWND control = GetDlgItem(dialog, controlId);
     return IsWindowVisible(control) && IsWindowEnabled(control) &&
@@ -124,16 +121,18 @@ inline bool Answer(HWND box, int buttonId) {
     return Click(box, buttonId) && WaitUntil([&] { return !IsWindow(box); }, 10000);
 }
 
-// A key pressed and let go with the window in front, as a user's click puts it (a browser the
-// program opened may have taken the front).
-inline void PressKey(HWND window, WORD key) {
-    WaitUntil([&] { return SetForegroundWindow(window) && GetForegroundWindow() == window; }, 5000);
-    Settle(window);
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = key;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof input[0]);
+// Presses a key, as the keyboard does it (to the focus of the window's thread), until the
+// window has gone: a key that arrives while the program waits on a browser in a loop of its
+// own is lost, as a user's would be, and pressed again.
+inline bool PressKeyToClose(HWND window, WORD key) {
+    return IsWindow(window) && WaitUntil([&] {
+               GUITHREADINFO gui{};
+               gui.cbSize = sizeof gui;
+               GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &gui);
+               PostMessageA(gui.hwndFocus ? gui.hwndFocus : window, WM_KEYDOWN, key, 1);
+               PostMessageA(gui.hwndFocus ? gui.hwndFocus : window, WM_KEYUP, key, 0xC0000001);
+               return WaitUntil([&] { return !IsWindow(window); }, 2000);
+           });
 }
 
 // Chooses a menu entry of the main window by its access letters, as the keyboard does: the

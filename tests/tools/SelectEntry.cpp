@@ -5,10 +5,9 @@
 #include "tests/e2e/VelmoraUser.h"
 
 int main(int argc, char** argv) {
-    using namespace velmora::e2e;
     HWND window = nullptr;
-    WaitUntil([&] { return (window = FindDialog(0, IDC_LIST1)) != nullptr; }, 20000);
-    if (argc == 2 && window && Select(window, argv[1])) return 0;
+    velmora::e2e::WaitUntil([&] { return window = velmora::e2e::FindDialog(0, IDC_LIST1); }, 20000);
+    if (argc == 2 && window && velmora::e2e::Select(window, argv[1])) return 0;
     std::fprintf(stderr, "usage: velmora_select <entry> (of a main window that shows)\n");
     return 1;
 }
