@@ -149,7 +149,13 @@ TEST_F(CompanionBrowserTest, OnLineInfoOpensASeparateTopmostWindowOnTheRightThir
     window.txtWebSite_Click();
     window.txtWebSite.SetText("http://author");
     window.txtWebSite_Click();
-    EXPECT_EQ(shell.opened, Strings{"http://author"});
+    window.txtWebSite_KeyDown('A');  // neither Enter nor Space: nothing
+    window.txtWebSite.SetText("http://enter");
+    window.txtWebSite_KeyDown(13);  // Enter opens as a click does
+    window.txtWebSite.SetText("C:\\setup.exe");
+    window.txtWebSite_KeyDown(32);  // Space; a program is refused by name
+    EXPECT_EQ(shell.opened, (Strings{"http://author", "http://enter"}));
+    EXPECT_NE(dialogs.shown.back().text.find("C:\\setup.exe"), std::string::npos);
 }
 
 }  // namespace
