@@ -102,13 +102,19 @@ inline bool Settle(HWND window) {
     return Send(window, WM_NULL) != LB_ERR;
 }
 // Selects the first entry of the main window's list that starts with the text, as a click does
-// (a selection made by message is not reported); false when there is none.
+// (a selection made by message is not reported); false when there is none. A window still busy
+// (loading its list) puts the selection back, so it is made again until it holds.
 inline bool Select(HWND mainWindow, const std::string& entry) {
     const std::wstring wide(entry.begin(), entry.end());
     HWND list = GetDlgItem(mainWindow, IDC_LIST1);
-    return Send(list, LB_SELECTSTRING, -1, reinterpret_cast<LPARAM>(wide.c_str())) != LB_ERR &&
-           Send(mainWindow, WM_COMMAND, MAKEWPARAM(IDC_LIST1, LBN_SELCHANGE),
-                reinterpret_cast<LPARAM>(list)) != LB_ERR;
+    return WaitUntil([&] {
+        const LRESULT index =
+            Send(list, LB_SELECTSTRING, -1, reinterpret_cast<LPARAM>(wide.c_str()));
+        return index != LB_ERR &&
+               Send(mainWindow, WM_COMMAND, MAKEWPARAM(IDC_LIST1, LBN_SELCHANGE),
+                    reinterpret_cast<LPARAM>(list)) != LB_ERR &&
+               Send(list, LB_GETCURSEL) == index;
+    }, 15000);
 }
 // A click the user can make (on a shown, enabled button), posted: its handler may open a box.
 inline bool Click(HWND dialog, int controlId) {
