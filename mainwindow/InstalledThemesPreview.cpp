@@ -138,16 +138,22 @@ void InstalledThemes::ShowCurrentTheme() {
     EnableAreaBoxes(false);
     cmdApply.SetEnabled(false);
     txtSearch.SetText("");
-    txtThemeDescription.SetText("");
-    SetThemeTitleText("");
+    // The description and the title are emptied, and filled again when the current theme
+    // shows: each is set once, at the end, so that a box that ends as it was is not redrawn
+    // (the description box lays its lines out anew at every text).
+    std::string description, title;
+    const auto showTexts = [&] {
+        txtThemeDescription.SetText(description);
+        SetThemeTitleText(title);
+    };
 
     const std::string mark = InstalledThemeStore(platform_).ReadMark();
     if (SameText(mark, kNoThemeEntry) || IsNotFound(mark)) {
         txtAuthor.SetText("");
         ShowWebSite("");
         txtThemeFile.SetText("");
-        txtThemeDescription.SetText("");
-        SetThemeTitleText(mark);
+        title = mark;
+        showTexts();
         if (IsNotFound(mark)) {
             // No theme was ever applied: the built-in look.
             picBackBitmap.ClearDrawing();
@@ -168,10 +174,11 @@ void InstalledThemes::ShowCurrentTheme() {
         txtAuthor.SetText(theme.Author());
         ShowWebSite(theme.WebSite());
         txtThemeFile.SetText(file);
-        txtThemeDescription.SetText(theme.Description());
-        SetThemeTitleText(mark);
+        description = theme.Description();
+        title = mark;
         Flintor1.SetVisible(!SameText(theme.WebThumper(), "No"));
     }
+    showTexts();
     const std::string startPage =
         cRegistry(platform_).ReadRegistry(kHkeyCurrentUser, browser::kMainKey, browser::kStartPage);
     ShowHomePage(IsNotFound(startPage) ? std::string() : startPage);

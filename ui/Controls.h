@@ -66,9 +66,12 @@ public:
     void SetLink(bool link) { Set(link_, link); }
     int SelStart() const { return selStart_; }
     int SelLength() const { return selLength_; }
+    // One change for both, so that the binding shows the selection once.
     void SetSelection(int start, int length) {
-        Set(selStart_, start);
-        Set(selLength_, length);
+        if (start == selStart_ && length == selLength_) return;
+        selStart_ = start;
+        selLength_ = length;
+        Changed();
     }
 
 private:

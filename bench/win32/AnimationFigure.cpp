@@ -27,7 +27,7 @@ double ProcessCpuMs() {
 }  // namespace
 
 bool AnimationFigure(BenchPlatform& bench, HINSTANCE resources) {
-    BenchWindow window(bench.Ports(), resources);
+    BenchWindow window(bench, resources);
     if (!window.Ok() || !window.Select("Ocean")) {
         std::printf("Animation: Ocean is not in the main window's list\n");
         return false;

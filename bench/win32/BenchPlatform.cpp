@@ -7,7 +7,7 @@ BenchPlatform::BenchPlatform(HINSTANCE resources) : pictures_(resources) {
     platform_.registry = &registry_;
     platform_.profile = &profile_;
     platform_.files = &files_;
-    platform_.pictures = &pictures_;
+    platform_.pictures = &recordingPictures_;
     platform_.dialogs = &dialogs_;
     platform_.shell = &shell_;
     platform_.windowing = &windowing_;

@@ -1,9 +1,11 @@
 // The ports the benchmarks run the program's code on: the real registry, profile reading,
-// files and pictures, each registry and profile call written down in one CallLog while it
-// records; browsers and message boxes simulated, so nothing leaves the process.
+// files and pictures, each registry and profile call and picture load written down in one
+// CallLog while it records; browsers and message boxes simulated, so nothing leaves the
+// process.
 #pragma once
 
 #include "bench/win32/CallLog.h"
+#include "bench/win32/RecordingPictures.h"
 #include "bench/win32/RecordingProfile.h"
 #include "bench/win32/RecordingRegistry.h"
 #include "platform/Platform.h"
@@ -28,6 +30,8 @@ public:
 
     const Platform& Ports() const { return platform_; }
     CallLog& Log() { return log_; }
+    // The real pictures, for a replay of recorded loads.
+    Pictures& RealPictures() { return pictures_; }
 
 private:
     CallLog log_;
@@ -37,6 +41,7 @@ private:
     RecordingProfile profile_{realProfile_, log_};
     win32::Win32FileSystem files_;
     win32::Win32Pictures pictures_;
+    RecordingPictures recordingPictures_{pictures_, log_};
     test::FakeDialogs dialogs_;
     test::FakeShell shell_;
     test::SimulatedWindowing windowing_;

@@ -6,8 +6,10 @@
 
 namespace velmora::bench {
 
-BenchWindow::BenchWindow(const Platform& platform, HINSTANCE resources)
-    : binding_(platform, resources), window_(platform, binding_, clip_) {
+BenchWindow::BenchWindow(BenchPlatform& bench, HINSTANCE resources)
+    : binding_(bench.Ports(), resources),
+      recordingClip_(clip_, bench.Log()),
+      window_(bench.Ports(), binding_, recordingClip_) {
     dialog_ = binding_.Create(win32::MainWindowTable(window_, clip_));
     if (!dialog_) return;
     ShowWindow(dialog_, SW_SHOW);
@@ -23,11 +25,16 @@ int BenchWindow::ListCount() const {
     return static_cast<int>(SendMessageA(list_, LB_GETCOUNT, 0, 0));
 }
 
-bool BenchWindow::Select(const std::string& entry) {
+int BenchWindow::IndexOf(const std::string& entry) const {
     const LRESULT index = SendMessageA(list_, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                        reinterpret_cast<LPARAM>(entry.c_str()));
-    if (index == LB_ERR) return false;
-    SelectAt(static_cast<int>(index));
+    return index == LB_ERR ? -1 : static_cast<int>(index);
+}
+
+bool BenchWindow::Select(const std::string& entry) {
+    const int index = IndexOf(entry);
+    if (index < 0) return false;
+    SelectAt(index);
     return true;
 }
 

@@ -1,4 +1,4 @@
-// The registry and profile calls of one piece of work, and their replay as bare Win32 calls.
+// The Win32 calls of one piece of work, and their replay as bare Win32 calls.
 #include "bench/win32/CallLog.h"
 
 #include <algorithm>
@@ -19,6 +19,18 @@ int CallLog::NewSlot(RegHandle handle) {
     return static_cast<int>(slots_.size() - 1);
 }
 
+int CallLog::NewPictureSlot(const Picture* picture) {
+    pictureSlots_.push_back(picture);
+    return static_cast<int>(pictureSlots_.size() - 1);
+}
+
+int CallLog::PictureSlotOf(const Picture* picture) const {
+    if (!picture) return -1;
+    for (std::size_t slot = pictureSlots_.size(); slot > 0; --slot)
+        if (pictureSlots_[slot - 1] == picture) return static_cast<int>(slot - 1);
+    return -1;
+}
+
 void CallLog::Start() {
     Clear();
     recording_ = true;
@@ -27,6 +39,14 @@ void CallLog::Start() {
 void CallLog::Clear() {
     calls_.clear();
     slots_.clear();
+    pictureSlots_.clear();
+}
+
+void CallLog::Keep(const std::function<bool(std::size_t, const Call&)>& keep) {
+    std::vector<Call> kept;
+    for (std::size_t i = 0; i < calls_.size(); ++i)
+        if (keep(i, calls_[i])) kept.push_back(std::move(calls_[i]));
+    calls_ = std::move(kept);
 }
 
 std::size_t CallLog::Count(Kind kind) const {
@@ -35,7 +55,12 @@ std::size_t CallLog::Count(Kind kind) const {
 }
 
 void CallLog::Replay() {
+    Replay(Targets());
+}
+
+void CallLog::Replay(const Targets& targets) {
     live_.assign(slots_.size(), nullptr);
+    livePictures_.assign(pictureSlots_.size(), nullptr);
     if (buffer_.size() < 65536) buffer_.assign(65536, 0);
     auto key = [this](int k) -> HKEY {
         if (k == -1) return HKEY_CURRENT_USER;
@@ -85,8 +110,40 @@ void CallLog::Replay() {
                 GetPrivateProfileStringA(call.section.c_str(), call.name.c_str(), "", text,
                                          call.number, call.path.c_str());
                 break;
+            case Kind::Message:
+                SendMessageA(
+                    call.window, call.message, call.wParam,
+                    call.textArgument ? reinterpret_cast<LPARAM>(call.name.c_str()) : call.lParam);
+                break;
+            case Kind::SetText: SetWindowTextA(call.window, call.name.c_str()); break;
+            case Kind::Enable: EnableWindow(call.window, call.number != 0); break;
+            case Kind::Show: ShowWindow(call.window, static_cast<int>(call.number)); break;
+            case Kind::Invalidate: InvalidateRect(call.window, nullptr, call.number != 0); break;
+            case Kind::Query: break;
+            case Kind::LoadPicture:
+                if (targets.pictures)
+                    livePictures_[call.opened] = targets.pictures->LoadPicture(call.name);
+                break;
+            case Kind::BuiltInPicture:
+                if (targets.pictures)
+                    livePictures_[call.opened] =
+                        targets.pictures->BuiltIn(static_cast<BuiltInStrip>(call.number));
+                break;
+            case Kind::EmptyPicture:
+                if (targets.pictures) livePictures_[call.opened] = targets.pictures->EmptyPicture();
+                break;
+            case Kind::ClipPicture:
+                if (targets.clip)
+                    targets.clip->SetAniPicture(
+                        call.key >= 0 ? livePictures_[static_cast<std::size_t>(call.key)]
+                                      : nullptr);
+                break;
+            case Kind::ClipPlay:
+                if (targets.clip) targets.clip->Play();
+                break;
         }
     }
+    livePictures_.clear();  // the clip control keeps what it was handed
 }
 
 }  // namespace velmora::bench

@@ -40,14 +40,24 @@ double Figure::MedianFloorMs() const {
 
 void Figure::Print() const {
     const bool excess = measure_ == Measure::Excess;
+    const bool former = line_ == Line::Former;
     const char* unit = excess ? " ms" : "x";
-    std::printf("%-46s floor %9.3f ms  measured %9.3f ms  %s %8.3f%s (%.3f-%.3f, %zu rounds)",
-                name_.c_str(), MedianFloorMs(), MedianMeasuredMs(), excess ? "beyond" : "ratio",
-                MedianRatio(), unit, MinRatio(), MaxRatio(), ratio_.size());
-    if (goal_ > 0)
-        std::printf("  goal <= %.2f%s  %s\n", goal_, unit, Met() ? "MET" : "MISSED");
-    else
+    std::printf("%s%-*s floor %9.3f ms  measured %9.3f ms  %s %8.3f%s (%.3f-%.3f, %zu rounds)",
+                former ? "  old floor: " : "", former ? 44 : 56, name_.c_str(), MedianFloorMs(),
+                MedianMeasuredMs(), excess ? "beyond" : "ratio", MedianRatio(), unit, MinRatio(),
+                MaxRatio(), ratio_.size());
+    if (goal_ <= 0)
         std::printf("  (no goal)\n");
+    else if (former)
+        std::printf("  old goal <= %.2f%s  %s, not counted\n", goal_, unit,
+                    Met() ? "met" : "missed");
+    else
+        std::printf("  goal <= %.2f%s  %s\n", goal_, unit, Met() ? "MET" : "MISSED");
+    std::fflush(stdout);
+}
+
+void PrintUserView(const char* what, double medianMs) {
+    std::printf("  user's view: %s: %.0f ms (median)\n", what, medianMs);
     std::fflush(stdout);
 }
 

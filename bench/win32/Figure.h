@@ -12,9 +12,14 @@ public:
     // Ratio: measured / floor. Excess: measured - floor, in milliseconds.
     enum class Measure { Ratio, Excess };
 
+    // A figure's line: against its floor and goal, or against the floor and goal the
+    // benchmark had before (printed beside, for reading; its verdict counts for nothing).
+    enum class Line { Current, Former };
+
     // name: what is measured; goal: the highest value that meets it (0: shown, no goal).
-    Figure(std::string name, double goal, Measure measure = Measure::Ratio)
-        : name_(std::move(name)), goal_(goal), measure_(measure) {}
+    Figure(std::string name, double goal, Measure measure = Measure::Ratio,
+           Line line = Line::Current)
+        : name_(std::move(name)), goal_(goal), measure_(measure), line_(line) {}
 
     void AddRound(double measuredMs, double floorMs);
     // One round of `pairs` floors and measurements taken in turn, so that the machine's
@@ -44,10 +49,15 @@ private:
     std::string name_;
     double goal_;
     Measure measure_;
+    Line line_;
     std::vector<double> measured_, floor_, ratio_;
 };
 
 // The median of values (0 for none).
 double Median(std::vector<double> values);
+
+// A user's view of a figure, printed under it for reading: what a user waits for, and the
+// median of the times measured.
+void PrintUserView(const char* what, double medianMs);
 
 }  // namespace velmora::bench

@@ -93,6 +93,8 @@ void Win32ClipControl::Play() {
 }
 
 void Win32ClipControl::SetVisible(bool visible) {
+    // The host shows visible_ from its making on: only a change is sent.
+    if (visible == visible_) return;
     visible_ = visible;
     if (host_) ShowWindow(host_, visible ? SW_SHOWNA : SW_HIDE);
 }

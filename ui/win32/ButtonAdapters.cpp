@@ -1,6 +1,7 @@
 // A button, and a check box (its tick, read back); a click reaches the handler only while the
 // model is enabled.
 #include <memory>
+#include <optional>
 
 #include "ui/win32/ControlAdapter.h"
 #include "ui/win32/FormSite.h"
@@ -38,15 +39,23 @@ public:
 private:
     void PushValue() override {
         PushText();
-        const int value = static_cast<const ui::CheckBox*>(row_.model)->Value();
-        if (SendMessageA(control_, BM_GETCHECK, 0, 0) != (value ? BST_CHECKED : BST_UNCHECKED))
-            SendMessageA(control_, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+        const WPARAM wanted =
+            static_cast<const ui::CheckBox*>(row_.model)->Value() ? BST_CHECKED : BST_UNCHECKED;
+        if (!shownCheck_)
+            shownCheck_ = static_cast<WPARAM>(SendMessageA(control_, BM_GETCHECK, 0, 0));
+        if (*shownCheck_ == wanted) return;
+        shownCheck_ = wanted;
+        SendMessageA(control_, BM_SETCHECK, wanted, 0);
     }
 
     void ReadValue() override {
-        static_cast<ui::CheckBox*>(row_.model)
-            ->SetValue(SendMessageA(control_, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+        shownCheck_ = static_cast<WPARAM>(SendMessageA(control_, BM_GETCHECK, 0, 0));
+        static_cast<ui::CheckBox*>(row_.model)->SetValue(*shownCheck_ == BST_CHECKED ? 1 : 0);
     }
+
+    // The tick as last pushed or read (unknown until the first push); a click's own change
+    // is read before its handler runs.
+    std::optional<WPARAM> shownCheck_;
 };
 
 }  // namespace

@@ -55,7 +55,10 @@ std::unique_ptr<ControlAdapter> MakeAdapter(const BoundControl& row) {
 bool ChildAdapter::Find(FormSite& site) {
     site_ = &site;
     control_ = GetDlgItem(site.Dialog(), row_.id);
-    return control_ != nullptr;
+    if (!control_) return false;
+    shownEnabled_ = IsWindowEnabled(control_) != FALSE;
+    shownVisible_ = StyleVisible(control_);
+    return true;
 }
 
 void ChildAdapter::Dress() {
@@ -82,7 +85,8 @@ void ChildAdapter::SetRowFont() {
 }
 
 void ChildAdapter::TakeDesignCaption() {
-    if (row_.model && row_.model->Text().empty()) row_.model->SetText(WindowText(control_));
+    shownText_ = WindowText(control_);
+    if (row_.model && row_.model->Text().empty()) row_.model->SetText(*shownText_);
 }
 
 void ChildAdapter::Push() {
@@ -93,21 +97,29 @@ void ChildAdapter::Push() {
     pushing_ = false;
 }
 
-void ChildAdapter::PushText() {
-    if (WindowText(control_) != row_.model->Text())
-        SetWindowTextA(control_, row_.model->Text().c_str());
+bool ChildAdapter::PushText() {
+    if (!shownText_) shownText_ = WindowText(control_);
+    const std::string& text = row_.model->Text();
+    if (*shownText_ == text) return false;
+    shownText_ = text;
+    SetWindowTextA(control_, text.c_str());
+    return true;
 }
 
 void ChildAdapter::PushState() {
     const ui::Control* model = row_.model;
-    const bool enable = (IsWindowEnabled(control_) != FALSE) != model->Enabled();
-    const bool show = StyleVisible(control_) != model->Visible();
+    const bool enable = shownEnabled_ != model->Enabled();
+    const bool show = shownVisible_ != model->Visible();
+    if (!enable && !show) return;
     // A control that goes out of reach hands the focus on first, as the next Tab would:
     // otherwise the keyboard would reach no control, and Esc no longer the window.
-    HWND focus = GetFocus();
-    if (((enable && !model->Enabled()) || (show && !model->Visible())) && focus &&
-        (focus == control_ || IsChild(control_, focus)))
-        SendMessageA(site_->Dialog(), WM_NEXTDLGCTL, 0, FALSE);
+    if ((enable && !model->Enabled()) || (show && !model->Visible())) {
+        HWND focus = GetFocus();
+        if (focus && (focus == control_ || IsChild(control_, focus)))
+            SendMessageA(site_->Dialog(), WM_NEXTDLGCTL, 0, FALSE);
+    }
+    shownEnabled_ = model->Enabled();
+    shownVisible_ = model->Visible();
     if (enable) EnableWindow(control_, model->Enabled() ? TRUE : FALSE);
     if (show) ShowWindow(control_, model->Visible() ? SW_SHOWNA : SW_HIDE);
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -74,15 +75,19 @@ public:
     void Read() final;
 
 protected:
-    // Finds the control; false when the dialog has none with the row's id.
+    // Finds the control and notes its state; false when the dialog has none with the row's
+    // id.
     bool Find(FormSite& site);
     // Hooks the mouse and keys when the row or the window wants them, adds the tool tip and
     // sets the link's or the row's own font.
     void Dress();
     // An empty model takes the control's design-time text.
     void TakeDesignCaption();
-    // The control's text, when it differs from the model's.
-    void PushText();
+    // The model's text, when it differs from what the control shows; true when it was sent.
+    bool PushText();
+    // The control's text as the user left it (read into the model), or as the control
+    // changed it itself (unknown: asked once, at the next push).
+    void NoteText(std::optional<std::string> text) { shownText_ = std::move(text); }
 
     virtual void PushValue() {}
     virtual void ReadValue() {}
@@ -101,6 +106,12 @@ private:
     void PushState();
 
     OwnedGdiObject<HFONT> font_;  // the row's own font
+    // What the control shows, as last pushed or read: a push sends only what differs, and
+    // never asks the control first. Controls change these only through the user, whose
+    // changes the kind's read notes.
+    std::optional<std::string> shownText_;
+    bool shownEnabled_ = true;
+    bool shownVisible_ = true;
 };
 
 // Makers of the adapters, by kind.

@@ -69,6 +69,7 @@ INT_PTR CALLBACK DialogBinding::DialogProc(HWND window, UINT message, WPARAM wPa
 }
 
 BOOL DialogBinding::Initialize(HWND window) {
+    caption_.reset();
     adapters_.clear();
     for (const BoundControl& row : table_.controls) adapters_.push_back(MakeAdapter(row));
     site_.Start(window, table_);
@@ -283,7 +284,10 @@ WindowHandle DialogBinding::Handle() {
 }
 
 void DialogBinding::SetCaption(const std::string& caption) {
-    if (Window()) SetWindowTextA(Window(), caption.c_str());
+    // The title bar is redrawn only for a caption that changes.
+    if (!Window() || caption_ == caption) return;
+    caption_ = caption;
+    SetWindowTextA(Window(), caption.c_str());
 }
 
 int DialogBinding::ScreenWidth() {

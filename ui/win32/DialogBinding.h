@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -88,7 +89,8 @@ private:
     POINT minimumSize_ = {};
     POINT designClient_ = {};
     bool closing_ = false;
-    bool askingUnload_ = false;  // the query-unload handler runs (it may show a box)
+    bool askingUnload_ = false;           // the query-unload handler runs (it may show a box)
+    std::optional<std::string> caption_;  // as last set (unknown: the resource's)
 };
 
 }  // namespace velmora::win32

@@ -2,6 +2,7 @@
 // rectangles, clipped to the box; its design-time picture drawn centred until the program
 // draws something else; or the window's backdrop.
 #include <memory>
+#include <vector>
 
 #include "platform/win32/Win32Picture.h"
 #include "ui/win32/ControlAdapter.h"
@@ -53,7 +54,16 @@ public:
 private:
     ui::PictureBox& Model() const { return *static_cast<ui::PictureBox*>(row_.model); }
 
-    void PushValue() override { InvalidateRect(control_, nullptr, TRUE); }
+    // Repainted only when its drawing changed (not for a tool tip or a tag).
+    void PushValue() override {
+        if (shownPicture_ == Model().Picture() && shownDraws_ == Model().Draws()) return;
+        shownPicture_ = Model().Picture();
+        shownDraws_ = Model().Draws();
+        InvalidateRect(control_, nullptr, TRUE);
+    }
+
+    PicturePtr shownPicture_;  // the drawing the control was last asked to paint
+    std::vector<ui::DrawRect> shownDraws_;
 };
 
 }  // namespace

@@ -1,5 +1,7 @@
 // A text model, shown by an edit box (its text and selection, read back) or a static text.
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "ui/win32/ControlAdapter.h"
 #include "ui/win32/FormSite.h"
@@ -23,6 +25,9 @@ public:
         edit_ = lstrcmpiA(ClassOf(control_).c_str(), "Edit") == 0;
         Dress();
         TakeDesignCaption();
+        if (edit_)
+            SendMessageA(control_, EM_GETSEL, reinterpret_cast<WPARAM>(&shownSelection_.first),
+                         reinterpret_cast<LPARAM>(&shownSelection_.second));
     }
 
     void Notify(int code, HWND) override {
@@ -40,26 +45,28 @@ public:
 
 private:
     void PushValue() override {
-        PushText();
+        // A new text puts an edit box's caret at its start.
+        if (PushText()) shownSelection_ = {0, 0};
         PushLink();
         if (!edit_) return;
         const auto* text = static_cast<const ui::TextBox*>(row_.model);
-        DWORD start = 0, end = 0;
-        SendMessageA(control_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                     reinterpret_cast<LPARAM>(&end));
-        const DWORD wantedEnd = static_cast<DWORD>(text->SelStart() + text->SelLength());
-        if (start != static_cast<DWORD>(text->SelStart()) || end != wantedEnd)
-            SendMessageA(control_, EM_SETSEL, static_cast<WPARAM>(text->SelStart()),
-                         static_cast<LPARAM>(wantedEnd));
+        const Selection wanted = {static_cast<DWORD>(text->SelStart()),
+                                  static_cast<DWORD>(text->SelStart() + text->SelLength())};
+        if (wanted == shownSelection_) return;
+        shownSelection_ = wanted;
+        SendMessageA(control_, EM_SETSEL, wanted.first, static_cast<LPARAM>(wanted.second));
     }
 
     void ReadValue() override {
         if (!edit_) return;
         auto* text = static_cast<ui::TextBox*>(row_.model);
-        text->SetText(WindowText(control_));
+        const std::string typed = WindowText(control_);
+        NoteText(typed);
+        text->SetText(typed);
         DWORD start = 0, end = 0;
         SendMessageA(control_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                      reinterpret_cast<LPARAM>(&end));
+        shownSelection_ = {start, end};
         text->SetSelection(static_cast<int>(start), static_cast<int>(end - start));
     }
 
@@ -77,6 +84,11 @@ private:
     // An edit box reports no clicks of its own.
     bool HearsClicks() const override { return edit_; }
 
+    // An edit box's selection as last pushed or read: start and end. The user moves it
+    // without a word, but only the model's own changes are pushed, and those always differ
+    // from what was last pushed or read.
+    using Selection = std::pair<DWORD, DWORD>;
+    Selection shownSelection_ = {0, 0};
     bool edit_ = false;  // shown by an edit box (else by a static text)
     bool linkShown_ = false;
     HFONT ownFont_ = nullptr;  // the dialog's, not ours to delete
