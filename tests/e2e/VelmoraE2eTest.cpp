@@ -103,16 +103,18 @@ TEST(VelmoraE2eTest, TheMainWindowAppliesDeletesEditsAndAnswersEachMenuFamily) {
     // The Delete key opens the list's pop-up; its Delete asks: No keeps the theme, Yes forgets it.
     for (const int answer : {IDNO, IDYES}) {
         ASSERT_TRUE(Select(window, "Blue"));
-        ChooseMenu(window, "D", true);
-        ASSERT_TRUE(Answer(velmora.WaitForDialog(0xFFFF), answer));
+        const auto asks = [&] { return FindDialog(velmora.Id(), 0xFFFF); };
+        ASSERT_TRUE(ChooseMenu(window, "D", asks, true));
+        ASSERT_TRUE(Answer(asks(), answer));
         ASSERT_TRUE(Settle(window));
         EXPECT_EQ(ReadValue(HKEY_LOCAL_MACHINE, kStore + "Blue", "").has_value(), answer == IDNO);
     }
 
     // File > Edit: the editor opens the selected theme's file and saves a letter typed at its end.
     ASSERT_TRUE(Select(window, "Harbour"));
-    ChooseMenu(window, "FE");
-    HWND editor = velmora.WaitForDialog(IDC_CMDSAVE);
+    HWND editor = nullptr;
+    ASSERT_TRUE(
+        ChooseMenu(window, "FE", [&] { return editor = FindDialog(velmora.Id(), IDC_CMDSAVE); }));
     PostMessageA(GetDlgItem(editor, IDC_TEXT1), EM_SETSEL, text.size(), text.size());
     PostMessageA(GetDlgItem(editor, IDC_TEXT1), WM_CHAR, 'x', 0);
     ASSERT_TRUE(WaitUntil([&] { return Click(editor, IDC_CMDSAVE); }));
@@ -124,17 +126,18 @@ TEST(VelmoraE2eTest, TheMainWindowAppliesDeletesEditsAndAnswersEachMenuFamily) {
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(editor); }));
 
     // Repair > Reset Home Page to... > Blank.
-    ChooseMenu(window, "RHB");
-    EXPECT_TRUE(WaitUntil(
-        [&] { return ReadValue(kUser, kIe + "Main", "Start Page") == Sz("about:blank"); }));
+    EXPECT_TRUE(ChooseMenu(window, "RHB", [&] {
+        return ReadValue(kUser, kIe + "Main", "Start Page") == Sz("about:blank");
+    }));
 
     // Edit > Turn Throbbers Off clears the flag of a layout that has it.
-    ChooseMenu(window, "EF");
-    EXPECT_TRUE(WaitUntil([&] { return ReadValue(kUser, layout, "ITBarLayout") == off; }));
+    EXPECT_TRUE(
+        ChooseMenu(window, "EF", [&] { return ReadValue(kUser, layout, "ITBarLayout") == off; }));
 
     // Help > About, which any key closes; then Esc closes the main window.
-    ChooseMenu(window, "HA");
-    HWND about = velmora.WaitForDialog(IDC_LBL302);
+    HWND about = nullptr;
+    EXPECT_TRUE(
+        ChooseMenu(window, "HA", [&] { return about = FindDialog(velmora.Id(), IDC_LBL302); }));
     EXPECT_TRUE(PressKeyToClose(about, 'K'));
     EXPECT_TRUE(PressKeyToClose(window, VK_ESCAPE));
     EXPECT_TRUE(velmora.WaitForExit(15000));

@@ -107,14 +107,16 @@ inline bool Settle(HWND window) {
 inline bool Select(HWND mainWindow, const std::string& entry) {
     const std::wstring wide(entry.begin(), entry.end());
     HWND list = GetDlgItem(mainWindow, IDC_LIST1);
-    return WaitUntil([&] {
-        const LRESULT index =
-            Send(list, LB_SELECTSTRING, -1, reinterpret_cast<LPARAM>(wide.c_str()));
-        return index != LB_ERR &&
-               Send(mainWindow, WM_COMMAND, MAKEWPARAM(IDC_LIST1, LBN_SELCHANGE),
-                    reinterpret_cast<LPARAM>(list)) != LB_ERR &&
-               Send(list, LB_GETCURSEL) == index;
-    }, 15000);
+    return WaitUntil(
+        [&] {
+            const LRESULT index =
+                Send(list, LB_SELECTSTRING, -1, reinterpret_cast<LPARAM>(wide.c_str()));
+            return index != LB_ERR &&
+                   Send(mainWindow, WM_COMMAND, MAKEWPARAM(IDC_LIST1, LBN_SELCHANGE),
+                        reinterpret_cast<LPARAM>(list)) != LB_ERR &&
+                   Send(list, LB_GETCURSEL) == index;
+        },
+        15000);
 }
 // A click the user can make (on a shown, enabled button), posted: its handler may open a box.
 inline bool Click(HWND dialog, int controlId) {
@@ -141,20 +143,27 @@ inline bool PressKeyToClose(HWND window, WORD key) {
            });
 }
 
-// Chooses a menu entry of the main window by its access letters, as the keyboard does: the
-// first opens a top menu as Alt with it does ("RHB": Repair > Reset Home Page to... > Blank),
-// or the Delete key opens the list's pop-up first ("D": Delete). Once a pop-up shows, its
-// loop takes the letters in turn; the entry's work is done after this returns.
-inline void ChooseMenu(HWND mainWindow, const std::string& letters, bool listPopUp = false) {
-    if (listPopUp) {
-        PostMessageA(GetDlgItem(mainWindow, IDC_LIST1), WM_KEYDOWN, VK_DELETE, 0);
-    } else {
-        PostMessageA(mainWindow, WM_SYSCOMMAND, SC_KEYMENU, letters[0]);
-        const auto popUpShows = [] { return IsWindowVisible(FindWindowExA(0, 0, "#32768", 0)); };
-        WaitUntil(popUpShows, 5000);
-    }
-    for (std::size_t i = listPopUp ? 0 : 1; i < letters.size(); ++i)
-        PostMessageA(mainWindow, WM_CHAR, letters[i], 0);
+// Chooses a menu entry of the main window by its access letters, as the keyboard does, until
+// its effect shows: the first letter opens a top menu as Alt with it does ("RHB": Repair >
+// Reset Home Page to... > Blank), or the Delete key opens the list's pop-up first ("D":
+// Delete). Once a pop-up shows, its loop takes the letters in turn. A window still busy with
+// an earlier step (reopening the browsers) ignores the entry, as it would a user's, who
+// chooses it again.
+template <class Effect>
+bool ChooseMenu(HWND mainWindow, const std::string& letters, Effect shows, bool listPopUp = false) {
+    return WaitUntil(
+        [&] {
+            if (listPopUp) {
+                PostMessageA(GetDlgItem(mainWindow, IDC_LIST1), WM_KEYDOWN, VK_DELETE, 0);
+            } else {
+                PostMessageA(mainWindow, WM_SYSCOMMAND, SC_KEYMENU, letters[0]);
+                WaitUntil([] { return IsWindowVisible(FindWindowExA(0, 0, "#32768", 0)); }, 5000);
+            }
+            for (std::size_t i = listPopUp ? 0 : 1; i < letters.size(); ++i)
+                PostMessageA(mainWindow, WM_CHAR, letters[i], 0);
+            return WaitUntil(shows, 10000);
+        },
+        60000);
 }
 
 }  // namespace velmora::e2e
