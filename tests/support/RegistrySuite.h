@@ -157,8 +157,10 @@ TEST_P(RegistrySuite, SubkeysComeInLowerCaseOrderAndValuesWithTheirKindsAndWhole
     EXPECT_EQ(std::tie(entry.kind, entry.name, entry.data),
               std::make_tuple(long(kRegDword), widest, "001"));
     Set(Key(kUser, "Long"), "Page", kRegSz, std::string(2048, 'p') + '\0');
-    EXPECT_EQ(reg_.ReadRegistryGetAll(kUser, "Long", 0).data, kNotFound);
-    EXPECT_EQ(reg_.ReadRegistryGetAll(kUser, "Numbers", 1).data, kNotFound);
+    for (const auto& [path, index] : {std::pair<const char*, long>{"Long", 0}, {"Numbers", 1}}) {
+        const RegEnumEntry none = reg_.ReadRegistryGetAll(kUser, path, index);
+        EXPECT_EQ(std::tie(none.kind, none.name, none.data), std::make_tuple(0L, "", kNotFound));
+    }
 }
 
 TEST_P(RegistrySuite, DeleteSubkeyRemovesOnlyAKeyWithoutSubkeysAndDeleteValueOneValueInAnyCase) {
