@@ -25,9 +25,9 @@ public:
 
     // Adds or replaces a file.
     void AddFile(const std::string& path, std::string bytes, unsigned attributes = kArchive) {
-        entries_[Key(path)] = Entry{std::move(bytes), attributes & ~kFolder};
+        entries_[Key(path)] = {std::move(bytes), attributes & ~kFolder};
     }
-    void AddFolder(const std::string& path) { entries_[Key(path)] = Entry{"", kFolder}; }
+    void AddFolder(const std::string& path) { entries_[Key(path)] = {"", kFolder}; }
     void Remove(const std::string& path) { entries_.erase(Key(path)); }
     // A full folder path such as "C:\\Themes"; empty (the start) leaves relative paths as they are.
     void SetCurrentFolder(const std::string& folder) { currentFolder_ = folder; }
@@ -54,11 +54,10 @@ public:
     FileOutcome WriteFile(const std::string& path, const std::string& bytes) override {
         const std::string key = Key(path);
         const std::size_t slash = key.find_last_of('\\');
-        if (slash == std::string::npos || !FolderExists(key.substr(0, slash))) {
+        if (slash == std::string::npos || !FolderExists(key.substr(0, slash)))
             return FileOutcome::Failed("The system cannot find the path specified.");
-        }
         if (auto why = Unchangeable(key)) return *why;
-        entries_[key] = Entry{bytes, kArchive};
+        entries_[key] = {bytes, kArchive};
         return {};
     }
     FileOutcome MoveOver(const std::string& replacement, const std::string& target) override {
@@ -104,9 +103,8 @@ private:
     }
     // Why the file at key cannot be changed, or nothing when it can.
     std::optional<FileOutcome> Unchangeable(const std::string& key) const {
-        if (entries_.count(key) && (entries_.at(key).attributes & (kFolder | kReadOnly))) {
+        if (entries_.count(key) && (entries_.at(key).attributes & (kFolder | kReadOnly)))
             return FileOutcome::Failed("Access is denied.");
-        }
         if (held_.count(key)) return FileOutcome::Failed(kInUse);
         return std::nullopt;
     }

@@ -15,112 +15,88 @@
 
 namespace velmora::test {
 
-// The calls of the port, to count them and to make them fail.
 enum class RegCall { OpenKey, OpenKeyEx, CreateKey, QueryValueEx, SetValueEx, EnumKey, EnumValue,
                      QueryInfoKey, FlushKey, CloseKey, DeleteKey, DeleteValue };
 
-// Two empty roots (kHkeyCurrentUser, kHkeyLocalMachine). Names compare without regard to ASCII
-// case and are enumerated in the order of their lower-case bytes, as Wine does; data that does
-// not fit a buffer gives kErrorMoreData; a key with subkeys cannot be deleted; opened handles
-// must be closed. Access rights are not modelled.
+// Two empty roots. Names keep their first spelling, compare without regard to ASCII case and
+// are enumerated in the order of their lower-case bytes, as Wine does; data that does not fit a
+// buffer gives kErrorMoreData; a key with subkeys cannot be deleted; opened handles must be
+// closed.
 class MemoryRegistry : public RegistryApi {
 public:
-    MemoryRegistry() {
-        handles_ = {{kHkeyCurrentUser, "u"}, {kHkeyLocalMachine, "m"}};
-        keys_ = {{"u", "u"}, {"m", "m"}};
+    long OpenKey(RegHandle key, const std::string& path, RegHandle* out) override {
+        return Open(RegCall::OpenKey, key, path, false, out);
     }
-
-    long OpenKey(RegHandle key, const std::string& path, RegHandle* result) override {
-        return Run(RegCall::OpenKey, [&] { return Open(key, path, false, result); });
+    long OpenKeyEx(RegHandle key, const std::string& path, std::uint32_t, RegHandle* out) override {
+        return Open(RegCall::OpenKeyEx, key, path, false, out);
     }
-    long OpenKeyEx(RegHandle key, const std::string& path, std::uint32_t,
-                   RegHandle* result) override {
-        return Run(RegCall::OpenKeyEx, [&] { return Open(key, path, false, result); });
-    }
-    long CreateKey(RegHandle key, const std::string& path, RegHandle* result) override {
-        return Run(RegCall::CreateKey, [&] { return Open(key, path, true, result); });
+    long CreateKey(RegHandle key, const std::string& path, RegHandle* out) override {
+        return Open(RegCall::CreateKey, key, path, true, out);
     }
     long QueryValueEx(RegHandle key, const std::string& name, std::uint32_t* type,
                       std::uint8_t* data, std::uint32_t* size) override {
-        return Run(RegCall::QueryValueEx, [&] {
-            const auto values = values_.find(Path(key));
-            if (values == values_.end() || !values->second.count(Lower(name)))
-                return kErrorFileNotFound;
-            const Value& value = values->second[Lower(name)];
-            *type = value.kind;
-            return Copy(value.data, data, size);
-        });
+        if (const auto fault = Fault(RegCall::QueryValueEx)) return *fault;
+        if (!At(key) || !At(key)->count(name)) return kErrorFileNotFound;
+        const Value& value = At(key)->at(name);
+        *type = value.kind;
+        return Copy(value.data, data, size);
     }
     long SetValueEx(RegHandle key, const std::string& name, std::uint32_t type,
                     const std::uint8_t* data, std::uint32_t size) override {
-        return Run(RegCall::SetValueEx, [&] {
-            if (Path(key).empty()) return kErrorInvalidHandle;
-            // The real call completes a text whose counted bytes miss their terminating zero
-            // when the byte after them is that zero.
-            if (type == kRegSz && size > 0 && data[size - 1] != 0 && data[size] == 0) ++size;
-            Value& value = values_[Path(key)][Lower(name)];
-            if (value.name.empty()) value.name = name;  // the first spelling stays
-            value.kind = type;
-            value.data.assign(data, data + size);
-            return kErrorSuccess;
-        });
+        if (const auto fault = Fault(RegCall::SetValueEx)) return *fault;
+        if (!At(key)) return kErrorInvalidHandle;
+        // A text whose counted bytes miss their zero gets the zero that follows them.
+        if (type == kRegSz && size > 0 && data[size - 1] != 0 && data[size] == 0) ++size;
+        (*At(key))[name] = Value{type, std::vector<std::uint8_t>(data, data + size)};
+        return kErrorSuccess;
     }
     long EnumKey(RegHandle key, std::uint32_t index, char* name, std::uint32_t size) override {
-        return Run(RegCall::EnumKey, [&] {
-            const std::vector<std::string> names = Subkeys(Path(key));
-            if (index >= names.size()) return kErrorNoMoreItems;
-            if (names[index].size() >= size) return kErrorMoreData;
-            std::memcpy(name, names[index].c_str(), names[index].size() + 1);
-            return kErrorSuccess;
-        });
+        if (const auto fault = Fault(RegCall::EnumKey)) return *fault;
+        const std::vector<std::string> names = Subkeys(Path(key));
+        if (index >= names.size()) return kErrorNoMoreItems;
+        if (names[index].size() >= size) return kErrorMoreData;
+        std::memcpy(name, names[index].c_str(), names[index].size() + 1);
+        return kErrorSuccess;
     }
     // Data that does not fit is reported first, then a name that does not fit.
     long EnumValue(RegHandle key, std::uint32_t index, char* name, std::uint32_t* nameSize,
                    std::uint32_t* type, std::uint8_t* data, std::uint32_t* size) override {
-        return Run(RegCall::EnumValue, [&] {
-            const auto& values = values_[Path(key)];
-            if (index >= values.size()) return kErrorNoMoreItems;
-            const Value& found = std::next(values.begin(), index)->second;
-            *type = found.kind;
-            if (Copy(found.data, data, size) != kErrorSuccess) return kErrorMoreData;
-            if (found.name.size() >= *nameSize) return kErrorMoreData;
-            std::memcpy(name, found.name.c_str(), found.name.size() + 1);
-            *nameSize = std::uint32_t(found.name.size());
-            return kErrorSuccess;
-        });
+        if (const auto fault = Fault(RegCall::EnumValue)) return *fault;
+        if (!At(key) || index >= At(key)->size()) return kErrorNoMoreItems;
+        const auto& [found, value] = *std::next(At(key)->begin(), index);
+        *type = value.kind;
+        if (Copy(value.data, data, size) || found.size() >= *nameSize) return kErrorMoreData;
+        std::memcpy(name, found.c_str(), found.size() + 1);
+        *nameSize = std::uint32_t(found.size());
+        return kErrorSuccess;
     }
     long QueryInfoKey(RegHandle key, RegKeyInfo* info) override {
-        return Run(RegCall::QueryInfoKey, [&] {
-            *info = RegKeyInfo{};
-            for (const auto& [lower, value] : values_[Path(key)]) {
-                info->maxValueNameLen = std::max(info->maxValueNameLen, std::uint32_t(lower.size()));
-                info->maxValueLen = std::max(info->maxValueLen, std::uint32_t(value.data.size()));
-            }
-            return kErrorSuccess;
-        });
+        if (const auto fault = Fault(RegCall::QueryInfoKey)) return *fault;
+        if (!At(key)) return kErrorInvalidHandle;
+        *info = RegKeyInfo{};
+        for (const auto& [name, value] : *At(key)) {
+            info->maxValueNameLen = std::max(info->maxValueNameLen, std::uint32_t(name.size()));
+            info->maxValueLen = std::max(info->maxValueLen, std::uint32_t(value.data.size()));
+        }
+        return kErrorSuccess;
     }
-    long FlushKey(RegHandle) override { return Run(RegCall::FlushKey, [] { return 0L; }); }
+    long FlushKey(RegHandle) override { return Fault(RegCall::FlushKey).value_or(kErrorSuccess); }
     long CloseKey(RegHandle key) override {
-        return Run(RegCall::CloseKey, [&] {
-            if (key == kHkeyCurrentUser || key == kHkeyLocalMachine) return kErrorSuccess;
-            return handles_.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
-        });
+        if (const auto fault = Fault(RegCall::CloseKey)) return *fault;
+        const bool root = key == kHkeyCurrentUser || key == kHkeyLocalMachine;
+        return root || handles_.erase(key) ? kErrorSuccess : kErrorInvalidHandle;
     }
     long DeleteKey(RegHandle key, const std::string& path) override {
-        return Run(RegCall::DeleteKey, [&] {
-            const std::string full = Join(Path(key), path);
-            if (full == Path(key)) return kErrorAccessDenied;  // the key itself cannot go
-            if (!keys_.count(full)) return kErrorFileNotFound;
-            if (!Subkeys(full).empty()) return kErrorAccessDenied;
-            keys_.erase(full);
-            values_.erase(full);
-            return kErrorSuccess;
-        });
+        if (const auto fault = Fault(RegCall::DeleteKey)) return *fault;
+        std::string full = Path(key);
+        Walk(path, [&](const std::string& part) { full += "\\" + part; });
+        if (full == Path(key)) return kErrorAccessDenied;  // the key itself cannot go
+        if (!Subkeys(full).empty()) return kErrorAccessDenied;
+        return keys_.erase(full) ? kErrorSuccess : kErrorFileNotFound;
     }
     long DeleteValue(RegHandle key, const std::string& name) override {
-        return Run(RegCall::DeleteValue, [&] {
-            return values_[Path(key)].erase(Lower(name)) ? kErrorSuccess : kErrorFileNotFound;
-        });
+        if (const auto fault = Fault(RegCall::DeleteValue)) return *fault;
+        return At(key) && At(key)->erase(name) ? kErrorSuccess : kErrorFileNotFound;
     }
 
     // From now on every call of that kind runs fault first: the code it gives is the call's
@@ -137,39 +113,43 @@ public:
     std::size_t OpenHandles() const { return handles_.size() - 2; }
 
 private:
+    struct NoCase {
+        bool operator()(const std::string& a, const std::string& b) const {
+            return std::lexicographical_compare(
+                a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+                    return std::uint8_t(LowerAscii(x)) < std::uint8_t(LowerAscii(y));
+                });
+        }
+    };
     struct Value {
-        std::string name;
         std::uint32_t kind = 0;
         std::vector<std::uint8_t> data;
     };
+    using Values = std::map<std::string, Value, NoCase>;
 
-    static std::string Lower(std::string text) {
-        std::transform(text.begin(), text.end(), text.begin(), LowerAscii);
-        return text;
-    }
-    // The lower-case path of an existing key below base; empty parts (doubled or trailing
-    // backslashes) are skipped.
-    static std::string Join(std::string base, const std::string& path) {
+    // Each part of a path; empty parts (doubled or trailing backslashes) are skipped.
+    template <class Each>
+    static void Walk(const std::string& path, Each each) {
         for (std::size_t start = 0, end; start <= path.size(); start = end + 1) {
             end = std::min(path.find('\\', start), path.size());
-            if (end > start) base += "\\" + Lower(path.substr(start, end - start));
+            if (end > start) each(path.substr(start, end - start));
         }
-        return base;
     }
-    // The key an open handle stands for; empty for a handle not open or a key deleted since.
+    // The path of the key an open handle stands for; empty for a handle not open or a key
+    // deleted since.
     std::string Path(RegHandle key) const {
         const auto found = handles_.find(key);
         return found != handles_.end() && keys_.count(found->second) ? found->second : "";
     }
-    // The names of the subkeys, in the order of their lower-case bytes.
+    Values* At(RegHandle key) { return Path(key).empty() ? nullptr : &keys_[Path(key)]; }
+    // The names of the subkeys of the key at path, in lower-case order.
     std::vector<std::string> Subkeys(const std::string& path) const {
         std::vector<std::string> names;
         const std::string prefix = path + "\\";
-        for (auto it = keys_.lower_bound(prefix); it != keys_.end() && !path.empty() &&
-                                                  it->first.compare(0, prefix.size(), prefix) == 0;
-             ++it) {
+        for (auto it = keys_.lower_bound(prefix);
+             it != keys_.end() && SameText(it->first.substr(0, prefix.size()), prefix); ++it) {
             if (it->first.find('\\', prefix.size()) == std::string::npos)
-                names.push_back(it->second);
+                names.push_back(it->first.substr(prefix.size()));
         }
         return names;
     }
@@ -182,32 +162,29 @@ private:
         return kErrorSuccess;
     }
     // An empty path gives the same handle back.
-    long Open(RegHandle key, const std::string& path, bool create, RegHandle* result) {
+    long Open(RegCall call, RegHandle key, const std::string& path, bool create,
+              RegHandle* result) {
+        if (const auto fault = Fault(call)) return *fault;
         *result = path.empty() ? key : 0;
         std::string full = Path(key);
         if (full.empty()) return kErrorInvalidHandle;
-        for (std::size_t start = 0, end; start <= path.size(); start = end + 1) {
-            end = std::min(path.find('\\', start), path.size());
-            if (end == start) continue;
-            const std::string part = path.substr(start, end - start);
-            full += "\\" + Lower(part);
-            if (!keys_.count(full) && !create) return kErrorFileNotFound;
-            keys_.emplace(full, part);
-        }
+        bool missing = false;
+        Walk(path, [&](const std::string& part) {
+            full += "\\" + part;
+            if (create) keys_[full];
+            missing = missing || !keys_.count(full);
+        });
+        if (missing) return kErrorFileNotFound;
         if (!path.empty()) handles_[*result = nextHandle_ += 4] = full;
         return kErrorSuccess;
     }
-    long Run(RegCall call, const std::function<long()>& body) {
+    std::optional<long> Fault(RegCall call) {
         ++calls_[call];
-        if (faults_.count(call)) {
-            if (const std::optional<long> code = faults_[call]()) return *code;
-        }
-        return body();
+        return faults_.count(call) ? faults_[call]() : std::nullopt;
     }
 
-    std::map<RegHandle, std::string> handles_;     // the roots and opened keys: their paths
-    std::map<std::string, std::string> keys_;      // lower-case path: the spelling of its name
-    std::map<std::string, std::map<std::string, Value>> values_;  // by path, by lower-case name
+    std::map<RegHandle, std::string> handles_{{kHkeyCurrentUser, "u"}, {kHkeyLocalMachine, "m"}};
+    std::map<std::string, Values, NoCase> keys_{{"u", {}}, {"m", {}}};  // by path
     RegHandle nextHandle_ = 0x1000;
     std::map<RegCall, std::function<std::optional<long>()>> faults_;
     std::map<RegCall, std::size_t> calls_;

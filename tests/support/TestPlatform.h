@@ -2,11 +2,6 @@
 // the few seed and read helpers the tests share.
 #pragma once
 
-#include <cstdint>
-#include <string>
-#include <variant>
-#include <vector>
-
 #include "platform/Platform.h"
 #include "registry/cRegistry.h"
 #include "tests/support/FakeDialogs.h"
@@ -24,12 +19,10 @@ namespace velmora::test {
 using Bytes = std::vector<std::uint8_t>;
 
 struct TestPlatform {
-    // Adds or replaces a theme file whose theme section holds keys.
     void AddTheme(const std::string& path, const MemoryProfile::Keys& keys) {
         AddThemeFile(files, profile, path, keys);
     }
-    // A value as the program stores it: text, a DWORD, or binary bytes (a layout's spare
-    // last element added, which WriteRegistry leaves out).
+    // Text, a DWORD, or binary bytes (given without the spare last element WriteRegistry drops).
     void Seed(const std::string& key, const std::string& name, RegValue value,
               RegRoot root = kHkeyCurrentUser) {
         long kind = kRegSz;
@@ -41,7 +34,6 @@ struct TestPlatform {
                      RegRoot root = kHkeyCurrentUser) {
         return cRegistry(platform).ReadRegistry(root, key, name);
     }
-    // A binary value's stored bytes; empty when it is missing.
     Bytes ReadBytes(const std::string& key, const std::string& name) {
         Bytes bytes = cRegistry(platform).ReadRegistryByte(kHkeyCurrentUser, key, name);
         if (!bytes.empty()) bytes.pop_back();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <memory>
 #include <string>
@@ -14,26 +15,16 @@ namespace velmora::test {
 
 namespace {
 
-// Deletes a key and everything below it through a real handle.
-void DeleteTree(HKEY parent, const std::string& name) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(parent, name.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
-    char child[512];
-    while (RegEnumKeyA(key, 0, child, sizeof child) == ERROR_SUCCESS) DeleteTree(key, child);
-    RegCloseKey(key);
-    RegDeleteKeyA(parent, name.c_str());
-}
+using namespace std::string_literals;
 
 // advapi32 with HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE pointing at two fresh, empty scratch
 // keys (in the build folder's own Wine prefix) while it lives.
 class ScratchRegistry : public win32::Win32RegistryApi {
 public:
     ScratchRegistry() {
-        static int made = 0;
-        base_ = "Software\\VelmoraRegistryTests\\" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(++made);
-        EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, (base_ + "\\User").c_str(), &user_), 0);
-        EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, (base_ + "\\Machine").c_str(), &machine_), 0);
+        SHDeleteKeyA(HKEY_CURRENT_USER, kBase);  // what a run that crashed left
+        EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, (kBase + "\\User"s).c_str(), &user_), 0);
+        EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, (kBase + "\\Machine"s).c_str(), &machine_), 0);
         EXPECT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, user_), 0);
         EXPECT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, machine_), 0);
     }
@@ -42,21 +33,15 @@ public:
         RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
         RegCloseKey(user_);
         RegCloseKey(machine_);
-        DeleteTree(HKEY_CURRENT_USER, base_);
-        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VelmoraRegistryTests");  // when empty
+        SHDeleteKeyA(HKEY_CURRENT_USER, kBase);
     }
-    ScratchRegistry(const ScratchRegistry&) = delete;
-    ScratchRegistry& operator=(const ScratchRegistry&) = delete;
 
 private:
-    std::string base_;
-    HKEY user_ = nullptr;
-    HKEY machine_ = nullptr;
+    static constexpr char kBase[] = "Software\\VelmoraRegistryTests";
+    HKEY user_ = nullptr, machine_ = nullptr;
 };
 
-std::unique_ptr<RegistryApi> Advapi32() {
-    return std::make_unique<ScratchRegistry>();
-}
+std::unique_ptr<RegistryApi> Advapi32() { return std::make_unique<ScratchRegistry>(); }
 
 }  // namespace
 

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 namespace velmora::win32::test {
 
@@ -18,14 +17,17 @@ public:
                 std::to_string(GetTickCount()) + "-" + std::to_string(++made);
         CreateDirectoryA(path_.c_str(), nullptr);
     }
+    // Files and folders directly inside go too, read-only ones and those the tests did not make.
     ~ThemeTempFolder() {
-        for (const std::string& file : files_) {
-            SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileA(file.c_str());
+        WIN32_FIND_DATAA found;
+        const HANDLE find = FindFirstFileA((path_ + "\\*").c_str(), &found);
+        for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &found)) {
+            const std::string name = found.cFileName, path = path_ + "\\" + name;
+            if (name == "." || name == "..") continue;
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(path.c_str()) || RemoveDirectoryA(path.c_str());
         }
-        for (auto folder = folders_.rbegin(); folder != folders_.rend(); ++folder) {
-            RemoveDirectoryA(folder->c_str());
-        }
+        if (find != INVALID_HANDLE_VALUE) FindClose(find);
         RemoveDirectoryA(path_.c_str());
     }
     ThemeTempFolder(const ThemeTempFolder&) = delete;
@@ -45,20 +47,15 @@ public:
             CloseHandle(handle);
         }
         SetFileAttributesA(file.c_str(), attributes);
-        files_.push_back(file);
         return file;
     }
-
     std::string MakeFolder(const std::string& name) {
-        folders_.push_back(path_ + "\\" + name);
-        CreateDirectoryA(folders_.back().c_str(), nullptr);
-        return folders_.back();
+        CreateDirectoryA((path_ + "\\" + name).c_str(), nullptr);
+        return path_ + "\\" + name;
     }
 
 private:
     std::string path_;
-    std::vector<std::string> files_;
-    std::vector<std::string> folders_;
 };
 
 }  // namespace velmora::win32::test
