@@ -58,8 +58,9 @@ TEST(ThrobberFlagsTest, EachLayoutFollowsItsThumperOrTheMenuAndIsWrittenOnlyOnCh
         }
         const std::size_t before = t.Writes();
         if (std::string(row.how) == "apply") {
-            t.AddTheme("C:\\t.vlr", {{"WebThumper", row.words[0]}, {"TheaterThumper", row.words[1]},
-                                    {"ShellThumper", row.words[2]}, {"ExplorerThumper", row.words[3]}});
+            t.AddTheme("C:\\t.vlr",
+                       {{"WebThumper", row.words[0]}, {"TheaterThumper", row.words[1]},
+                        {"ShellThumper", row.words[2]}, {"ExplorerThumper", row.words[3]}});
             clsVelmora theme(t.platform);
             // Whatever the switches say.
             for (auto off : {&clsVelmora::SetApply_ToolbarSkin, &clsVelmora::SetApply_Throbbers,
