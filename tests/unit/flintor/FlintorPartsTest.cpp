@@ -34,6 +34,7 @@ TEST(StripGrid, ShapePicksRowsOrColumnsTheRatioRoundsHalfToEvenAndCellsGoRowByRo
         {51, 20, 1, 3, "34,0 17x20"}, // 2.55
         {12, 10, 1, 1, "0,0 12x10"},  // 1.2: one cell for a picture a little wider than tall
         {1, 3, 3, 1, "0,2 1x1"},
+        {3, 1, 1, 3, "2,0 1x1"},
         {-5, 10, 1, 1, "refused"},  // nothing to divide
         {22, 0, 1, 1, "refused"},
         {INT_MAX, 2, 1, 1073741824, "1073741823,0 1x2"},  // 1073741823.5 -> even
