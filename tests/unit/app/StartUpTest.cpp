@@ -1,8 +1,9 @@
-// Start-up: a second start does nothing; the command line chooses the main window, or closes
-// the browser windows and runs one file action: a theme applied, a bitmap made the toolbar
-// skin.
+// Start-up: a second start does nothing; the command line (one path, quotes removed) chooses
+// the main window, or closes the browser windows and runs one file action: a theme applied, a
+// bitmap made the toolbar skin.
 #include <gtest/gtest.h>
 
+#include "app/CommandLine.h"
 #include "app/StartUp.h"
 #include "store/InstalledThemeStore.h"
 #include "tests/support/TestPlatform.h"
@@ -12,7 +13,40 @@ namespace velmora::test {
 namespace {
 
 using Strings = std::vector<std::string>;
+using namespace std::string_literals;
 constexpr MsgAnswer kYes = MsgAnswer::Yes, kNo = MsgAnswer::No;
+constexpr StartAction kMain = StartAction::MainWindow, kTheme = StartAction::ApplyThemeFile,
+                      kSkin = StartAction::SetToolbarSkin;
+
+TEST(CommandLine, ALeadingQuoteRemovesEveryQuoteAndTheWholeTextEndsInTheExtension) {
+    const struct {
+        const char *text, *path;  // path null: the text as it stands
+        StartAction action;
+    } rows[] = {
+        {"", nullptr, kMain},
+        {"\"C:\\Program Files\\Deep Sea.vlr\"", "C:\\Program Files\\Deep Sea.vlr", kTheme},
+        {"\"C:\\My Pictures\\sky.bmp\"", "C:\\My Pictures\\sky.bmp", kSkin},
+        {"\"C:\\a\"b\"\\c.vlr\"", "C:\\ab\\c.vlr", kTheme},  // balanced or not
+        {"\"\"\"", "", kMain},
+        {"\"C:\\Themes\\Ocean.vlr\" /silent", "C:\\Themes\\Ocean.vlr /silent", kMain},
+        // Without a leading quote the text is kept, quotes and blanks included.
+        {"C:\\a\"b\".vlr\"", nullptr, kMain},
+        {"C:\\a\"b\\c.vlr", nullptr, kTheme},
+        {" \"C:\\x.bmp\"", nullptr, kMain},
+        // Letters in any case.
+        {"C:\\Themes\\Ocean.VLR", nullptr, kTheme},
+        {".vlr", nullptr, kTheme},
+        {".BmP", nullptr, kSkin},
+        {"C:\\x.vlr.txt", nullptr, kMain},
+        {"C:\\x.vlr.bmp", nullptr, kSkin},
+    };
+    for (const auto& row : rows) {
+        const CommandLine command(row.text);
+        EXPECT_EQ(command.Path(), row.path ? row.path : row.text);
+        EXPECT_EQ(command.Action(), row.action) << row.text;
+    }
+}
+
 const std::string kBlue = "C:\\Themes\\Blue\\blue.vlr";
 const std::string kAsk =
     "Apply the Theme - Blue\r\nAuthor - Tolvane Art\r\nDescription - \r\nDeep blue toolbars.";
@@ -92,10 +126,8 @@ TEST(StartUpTest, TheCommandLineChoosesTheActionAndEachAsksBeforeItWrites) {
                            {"HomePage", kBluePage}});
         t.AddTheme("C:\\Themes\\empty.vlr", {});
         t.AddTheme("C:\\Themes\\bad.vlr", {{"ThemeTitle", "Bad"}, {"HomePage", "%InstallDir%\\setup.exe"}});
-        for (const std::string& bitmap :
-             {kSky, std::string("C:\\Themes\\Blue\\sky.bmp"),
-              std::string("C:\\Themes\\Blue\\My\\sky.bmp"), std::string("C:/sky.bmp"),
-              std::string("//server/sky.bmp")})
+        for (const std::string& bitmap : {kSky, "C:\\Themes\\Blue\\sky.bmp"s, "C:/sky.bmp"s,
+                                          "C:\\Themes\\Blue\\My\\sky.bmp"s, "//server/sky.bmp"s})
             t.files.AddFile(bitmap, "BM");
         t.files.SetCurrentFolder("C:\\Themes\\Blue");
         for (const char* picture : {browser::kExplorerBackBitmap, browser::kBrowserBackBitmap})

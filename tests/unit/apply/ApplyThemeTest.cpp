@@ -22,21 +22,20 @@ struct LockableRegistry : MemoryRegistry {
     bool locked = false;
 };
 
-// Where the apply writes the text of each theme key, and the switch that leaves it alone.
-struct ThemeValueRow {
-    RegRoot root;
-    std::string key;
-    const char *name, *themeKey;
-    void (clsVelmora::*gate)(bool);  // null: no switch
-};
-
 TEST(ApplyThemeTest, EveryValueLandsInItsPlaceEachSwitchGatesItsOwnAndRefusalsDoNotStopIt) {
     const RegRoot user = kHkeyCurrentUser, machine = kHkeyLocalMachine;
     const auto skin = &clsVelmora::SetApply_ToolbarSkin, throb = &clsVelmora::SetApply_Throbbers,
                home = &clsVelmora::SetApply_HomePage, find = &clsVelmora::SetApply_SearchBar,
                sounds = &clsVelmora::SetApply_Sounds, tips = &clsVelmora::SetApply_TipsPage,
                styles = &clsVelmora::SetApply_StyleExtension;
-    const ThemeValueRow rows[] = {
+    using Switch = void (clsVelmora::*)(bool);
+    // Where the apply writes the text of each theme key, and the switch that leaves it alone.
+    const struct {
+        RegRoot root;
+        std::string key;
+        const char *name, *themeKey;
+        Switch gate;  // null: no switch
+    } rows[] = {
         {user, kToolbarKey, kExplorerBackBitmap, "WESkin", skin},
         {user, kToolbarKey, kBrowserBackBitmap, "BackBitmap", skin},
         {user, kToolbarKey, kBigBitmap, "BrandLarge", throb},
@@ -73,8 +72,7 @@ TEST(ApplyThemeTest, EveryValueLandsInItsPlaceEachSwitchGatesItsOwnAndRefusalsDo
     // A theme that gives every value of the table a text of its own.
     const auto text = [](const char* themeKey) { return std::string("C:\\x\\") + themeKey; };
     MemoryProfile::Keys theme;
-    for (const ThemeValueRow& row : rows) theme.emplace_back(row.themeKey, text(row.themeKey));
-    using Switch = void (clsVelmora::*)(bool);
+    for (const auto& row : rows) theme.emplace_back(row.themeKey, text(row.themeKey));
     const std::pair<Switch, bool> cases[] = {  // the switch turned off, the machine locked
         {nullptr, false}, {skin, false},   {throb, false},  {home, false},
         {tips, false},    {find, false},   {styles, false}, {sounds, false},
@@ -85,38 +83,29 @@ TEST(ApplyThemeTest, EveryValueLandsInItsPlaceEachSwitchGatesItsOwnAndRefusalsDo
         LockableRegistry registry;
         t.platform.registry = &registry;
         t.AddTheme(kThemeFile, theme);
-        for (const ThemeValueRow& row : rows)
-            t.Seed(row.key, row.name, "old", row.root);
+        for (const auto& row : rows) t.Seed(row.key, row.name, "old", row.root);
         registry.locked = locked;
         clsVelmora record(t.platform);
         if (off) (record.*off)(false);
         EXPECT_TRUE(record.ApplyTheme(kThemeFile));
         registry.locked = false;
-        for (const ThemeValueRow& row : rows) {
+        for (const auto& row : rows) {
             const bool left = (off && row.gate == off) || (locked && row.root == machine);
             EXPECT_EQ(t.Read(row.key, row.name, row.root), left ? "old" : text(row.themeKey))
                 << row.key << " " << row.name << (locked ? " locked" : "");
         }
-        EXPECT_EQ(registry.OpenHandles(), 0u);
-        EXPECT_TRUE(t.dialogs.shown.empty());
+        EXPECT_TRUE(registry.OpenHandles() == 0 && t.dialogs.shown.empty());
     }
 }
 
 TEST(ApplyThemeTest, NoneDeletesAPictureEmptiesTheCaptionAndAnEmptyValueLeavesTheSetting) {
-    struct Row {
-        MemoryProfile::Keys theme;
-        const char* key;
-        const char* name;
-        const char* before;
-        const char* after;
-    };
     // clang-format off
-    const Row rows[] = {
-        {{{"WESkin", "none"}}, kToolbarKey, kExplorerBackBitmap, "C:\\old.bmp", "Not Found"},
+    const struct {
+        MemoryProfile::Keys theme;
+        const char *key, *name, *before, *after;
+    } rows[] = {
         {{{"BrandSmall", "NONE"}}, kToolbarKey, kSmallBitmap, "C:\\old.bmp", "Not Found"},
         {{{"BrandLarge", ""}}, kToolbarKey, kBigBitmap, "C:\\old.bmp", "C:\\old.bmp"},
-        {{{"BackBitmap", "Q:\\nowhere.bmp"}}, kToolbarKey, kBrowserBackBitmap, "C:\\old.bmp",
-         "Q:\\nowhere.bmp"},
         {{{"WUCaption", "None"}}, kPoliciesKey, kWindowsUpdateMenuText, "Update", ""},
         {{{"WUCaption", ""}}, kPoliciesKey, kWindowsUpdateMenuText, "Update", "Update"},
         {{{"HomePage", ""}}, kMainKey, kStartPage, "http://mine/", "http://mine/"},
@@ -134,7 +123,7 @@ TEST(ApplyThemeTest, NoneDeletesAPictureEmptiesTheCaptionAndAnEmptyValueLeavesTh
         {{{"IgnoreFontSizes", "0"}}, kSettingsKey, kAlwaysUseMyFontSize, "00000001", "00000001"},
     };
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         TestPlatform t;
         t.AddTheme(kThemeFile, row.theme);
         t.Seed(row.key, row.name, row.before);

@@ -21,15 +21,14 @@ const std::pair<const char*, const char*> kLayouts[] = {{kWebBrowserToolbarKey, 
 constexpr int kNone = -1, kShort = -2;  // a missing layout, one of only 16 bytes
 
 TEST(ThrobberFlagsTest, EachLayoutFollowsItsThumperOrTheMenuAndIsWrittenOnlyOnChange) {
-    struct Row {
+    // clang-format off
+    const struct {
         const char* how;                   // "apply" the thumper words, or the menu "on", "off"
         std::array<const char*, 4> words;  // Web, Theater, Shell and ExplorerThumper
         std::array<int, 4> before;         // byte 16 of each layout
         std::string after;                 // each as stored: "size:byte 16", "-" for none
         std::size_t writes;
-    };
-    // clang-format off
-    const Row rows[] = {
+    } rows[] = {
         // "No" in any case clears the flag, any other word (none too) sets it.
         {"apply", {"", "Yes", "NO", "x"}, {0x20, 0x28, 0x2C, 0x00}, "17:28 17:28 17:24 17:08", 3},
         {"apply", {"no", "None", "No", "No"}, {0x20, 0x20, 0xFF, 0x08}, "17:20 17:28 17:F7 17:00",
@@ -46,7 +45,7 @@ TEST(ThrobberFlagsTest, EachLayoutFollowsItsThumperOrTheMenuAndIsWrittenOnlyOnCh
         {"off", {}, {0x1F, kNone, kShort, 0x17}, "17:17 564:17 16: 17:17", 2},
     };
     // clang-format on
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.after);
         TestPlatform t;
         for (int i = 0; i < 4; ++i) {
@@ -59,10 +58,9 @@ TEST(ThrobberFlagsTest, EachLayoutFollowsItsThumperOrTheMenuAndIsWrittenOnlyOnCh
         }
         const std::size_t before = t.Writes();
         if (std::string(row.how) == "apply") {
-            t.AddTheme("C:\\t.vlr", {{"WebThumper", row.words[0]},
-                                     {"TheaterThumper", row.words[1]},
-                                     {"ShellThumper", row.words[2]},
-                                     {"ExplorerThumper", row.words[3]}});
+            t.AddTheme("C:\\t.vlr",
+                       {{"WebThumper", row.words[0]}, {"TheaterThumper", row.words[1]},
+                        {"ShellThumper", row.words[2]}, {"ExplorerThumper", row.words[3]}});
             clsVelmora theme(t.platform);
             // Whatever the switches say.
             for (auto off : {&clsVelmora::SetApply_ToolbarSkin, &clsVelmora::SetApply_Throbbers,

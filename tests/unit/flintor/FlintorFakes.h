@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -16,6 +17,7 @@
 #include "flintor/Flintor.h"
 #include "flintor/FlintorErrors.h"
 #include "flintor/PictureCodec.h"
+#include "flintor/StreamPropertyBag.h"
 #include "platform/RuntimeError.h"
 
 namespace velmora::flintor::test {
@@ -23,19 +25,17 @@ namespace velmora::flintor::test {
 using Cells = std::vector<std::string>;
 
 struct FakePicture : Picture {
-    FakePicture(int w, int h, bool image = true, bool cut = true)
-        : width(w), height(h), hasImage(image), canBeCut(cut) {}
-    bool HasImage() const override { return hasImage; }
+    FakePicture(int w, int h, bool image, bool cut) : width(w), height(h), image(image), cut(cut) {}
+    bool HasImage() const override { return image; }
     int PixelWidth() const override { return width; }
     int PixelHeight() const override { return height; }
-    bool CanBeCut() const override { return canBeCut; }
+    bool CanBeCut() const override { return cut; }
     int width, height;
-    bool hasImage, canBeCut;
+    bool image, cut;
 };
 inline PicturePtr MakePicture(int width, int height, bool image = true, bool cut = true) {
     return std::make_shared<FakePicture>(width, height, image, cut);
 }
-// "<width>x<height>", or "none".
 inline std::string Dims(const PicturePtr& p) {
     return p ? std::to_string(p->PixelWidth()) + "x" + std::to_string(p->PixelHeight()) : "none";
 }
@@ -49,15 +49,12 @@ struct TextPictureCodec : PictureCodec {
     }
     PicturePtr Decode(const std::vector<std::uint8_t>& bytes) override {
         const std::string text(bytes.begin(), bytes.end());
-        const std::size_t x = text.find('x');
-        const auto number = [](const std::string& side) {
-            return !side.empty() && side.size() <= 9 &&
-                   side.find_first_not_of("0123456789") == std::string::npos;
-        };
-        if (broken || x == std::string::npos || !number(text.substr(0, x)) ||
-            !number(text.substr(x + 1)))
+        char w[10], h[10];
+        int used = -1;
+        if (broken || std::sscanf(text.c_str(), "%9[0-9]x%9[0-9]%n", w, h, &used) != 2 ||
+            used != static_cast<int>(text.size()))
             throw InvalidPicture();
-        return MakePicture(std::stoi(text.substr(0, x)), std::stoi(text.substr(x + 1)));
+        return MakePicture(std::atoi(w), std::atoi(h));
     }
     bool broken = false;
 };
@@ -81,8 +78,8 @@ inline std::string Properties(const Flintor& c) {
 }
 
 // A control whose timer, surface, container and About box are this object, recording what
-// it is asked; the control holds a 38 x 1558 built-in strip (41 cells). runTime false puts
-// it in a designer. The surface logs "clear", "paint <left>,<top>", "background <l>,<t>";
+// it is asked; it holds a 38 x 1558 built-in strip (41 cells), and runTime false puts it in a
+// designer. The surface logs "clear", "paint <left>,<top>", "background <left>,<top>";
 // `applied` is "BorderStyle BackStyle MaskColor MousePointer MouseIcon".
 struct FlintorRig : ClipTimer, ClipSurface, ClipContainer, AboutBox {
     explicit FlintorRig(bool runTime = true) : userMode(runTime) {

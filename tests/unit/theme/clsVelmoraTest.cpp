@@ -1,5 +1,5 @@
-// The theme record: the two write rules, and the load from a theme file (each key into its
-// property, the folder placeholder, the kept keys, what stops a load).
+// The theme record's load from a theme file: each key into its property, the folder
+// placeholder, the kept keys, what stops a load.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -44,43 +44,41 @@ const Key kKeys[] = {
     KEY(IgnoreFontStyles, A), KEY(IgnoreFontSizes, A), KEY(OnlineHelpURL, D), KEY(WUCaption, A)};
 // clang-format on
 
-Platform Ports(FileSystem* files, ProfileReader* profile) {
-    Platform platform;
-    platform.files = files;
-    platform.profile = profile;
-    return platform;
-}
-
-class ThemeLoadTest : public ::testing::Test {
-protected:
+struct ThemeLoadTest : ::testing::Test {
     bool Load(const MemoryProfile::Keys& keys, const std::string& path = kFile) {
-        AddThemeFile(files_, profile_, path, keys);
-        return theme_.LoadVelmora(path);
+        AddThemeFile(files, profile, path, keys);
+        return theme.LoadVelmora(path);
     }
-    // A theme file giving every key the value made of its key.
+    // A theme file giving every key the value `value` makes of it.
     bool LoadEach(const std::function<std::string(const Key&)>& value) {
         MemoryProfile::Keys keys;
         for (const Key& k : kKeys) keys.emplace_back(k.name, value(k));
         return Load(keys);
     }
     // Every property holds what `expected` says for its key.
-    void ExpectEach(const std::function<std::string(const Key&)>& expected) {
-        for (const Key& k : kKeys) EXPECT_EQ((theme_.*k.read)(), expected(k)) << k.name;
+    void ExpectEach(const std::function<std::string(const std::string&, bool)>& expected) {
+        for (const Key& k : kKeys) EXPECT_EQ((theme.*k.read)(), expected(k.name, k.placeholder));
     }
     static std::string Name(const Key& k) { return k.name; }
+    static std::string First(const std::string& key, bool placeholder) {
+        return key + "|" + (placeholder ? kFolder : "%installDIR%");
+    }
 
-    MemoryFileSystem files_;
-    MemoryProfile profile_;
-    clsVelmora theme_{Ports(&files_, &profile_)};
+    MemoryFileSystem files;
+    MemoryProfile profile;
+    clsVelmora theme{Platform{nullptr, &profile, &files}};
 };
 
-}  // namespace
-
-TEST_F(ThemeLoadTest, EachKeyFillsItsPropertyAndThePlaceholderBecomesTheFolderInThoseThatTakeIt) {
+TEST_F(ThemeLoadTest, EachKeyFillsItsPropertyAndAMissingOneEmptiesItButHelpLinkAndCaptionStay) {
     ASSERT_TRUE(LoadEach([](const Key& k) { return Name(k) + "|%installDIR%"; }));
-    ExpectEach(
-        [](const Key& k) { return Name(k) + "|" + (k.placeholder ? kFolder : "%installDIR%"); });
-    EXPECT_EQ(theme_.InstallDir(), kFolder);
+    ExpectEach(First);
+    theme.SetApply_Sounds(false);
+    ASSERT_TRUE(Load({{"OnlineHelpURL", ""}}, "C:\\Ocean\\ocean.vlr"));
+    ExpectEach([](const std::string& key, bool placeholder) {
+        if (key == "ThemeTitle") return std::string("[Untitled]");  // an empty title
+        return key == "OnlineHelpURL" || key == "WUCaption" ? First(key, placeholder) : "";
+    });
+    EXPECT_FALSE(theme.Apply_Sounds());  // switches are not in the file
 }
 
 // The folder is what comes before the last backslash of the file's path.
@@ -94,6 +92,8 @@ TEST_F(ThemeLoadTest, ThePlaceholderInAnyCaseIsTheFolderReplacedOnceAfterTheValu
         // The replacement is not scanned again.
         {"C:\\%InstallDir%\\theme.vlr", "%InstallDir%\\i.htm", "C:\\%InstallDir%\\i.htm"},
         {"C:\\blue.vlr", "%InstallDir%|", "C:|"},
+        {"a\\blue.vlr", "%InstallDir%|", "a|"},
+        {"\\blue.vlr", "%InstallDir%|", "|"},
         {"blue.vlr", "%InstallDir%|", "|"},
         {"C:/Themes/blue.vlr", "%InstallDir%|", "|"},  // only the backslash separates
         {kFile, std::string(242, 'a') + "%InstallDir%", std::string(242, 'a') + kFolder},
@@ -102,64 +102,49 @@ TEST_F(ThemeLoadTest, ThePlaceholderInAnyCaseIsTheFolderReplacedOnceAfterTheValu
     };
     for (const auto& row : rows) {
         ASSERT_TRUE(Load({{"HomePage", row.value}}, row.path)) << row.path;
-        EXPECT_EQ(theme_.HomePage(), row.loaded) << row.path << " " << row.value;
+        EXPECT_EQ(theme.HomePage(), row.loaded) << row.path << " " << row.value;
     }
-}
-
-TEST_F(ThemeLoadTest, AMissingKeyEmptiesItsPropertyButHelpLinkAndCaptionAreKept) {
-    ASSERT_TRUE(LoadEach(Name));
-    theme_.SetApply_Sounds(false);
-    ASSERT_TRUE(Load({{"OnlineHelpURL", ""}}, "C:\\Ocean\\ocean.vlr"));
-    ExpectEach([](const Key& k) {
-        const std::string key = k.name;
-        if (key == "ThemeTitle") return std::string("[Untitled]");  // an empty title
-        return key == "OnlineHelpURL" || key == "WUCaption" ? key : std::string();
-    });
-    EXPECT_FALSE(theme_.Apply_Sounds());  // switches are not in the file
 }
 
 TEST_F(ThemeLoadTest, NoNormalFileMeansFalseAndAnUnchangedRecord) {
     ASSERT_TRUE(LoadEach(Name));
     // Which files are normal is the file port's rule (the file suite).
-    profile_.SetSection("C:\\Themes\\missing.vlr", "Velmora", {{"ThemeTitle", "M"}});
-    AddThemeFile(files_, profile_, "C:\\Themes\\hidden.vlr", {{"ThemeTitle", "H"}},
+    profile.SetSection("C:\\Themes\\missing.vlr", "Velmora", {{"ThemeTitle", "M"}});
+    AddThemeFile(files, profile, "C:\\Themes\\hidden.vlr", {{"ThemeTitle", "H"}},
                  MemoryFileSystem::kHidden);
-    for (const char* path : {"C:\\Themes\\missing.vlr", "C:\\Themes\\hidden.vlr", ""}) {
-        EXPECT_FALSE(theme_.LoadVelmora(path)) << path;
-    }
-    EXPECT_EQ(theme_.InstallDir(), kFolder);
-    ExpectEach(Name);
+    for (const char* path : {"C:\\Themes\\missing.vlr", "C:\\Themes\\hidden.vlr", ""})
+        EXPECT_FALSE(theme.LoadVelmora(path) || theme.ApplyTheme(path)) << path;
+    EXPECT_EQ(theme.InstallDir(), kFolder);
+    ExpectEach([](const std::string& key, bool) { return key; });
     // Without its ports the record loads and applies nothing.
-    for (const Platform& ports : {Platform{}, Ports(&files_, nullptr), Ports(nullptr, &profile_)}) {
-        EXPECT_FALSE(clsVelmora(ports).LoadVelmora(kFile));
-        EXPECT_FALSE(clsVelmora(ports).ApplyTheme(kFile));
+    for (const Platform& ports :
+         {Platform{}, Platform{nullptr, nullptr, &files}, Platform{nullptr, &profile}}) {
+        EXPECT_FALSE(clsVelmora(ports).LoadVelmora(kFile) || clsVelmora(ports).ApplyTheme(kFile));
     }
 }
 
-// Gives "new <key>" for every read but the failAt-th, which fails.
+// Gives "new <key>" for every read but the fifth (Email), which fails.
 struct FailingProfile : ProfileReader {
     std::string ReadString(const std::string&, const std::string& key, const std::string&,
                            std::size_t, const std::string&) override {
-        if (++reads == failAt) throw std::runtime_error("read failed");
+        if (++reads == 5) throw std::runtime_error("read failed");
         return "new " + key;
     }
-    int reads = 0, failAt = 5;  // BackBitmap, WESkin, ThemeTitle, Author read; Email fails
+    int reads = 0;
 };
 
 TEST(ThemeLoadReads, AFailedReadEndsTheLoadKeepingWhatWasReadAndAppliesNothing) {
     MemoryFileSystem files;
     files.AddFile("C:\\Other\\x.vlr", "");
     FailingProfile profile;
-    clsVelmora theme{Ports(&files, &profile)};
+    clsVelmora theme{Platform{nullptr, &profile, &files}};
     theme.SetEmail("old email");
-    theme.SetWUCaption("old caption");
     EXPECT_FALSE(theme.LoadVelmora("C:\\Other\\x.vlr"));
-    EXPECT_EQ(theme.Author(), "new Author");
-    EXPECT_EQ(theme.Email(), "old email");
-    EXPECT_EQ(theme.WUCaption(), "old caption");
-    EXPECT_EQ(theme.InstallDir(), "C:\\Other");
+    EXPECT_EQ(theme.Author() + "|" + theme.Email() + "|" + theme.InstallDir(),
+              "new Author|old email|C:\\Other");
     profile.reads = 0;
     EXPECT_FALSE(theme.ApplyTheme("C:\\Other\\x.vlr"));  // nothing is applied
 }
 
+}  // namespace
 }  // namespace velmora::test

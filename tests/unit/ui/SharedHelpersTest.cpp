@@ -1,10 +1,11 @@
-// The helpers shared by the windows: whole-text selection and the topmost band. (Browser and
-// folder windows are told apart wherever the programs walk the shell's windows.)
+// The helpers shared by the windows: whole-text selection, the topmost band, the web-address
+// rule, and what a list must change to show new entries. (Browser and folder windows are told
+// apart wherever the programs walk the shell's windows.)
 #include <gtest/gtest.h>
 
 #include "tests/support/SimulatedWindowing.h"
+#include "ui/ListDiff.h"
 #include "ui/MakeTopmost.h"
-#include "ui/Controls.h"
 #include "ui/SelectAllText.h"
 #include "ui/WebAddress.h"
 
@@ -14,7 +15,6 @@ namespace {
 TEST(SharedHelpers, SelectAllTextSelectsTheFocusedControlsTextAndTheBandIsSwitched) {
     SimulatedWindowing desktop;
     const WindowHandle window = desktop.AddWindow(), edit = desktop.AddWindow("Hello");
-    SelectAllText(desktop);  // no focus: nothing to select
     desktop.focus = edit;
     desktop[edit].selStart = 3;
     SelectAllText(desktop);
@@ -34,15 +34,38 @@ TEST(SharedHelpers, OnlyPlainWebAddressesAreOpened) {
         {"file:///C:/setup.exe", false},     {"javascript:alert(1)", false},
         {"C:\\Themes\\setup.exe", false},    {"\\\\server\\share\\a.htm", false},
         {"http://a b/", false},              {"http://a\"b/", false},
-        {"http://a\tb/", false},            {"", false},
+        {"http://a\tb/", false},             {"", false},
         {" http://example.com/", false},     {"about:blank", false},
     };
     for (const auto& [text, opens] : rows) EXPECT_EQ(IsWebAddress(text), opens) << text;
 }
 
-TEST(SharedHelpers, ALiteralCaptionShowsEveryAmpersandAsWritten) {
-    EXPECT_EQ(ui::LiteralCaption("http://a/?x=1&y=2&&z"), "http://a/?x=1&&y=2&&&&z");
-    EXPECT_EQ(ui::LiteralCaption("plain"), "plain");
+// Each letter is one entry: the entries before the first difference are kept, the rest
+// replaced, and more than 16 changes are many.
+TEST(SharedHelpers, AListKeepsWhatComesBeforeTheFirstDifferenceAndReplacesTheRest) {
+    const auto entries = [](const std::string& letters) {
+        std::vector<std::string> list;
+        for (char letter : letters) list.emplace_back(1, letter);
+        return list;
+    };
+    const struct {
+        const char *shown, *wanted;
+        std::size_t keep, remove;
+        const char* add;
+        bool many;
+    } rows[] = {
+        {"", "", 0, 0, "", false},          {"abc", "abc", 3, 0, "", false},
+        {"a", "abc", 1, 0, "bc", false},    {"abc", "a", 1, 2, "", false},
+        {"abc", "axc", 1, 2, "xc", false},  {"abc", "bc", 0, 3, "bc", false},
+        {"abc", "", 0, 3, "", false},       {"abcdefgh", "ijklmnop", 0, 8, "ijklmnop", false},
+        {"", "abcdefghijklmnopq", 0, 0, "abcdefghijklmnopq", true},
+        {"zabcdefgh", "zijklmnopq", 1, 8, "ijklmnopq", true},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ui::DiffList(entries(row.shown), entries(row.wanted)),
+                  (ui::ListChange{row.keep, row.remove, entries(row.add), row.many}))
+            << row.shown << " -> " << row.wanted;
+    }
 }
 
 }  // namespace
