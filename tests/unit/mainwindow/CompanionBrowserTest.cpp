@@ -1,5 +1,6 @@
 // The main window's companion browser: its binding at load and its giving back, the reopening
-// of the browser windows, and the maker's web pages.
+// of the browser windows, and the maker's web pages (and the version numbers they send).
+#include "mainwindow/WebAddresses.h"
 #include "tests/unit/mainwindow/MainWindowTestBed.h"
 
 namespace velmora::test {
@@ -119,6 +120,21 @@ TEST_F(CompanionBrowserTest, GalleryAndUpdatesShowInTheCompanionAndEndTheProgram
     }
     window.Image1_Click();
     EXPECT_TRUE(companion->location == gallery && shell.opened.empty());
+}
+
+TEST(ParseVersionTest, NumbersWithoutPaddingAndZeroForWhatIsNoNumber) {
+    const std::pair<std::string, std::vector<unsigned long>> cases[] = {
+        {"1.01.0003", {1, 1, 3}},
+        {"2.0", {2, 0, 0}},
+        {"x.5.7", {0, 5, 7}},
+        {"1234567890.1.1", {0, 1, 1}},
+        {"7", {7, 0, 0}},
+        {"0000000001.02.3", {1, 2, 3}},  // leading zeros do not count as digits
+        {"123456789.0.10", {123456789, 0, 10}}};
+    for (const auto& [text, expected] : cases) {
+        const VersionNumbers v = ParseVersion(text);
+        EXPECT_EQ((std::vector<unsigned long>{v.major, v.minor, v.revision}), expected) << text;
+    }
 }
 
 TEST_F(CompanionBrowserTest, OnLineInfoOpensASeparateTopmostWindowOnTheRightThird) {

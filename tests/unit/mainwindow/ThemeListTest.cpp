@@ -1,5 +1,8 @@
-// The theme list: what each kind of entry shows, its previews and area boxes, the tips, the
-// type-ahead, and bad entries.
+// The theme list: what each kind of entry shows, its previews (and how the toolbar picture
+// covers its box) and area boxes, the tips, the type-ahead, and bad entries.
+#include <tuple>
+
+#include "mainwindow/ToolbarPreviewTiling.h"
 #include "tests/unit/mainwindow/MainWindowTestBed.h"
 
 namespace velmora::test {
@@ -91,7 +94,29 @@ TEST(ThemeListTest, EachEntryShowsItsThemeItsPreviewsAndItsAreas) {
         EXPECT_EQ(w.ports.log, row.clip);
         const InstalledThemes& shown = w.window;
         EXPECT_EQ(w.host.caption, shown.txtThemeTitle.Text() + " - " + shown.txtThemeFile.Text());
+        EXPECT_TRUE(shown.mnuEdit.Enabled());
     }
+}
+
+TEST(ToolbarPreviewDrawsTest, NarrowPicturesStretchAcrossWidePicturesRepeatDown) {
+    // The picture's width and height, the box's, and the draws that cover the box.
+    const std::tuple<int, int, int, int, std::vector<ui::DrawRect>> cases[] = {
+        {16, 20, 300, 40, {{0, 0, 300, 20}, {0, 20, 300, 20}}},
+        {16, 15, 300, 40, {{0, 0, 300, 15}, {0, 15, 300, 15}, {0, 30, 300, 15}}},
+        {16, 40, 300, 40, {{0, 0, 300, 40}}},
+        {1, 40, 300, 40, {{0, 0, 300, 40}}},
+        {299, 50, 300, 40, {{0, 0, 300, 40}}},
+        {300, 25, 300, 40, {{0, 0, 300, 25}, {0, 25, 300, 25}}},
+        {640, 40, 300, 40, {{0, 0, 640, 40}}},
+        {0, 20, 300, 40, {}},
+        {16, 20, 0, 40, {}},
+        {16, -1, 300, 40, {}},
+        {16, 20, 300, 0, {}},
+        {16, 20, 1, 40, {{0, 0, 16, 20}, {0, 20, 16, 20}}},
+        {16, 20, 300, 1, {{0, 0, 300, 1}}},
+    };
+    for (const auto& [w, h, W, H, draws] : cases)
+        EXPECT_EQ(ToolbarPreviewDraws(w, h, W, H), draws) << w << "x" << h;
 }
 
 TEST_F(MainWindowTest, AnInstalledThemeShowsItsPreviewTextsAndTips) {
