@@ -151,10 +151,10 @@ TEST_F(MainWindowTest, TypeAheadCompletesToTheFirstMatchingEntry) {
     // Typed, key, selection start and length; then the text, its selection and the list index
     // (the current theme's entry empties the box; Backspace never completes).
     const std::tuple<std::string, int, int, int, std::string> cases[] = {
-        {".", '.', 1, 0, " 1 7 0"},      {"A", 'A', 1, 0, "Autumn 1 5 2"},
-        {"Aq", 'Q', 2, 0, "Aqua 2 2 3"}, {"autumn", 'N', 6, 0, "Autumn 6 0 2"},
-        {"z", 'Z', 1, 0, "z 1 0 2"},     {"Aq", 8, 2, 0, "Aq 2 0 2"},
-        {"Aq", 'Q', 0, 2, "Aq 0 2 2"}};
+        {"[", '[', 1, 0, "[None] 1 5 1"},     {".", '.', 1, 0, " 1 7 0"},
+        {"A", 'A', 1, 0, "Autumn 1 5 2"},     {"Aq", 'Q', 2, 0, "Aqua 2 2 3"},
+        {"autumn", 'N', 6, 0, "Autumn 6 0 2"}, {"z", 'Z', 1, 0, "z 1 0 2"},
+        {"Aq", 8, 2, 0, "Aq 2 0 2"},          {"Aq", 'Q', 0, 2, "Aq 0 2 2"}};
     const ui::TextBox& box = window.txtSearch;
     for (const auto& [typed, key, selStart, selLength, after] : cases) {
         window.txtSearch.SetText(typed);
