@@ -1,7 +1,6 @@
 // Product information double with fixed texts.
 #pragma once
 
-#include <string>
 #include <utility>
 
 #include "platform/ProductInfo.h"

@@ -1,7 +1,6 @@
 // Shell double: records the documents opened, the event log and the programs started.
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include "platform/Shell.h"

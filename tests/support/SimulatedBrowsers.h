@@ -6,11 +6,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
-#include <memory>
-#include <optional>
-#include <string>
 #include <utility>
-#include <vector>
 
 #include "platform/Browsers.h"
 #include "tests/support/SimulatedWindowing.h"
@@ -49,10 +45,6 @@ struct SimulatedBrowser : BrowserWindow {
     // Disconnecting works on a closed window too: the connection is the caller's side.
     void Connect(BrowserEvents* to) override { sink = !to || !closed ? to : sink; }
     void UserCloses();  // its quit event fires, then it goes
-    void MoveTop(long value) {
-        top = value;
-        if (sink) sink->WindowSetTop(value);
-    }
 
     SimulatedBrowsers& owner;
     std::string program, location;
@@ -73,30 +65,26 @@ public:
     std::shared_ptr<SimulatedBrowser> OpenBrowser(const std::string& url, long left = 0,
                                                   long top = 0, long width = 640,
                                                   long height = 480) {
-        auto window = std::make_shared<SimulatedBrowser>(
-            *this, "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE", desktop.AddWindow());
-        window->location = url;
-        window->left = left, window->top = top, window->width = width, window->height = height;
-        open.push_back(window);
-        return window;
+        open.push_back(std::make_shared<SimulatedBrowser>(
+            *this, "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE", desktop.AddWindow()));
+        SimulatedBrowser& w = *open.back();
+        w.location = url, w.left = left, w.top = top, w.width = width, w.height = height;
+        return open.back();
     }
     std::shared_ptr<SimulatedBrowser> OpenFolder(const std::string& path) {
         auto window = OpenBrowser(path);
-        window->program = "C:\\WINDOWS\\Explorer.EXE";
-        return window;
+        return window->program = "C:\\WINDOWS\\Explorer.EXE", window;
     }
     std::vector<std::shared_ptr<BrowserWindow>> ShellWindows() override {
-        ++reads;
         std::vector<std::shared_ptr<BrowserWindow>> listed;
         for (const auto& window : open) if (window->listed) listed.push_back(window);
-        return listed;
+        return ++reads, listed;
     }
     // A new browser: hidden, blank, at the browser's default place.
     std::shared_ptr<BrowserWindow> CreateBrowser() override {
         if (!canCreate) return nullptr;
         created.push_back(OpenBrowser("", 50, 50, 800, 600));
-        created.back()->visible = false;
-        return created.back();
+        return created.back()->visible = false, created.back();
     }
     void YieldToMessageLoop() override {
         if (auto user = std::exchange(onNextYield, nullptr)) user();  // what the user does
@@ -109,9 +97,9 @@ public:
     SimulatedWindowing& desktop;
     bool canCreate = true;
     std::function<void()> onNextYield;
-    int reads = 0;                                           // of the collection
-    std::vector<std::shared_ptr<SimulatedBrowser>> open;     // the collection, in its order
-    std::vector<std::shared_ptr<SimulatedBrowser>> created, closed;  // by the program, in order
+    int reads = 0;                                        // of the collection
+    std::vector<std::shared_ptr<SimulatedBrowser>> open;  // the collection, in its order
+    std::vector<std::shared_ptr<SimulatedBrowser>> created;  // by the program, in order
 };
 
 inline void SimulatedBrowser::UserCloses() {
@@ -120,9 +108,9 @@ inline void SimulatedBrowser::UserCloses() {
     if (sink) sink->OnQuit();  // while the window still exists
     closed = true;
     owner.desktop[hwnd].gone = true;
-    auto& open = owner.open;
-    const auto it = std::find_if(open.begin(), open.end(), [this](auto& w) { return w.get() == this; });
-    if (it != open.end()) owner.closed.push_back(*it), open.erase(it);  // kept alive
+    auto& open = owner.open;  // the caller holds the window: its going ends nothing here
+    const auto gone = [this](auto& w) { return w.get() == this; };
+    open.erase(std::remove_if(open.begin(), open.end(), gone), open.end());
 }
 
 }  // namespace velmora::test

@@ -4,8 +4,6 @@
 
 #include <functional>
 #include <map>
-#include <memory>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -53,8 +51,7 @@ struct NamedPicture : Picture {
 // clip control's calls, the clipboard's copies and the windows opened, in order.
 struct RecordingPorts : Pictures, ClipControl, Clipboard, Forms {
     PicturePtr LoadPicture(const std::string& path) override {
-        const auto it = files.find(path);
-        return it == files.end() ? nullptr : Make(path, it->second.first, it->second.second);
+        return files.count(path) ? Make(path, files[path].first, files[path].second) : nullptr;
     }
     PicturePtr EmptyPicture() override { return Make("(empty)", 0, 0); }
     PicturePtr BuiltIn(BuiltInStrip strip) override {
@@ -64,8 +61,7 @@ struct RecordingPorts : Pictures, ClipControl, Clipboard, Forms {
     void Play() override { log += "Play "; }
     void SetVisible(bool visible) override { log += visible ? "Show " : "Hide "; }
     bool CopyPicture(const Picture& picture) override {
-        log += "copy " + static_cast<const NamedPicture&>(picture).name + " ";
-        return clipboardAccepts;
+        return log += "copy " + static_cast<const NamedPicture&>(picture).name + " ", accepts;
     }
     void ShowThemeEditor(const std::string& file, WindowHandle over) override {
         log += "editor " + file + " ", owners.push_back(over);
@@ -80,7 +76,7 @@ struct RecordingPorts : Pictures, ClipControl, Clipboard, Forms {
 
     std::map<std::string, std::pair<int, int>> files;  // loadable pictures and their sizes
     std::string log;
-    bool clipboardAccepts = true;
+    bool accepts = true;  // the clipboard takes a copy
     std::vector<WindowHandle> owners;  // of the windows opened
 };
 

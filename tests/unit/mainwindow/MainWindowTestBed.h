@@ -63,10 +63,8 @@ struct WindowBed : TestPlatform {
     RecordingPorts ports;
     FakeFormHost host{desktop};
     InstalledThemes window{[this] {
-                               platform.pictures = &ports;
-                               platform.forms = &ports;
-                               platform.clipboard = &ports;
-                               return platform;
+                               platform.pictures = &ports, platform.forms = &ports;
+                               return platform.clipboard = &ports, platform;
                            }(),
                            host, ports};
 };

@@ -1,5 +1,5 @@
-// The main window's menus: texts, the states set when a menu opens, the pop-ups, the windows
-// its entries open, and the quick repairs and tweaks of the browser they make.
+// The main window's menus: the states set when a menu opens, the pop-ups, the windows its
+// entries open, and the quick repairs and tweaks of the browser they make.
 #include <optional>
 
 #include "tests/unit/mainwindow/MainWindowTestBed.h"
@@ -13,17 +13,16 @@ const char kWorkAreas[] = "Software\\Microsoft\\Internet Explorer\\Desktop\\oldW
 TEST_F(MainWindowTest, EntryStatesAndPopUpsFollowTheSelectedEntry) {
     Install("Ocean");
     InstalledThemeStore(platform).AddEntry(".current", "C:\\x.vlr");
-    const std::pair<std::string, std::string> cases[] = {// File Edit, Skin, Delete, Properties
-                                                         {".current", "0101"},
-                                                         {"[None]", "0001"},
-                                                         {"Ocean", "1010"},
-                                                         {"", "0001"}};
+    // File Edit, Skin, Delete, Properties; the Edit pop-up opens over the current theme only.
+    const std::pair<std::string, std::string> cases[] = {
+        {".current", "0101"}, {"[None]", "0001"}, {"Ocean", "1010"}, {"", "0001"}};
     window.LoadThemeList("");
     for (const auto& [entry, states] : cases) {
         Select(entry);
+        host.popup = nullptr;
         window.mnuFile_Click();
         window.mnuEdit_Click();
-        window.List1_MouseDown(kRightButton);
+        window.List1_KeyDown(46);  // the Delete key opens the right button's pop-up
         std::string seen;
         for (const ui::MenuItem* item :
              {&window.pmuFile[FileEntry::Edit], &window.pmuEdit[EditEntry::ToolbarSkin],
@@ -32,25 +31,27 @@ TEST_F(MainWindowTest, EntryStatesAndPopUpsFollowTheSelectedEntry) {
         EXPECT_EQ(seen, states) << entry;
         EXPECT_EQ(host.popup, &window.pmuTools[ToolsEntry::Delete]);
         window.pmuEdit[EditEntry::ToolbarSkin].SetEnabled(false);
-        window.imgExplorer_MouseDown(kRightButton);  // the Edit pop-up only over the current theme
+        window.imgExplorer_MouseDown(kRightButton);
         EXPECT_EQ(host.popup, entry == ".current" ? &window.pmuEdit[EditEntry::ToolbarSkin]
                                                    : &window.pmuTools[ToolsEntry::Delete]);
     }
     host.popup = nullptr;
     Select(".current");
     window.imgExplorer_MouseDown(kLeftButton);
+    window.List1_MouseDown(kLeftButton);
+    window.List1_KeyDown(45);
     EXPECT_EQ(host.popup, nullptr);
-    // The start page sub-menu shows the pages; one the registry does not have cannot be chosen.
+    // The start page sub-menu shows the pages ("&" as written); one the registry does not have
+    // cannot be chosen.
     Seed(kMainKey, kStartPage, "http://cur?a&b");
     window.LoadThemeList("");
     window.pmuHome[HomeEntry::Current].SetEnabled(false);
     window.pmuRepair_Click(RepairEntry::HomePage);
-    const auto shown = [this](HomeEntry entry) {
-        const ui::MenuItem& item = window.pmuHome[entry];
-        return item.Caption() + (item.Enabled() ? "|on" : "|off");
-    };
-    EXPECT_EQ(shown(HomeEntry::Current), "&Current - http://cur?a&&b|on");  // "&" as written
-    EXPECT_EQ(shown(HomeEntry::Default), "&Default - Not Found|off");
+    const ui::MenuItem &now = window.pmuHome[HomeEntry::Current],
+                       &byDefault = window.pmuHome[HomeEntry::Default];
+    EXPECT_TRUE(now.Enabled() && !byDefault.Enabled());
+    EXPECT_EQ(now.Caption() + "|" + byDefault.Caption(),
+              "&Current - http://cur?a&&b|&Default - Not Found");
 }
 
 TEST(MenusTest, EachRepairAndTweakWritesItsValueOnlyWhenItShould) {
@@ -60,13 +61,13 @@ TEST(MenusTest, EachRepairAndTweakWritesItsValueOnlyWhenItShould) {
     const Click home = [](Window& w, int i) { w.pmuHome_Click(static_cast<HomeEntry>(i)); };
     const Click edit = [](Window& w, int i) { w.pmuEdit_Click(static_cast<EditEntry>(i)); };
     const Click repair = [](Window& w, int i) { w.pmuRepair_Click(static_cast<RepairEntry>(i)); };
+    const Click layout = [](Window& w, int i) { w.pmuLayout_Click(static_cast<LayoutEntry>(i)); };
     const auto yes = MsgAnswer::Yes, no = MsgAnswer::No;
     const std::nullopt_t none = std::nullopt;
     struct Row {
         Click click;
         int index;
-        const char* key;
-        const char* name;
+        const char *key, *name;
         std::optional<RegValue> before;
         std::string after;
         std::size_t writes;
@@ -106,6 +107,9 @@ TEST(MenusTest, EachRepairAndTweakWritesItsValueOnlyWhenItShould) {
          true, true},
         {edit, 2, kWebBrowserToolbarKey, kLayoutValue, Bytes(17, 0xFF), std::string(32, 'F') + "F7",
          4, true, true},
+        // The layout reset writes the four layouts (see below) and locks the toolbars.
+        {layout, 0, kToolbarKey, kToolbarsLocked, "0", "00000001", 5, true, true},
+        {layout, 1, kToolbarKey, kToolbarsLocked, none, "00000001", 5, true, true},
         // The home page lock (HomePage and GeneralTab) asks by the stored value; Yes switches.
         {repair, 1, kPolicyKey, "HomePage", none, "Not Found", 0, false, false, {no}},
         {repair, 1, kPolicyKey, "HomePage", none, "00000001", 2, false, false, {yes}},
@@ -127,19 +131,15 @@ TEST(MenusTest, EachRepairAndTweakWritesItsValueOnlyWhenItShould) {
         w.dialogs.Script(row.answers);
         w.dialogs.fileChoice = row.choice;
         std::size_t writes = w.Writes(), busyWrites = 0;
-        for (RegCall call : {RegCall::SetValueEx, RegCall::DeleteValue}) {
-            w.registry.InjectFault(call, [&]() -> std::optional<long> {
-                busyWrites += w.dialogs.busy;
-                return std::nullopt;
-            });
-        }
+        const auto countBusy = [&] { return busyWrites += w.dialogs.busy, std::optional<long>(); };
+        w.registry.InjectFault(RegCall::SetValueEx, countBusy);
+        w.registry.InjectFault(RegCall::DeleteValue, countBusy);
         row.click(w.window, row.index);
         EXPECT_EQ(w.Read(row.key, row.name), row.after);
         EXPECT_EQ(w.Writes() - writes, row.writes);
         EXPECT_EQ(busyWrites, row.busy ? row.writes : 0);
         EXPECT_FALSE(w.dialogs.busy);
-        EXPECT_EQ(w.browsers.created.size(), row.reopens ? 1u : 0u);
-        EXPECT_EQ(w.host.broughtToFront, row.reopens ? 1 : 0);
+        EXPECT_EQ(w.browsers.created.size() + w.host.broughtToFront, row.reopens ? 2u : 0u);
         ASSERT_EQ(w.dialogs.shown.size(), row.answers.size());
         for (const MessageRequest& box : w.dialogs.shown)
             EXPECT_TRUE(box.systemModal && box.buttons == MsgButtons::YesNo);
@@ -150,13 +150,31 @@ TEST(MenusTest, EachRepairAndTweakWritesItsValueOnlyWhenItShould) {
     }
 }
 
+TEST(MenusTest, TheLayoutResetWritesItsKindToAllFourLayouts) {
+    // Each kind's stored bytes by their FNV-1a hash: a shifted or changed byte changes it.
+    const std::pair<LayoutEntry, std::uint32_t> kinds[] = {{LayoutEntry::Thick, 0xE6ADE7F2u},
+                                                           {LayoutEntry::Thin, 0xABECD62Du}};
+    for (const auto& [entry, fingerprint] : kinds) {
+        WindowBed w;
+        w.window.pmuLayout_Click(entry);
+        for (const auto& [key, name] : {std::pair{kWebBrowserToolbarKey, kLayoutValue},
+                                        {kToolbarKey, kTheaterLayoutValue},
+                                        {kShellBrowserToolbarKey, kLayoutValue},
+                                        {kExplorerToolbarKey, kLayoutValue}}) {
+            std::uint32_t hash = 2166136261u;
+            for (const std::uint8_t byte : w.ReadBytes(key, name)) hash = (hash ^ byte) * 16777619u;
+            EXPECT_EQ(hash, fingerprint) << key;
+        }
+    }
+}
+
 TEST_F(MainWindowTest, EditAndAboutOpenTheirWindowsOverThisOneAndExitCloses) {
     Install("Ocean");
     window.LoadThemeList("Ocean");
     ports.log.clear();
     window.pmuFile_Click(FileEntry::Edit);
     window.pmuHelp_Click(HelpEntry::About);
-    EXPECT_EQ(ports.log, "editor C:\\Themes\\Ocean.vlr picAni Show about ");  // the saved file shown
+    EXPECT_EQ(ports.log, "editor C:\\Themes\\Ocean.vlr picAni Show about ");  // the file as saved
     EXPECT_EQ(ports.owners, (std::vector<WindowHandle>(2, host.handle)));
     window.pmuFile_Click(FileEntry::Exit);
     EXPECT_EQ(host.closes, 1);
@@ -171,9 +189,8 @@ TEST_F(MainWindowTest, AToolbarPictureIsPreviewedForTheCurrentThemeOnlyWhenItLoa
     Seed(kToolbarKey, kBrowserBackBitmap, "C:\\old.bmp");
     Select(".Current");
     const std::size_t writes = Writes();
-    const std::optional<std::string> choices[] = {std::nullopt, "C:\\new.png", "C:\\new.bmp"};
     std::string seen;
-    for (const auto& choice : choices) {
+    for (const auto& choice : {std::optional<std::string>(), {"C:\\new.png"}, {"C:\\new.bmp"}}) {
         dialogs.fileChoice = choice;
         window.pmuEdit_Click(EditEntry::ToolbarSkin);
         seen += RecordingPorts::Name(window.picBackBitmap.Picture()) + " " +
@@ -183,8 +200,8 @@ TEST_F(MainWindowTest, AToolbarPictureIsPreviewedForTheCurrentThemeOnlyWhenItLoa
               "C:\\old.bmp C:\\old.bmp -|C:\\old.bmp C:\\old.bmp -|C:\\new.bmp C:\\new.bmp apply|");
     ASSERT_EQ(Texts().size(), 1u);  // the picture that did not load, named
     EXPECT_NE(Texts()[0].find("C:\\new.png"), std::string::npos);
-    EXPECT_EQ(dialogs.fileRequests.front().fileName, "C:\\old.bmp");
-    EXPECT_EQ(Writes(), writes);
+    EXPECT_EQ(dialogs.fileRequests.front().fileName + std::to_string(Writes() - writes),
+              "C:\\old.bmp0");
     window.cmdApply_Click();  // the chosen picture becomes both toolbars'
     EXPECT_EQ(Read(kToolbarKey, kExplorerBackBitmap) + Read(kToolbarKey, kBrowserBackBitmap),
               "C:\\new.bmpC:\\new.bmp");
@@ -195,8 +212,9 @@ TEST_F(MainWindowTest, AToolbarPictureIsPreviewedForTheCurrentThemeOnlyWhenItLoa
 
 TEST_F(MainWindowTest, BrowsingForAWebDocumentStartsInTheFolderOfALocalPathOnly) {
     // The path, and whether the dialog starts with it as file name and initial folder.
-    const std::pair<std::string, bool> cases[] = {
-        {"", false}, {"C:\\Web\\home.htm", true}, {"C:", true}, {"ab:", false}, {"http://e.com/", false}};
+    const std::pair<std::string, bool> cases[] = {{"", false},    {"C:\\Web\\home.htm", true},
+                                                  {"C:", true},   {"ab:", false},
+                                                  {"http://e.com/", false}};
     for (const auto& [path, local] : cases) {
         std::string chosen = path;
         EXPECT_FALSE(window.BrowseWebDocument(chosen) || chosen != path);
@@ -215,7 +233,7 @@ TEST_F(MainWindowTest, ARightClickOnTheToolbarPreviewOffersToCopyItsPicture) {
     EXPECT_EQ(host.popup, &window.pmuToolbar[ToolbarEntry::CopyImage]);
     window.pmuToolbar_Click(ToolbarEntry::CopyImage);
     EXPECT_TRUE(Texts().empty());
-    ports.clipboardAccepts = false;
+    ports.accepts = false;
     window.pmuToolbar_Click(ToolbarEntry::CopyImage);
     EXPECT_EQ(ports.log, "copy C:\\old.bmp copy C:\\old.bmp ");
     EXPECT_EQ(Texts(), Strings{"The picture could not be put on the Clipboard."});

@@ -1,26 +1,26 @@
-// The theme list: what each kind of entry shows, its previews and area boxes, the tips, the
-// type-ahead, and bad entries.
+// The theme list: what each kind of entry shows, its previews (and how the toolbar picture
+// covers its box) and area boxes, the tips, the type-ahead, and bad entries.
+#include <tuple>
+
+#include "mainwindow/ToolbarPreviewTiling.h"
 #include "tests/unit/mainwindow/MainWindowTestBed.h"
 
 namespace velmora::test {
 namespace {
 
-const MemoryProfile::Keys kOcean = {{"Author", "Tol"},          {"WebSite", "http://w"},
-                                    {"Description", "Deep."},   {"BackBitmap", "C:\\b.bmp"},
-                                    {"AniLarge", "C:\\a.bmp"},  {"BrandLarge", "C:\\g.bmp"},
-                                    {"WESkin", "C:\\we.bmp"},   {"HomePage", "http://h"},
-                                    {"SearchBar", "http://sb"}, {"SearchAssistant", "http://sa"},
-                                    {"TipsPage", "http://t"},   {"StyleFile", "C:\\s.css"},
-                                    {"Navigate", "C:\\n.wav"}};
+const MemoryProfile::Keys kOcean = {
+    {"Author", "Tol"},          {"WebSite", "http://w"},          {"Description", "Deep."},
+    {"BackBitmap", "C:\\b.bmp"}, {"AniLarge", "C:\\a.bmp"},         {"BrandLarge", "C:\\g.bmp"},
+    {"WESkin", "C:\\we.bmp"},    {"HomePage", "http://h"},          {"SearchBar", "http://sb"},
+    {"TipsPage", "http://t"},   {"SearchAssistant", "http://sa"}, {"StyleFile", "C:\\s.css"},
+    {"Navigate", "C:\\n.wav"}};
 
 TEST(ThemeListTest, EachEntryShowsItsThemeItsPreviewsAndItsAreas) {
     struct Row {
         MemoryProfile::Keys keys;  // of the installed theme T
-        const char* uninstaller;
-        const char* mark;      // the current theme's; empty: none yet
-        const char* selected;  // after T was shown with a toolbar picture C:\old.bmp
-        std::string display;   // the display (see Display), or the start of it
-        std::string clip;      // the calls on the clip control
+        const char *uninstaller, *mark;  // the current theme's mark; empty: none yet
+        const char* selected;            // after T was shown with a toolbar picture C:\old.bmp
+        std::string display, clip;       // the display (see Display) or its start; clip's calls
         const char* windows = "Microsoft Windows 2000";
     };
     const std::string noTheme = "0000000|apply|-|(none)|[None]|||";
@@ -73,10 +73,8 @@ TEST(ThemeListTest, EachEntryShowsItsThemeItsPreviewsAndItsAreas) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.display);
         WindowBed w;
-        w.ports.files = {{"C:\\b.bmp", {16, 20}},
-                         {"C:\\a.bmp", {22, 880}},
-                         {"C:\\ie.bmp", {400, 30}},
-                         {"C:\\old.bmp", {300, 40}}};
+        w.ports.files = {{"C:\\b.bmp", {16, 20}}, {"C:\\a.bmp", {22, 880}},
+                         {"C:\\ie.bmp", {400, 30}}, {"C:\\old.bmp", {300, 40}}};
         w.files.AddFile("C:\\u.exe", "MZ");
         w.Seed(kToolbarKey, kBrowserBackBitmap, "C:\\ie.bmp");
         w.Seed(kToolbarKey, kBrandBitmap, "C:\\a.bmp");
@@ -94,40 +92,55 @@ TEST(ThemeListTest, EachEntryShowsItsThemeItsPreviewsAndItsAreas) {
         const bool whole = std::count(row.display.begin(), row.display.end(), '|') == 10;
         EXPECT_EQ(whole ? w.Display() : w.Display().substr(0, row.display.size()), row.display);
         EXPECT_EQ(w.ports.log, row.clip);
-        EXPECT_EQ(w.host.caption, w.window.txtThemeTitle.Text() + " - " + w.window.txtThemeFile.Text());
-        EXPECT_TRUE(w.window.mnuEdit.Enabled() && !w.dialogs.busy);
-        w.window.EnableAreaBoxes(false);
-        EXPECT_EQ(w.Boxes(), "0000000");
+        const InstalledThemes& shown = w.window;
+        EXPECT_EQ(w.host.caption, shown.txtThemeTitle.Text() + " - " + shown.txtThemeFile.Text());
+        EXPECT_TRUE(shown.mnuEdit.Enabled());
     }
 }
 
+TEST(ToolbarPreviewDrawsTest, NarrowPicturesStretchAcrossWidePicturesRepeatDown) {
+    // The picture's width and height, the box's, and the draws that cover the box.
+    const std::tuple<int, int, int, int, std::vector<ui::DrawRect>> cases[] = {
+        {16, 20, 300, 40, {{0, 0, 300, 20}, {0, 20, 300, 20}}},
+        {16, 15, 300, 40, {{0, 0, 300, 15}, {0, 15, 300, 15}, {0, 30, 300, 15}}},
+        {16, 40, 300, 40, {{0, 0, 300, 40}}},
+        {1, 40, 300, 40, {{0, 0, 300, 40}}},
+        {299, 50, 300, 40, {{0, 0, 300, 40}}},
+        {300, 25, 300, 40, {{0, 0, 300, 25}, {0, 25, 300, 25}}},
+        {640, 40, 300, 40, {{0, 0, 640, 40}}},
+        {0, 20, 300, 40, {}},
+        {16, 20, 0, 40, {}},
+        {16, -1, 300, 40, {}},
+        {16, 20, 300, 0, {}},
+        {16, 20, 1, 40, {{0, 0, 16, 20}, {0, 20, 16, 20}}},
+        {16, 20, 300, 1, {{0, 0, 300, 1}}},
+    };
+    for (const auto& [w, h, W, H, draws] : cases)
+        EXPECT_EQ(ToolbarPreviewDraws(w, h, W, H), draws) << w << "x" << h;
+}
+
 TEST_F(MainWindowTest, AnInstalledThemeShowsItsPreviewTextsAndTips) {
-    ports.files = {{"C:\\b.bmp", {16, 20}},
-                   {"C:\\dot.bmp", {1, 1}},
-                   {"C:\\none.bmp", {0, 40}},
+    ports.files = {{"C:\\b.bmp", {16, 20}}, {"C:\\dot.bmp", {1, 1}}, {"C:\\none.bmp", {0, 40}},
                    {"C:\\flat.bmp", {40, 0}}};
     Install("Ocean", kOcean);
     window.LoadThemeList("Ocean");
     EXPECT_EQ(window.picBackBitmap.Draws().size(), 2u);  // how is the tiling's own table
-    window.PaintToolbarPreview(ports.LoadPicture("C:\\dot.bmp"));  // one pixel: drawn
-    EXPECT_NE(window.picBackBitmap.Picture(), nullptr);
-    for (const char* empty : {"C:\\none.bmp", "C:\\flat.bmp"}) {  // nothing to draw
-        window.PaintToolbarPreview(ports.LoadPicture("C:\\dot.bmp"));
-        window.PaintToolbarPreview(ports.LoadPicture(empty));
-        EXPECT_EQ(window.picBackBitmap.Picture(), nullptr) << empty;
+    std::string drawn;  // one pixel is drawn; a picture of no width or height clears the box
+    for (const char* path : {"C:\\dot.bmp", "C:\\none.bmp", "C:\\dot.bmp", "C:\\flat.bmp"}) {
+        window.PaintToolbarPreview(ports.LoadPicture(path));
+        drawn += window.picBackBitmap.Picture() ? '1' : '0';
     }
-    EXPECT_EQ(window.txtSearch.Text() + window.chkLink[0].Tag() + window.chkLink[0].ToolTip() +
-                  window.chkLink[1].Tag() + window.chkLink[1].ToolTip(),
-              "Oceanhttp://hhttp://hhttp://sbhttp://sb");
-    std::string tips;
+    EXPECT_EQ(drawn, "1010");
+    std::string tips = window.txtSearch.Text();
+    for (int i : {0, 1}) tips += "|" + window.chkLink[i].Tag() + "|" + window.chkLink[i].ToolTip();
     for (int i = 0; i < 8; ++i) {  // no eighth box
         window.chkLink_MouseMove(i);
-        if (i < 7) tips += window.chkLink[i].ToolTip() + "|";
+        if (i < 7) tips += "|" + window.chkLink[i].ToolTip();
     }
     EXPECT_EQ(tips,
-              "Home Page: http://h|Search Bar: http://sb\r\nSearch Assistant: http://sa|"
-              "Tips Page: http://t|User Stylesheet: C:\\s.css|C:\\a.bmp\r\n|C:\\we.bmp|"
-              "Navigate: C:\\n.wav\r\n|");
+              "Ocean|http://h|http://h|http://sb|http://sb|Home Page: http://h|Search Bar: "
+              "http://sb\r\nSearch Assistant: http://sa|Tips Page: http://t|User Stylesheet: "
+              "C:\\s.css|C:\\a.bmp\r\n|C:\\we.bmp|Navigate: C:\\n.wav\r\n");
 }
 
 TEST_F(MainWindowTest, TypeAheadCompletesToTheFirstMatchingEntry) {
@@ -135,32 +148,33 @@ TEST_F(MainWindowTest, TypeAheadCompletesToTheFirstMatchingEntry) {
     Install("Autumn");
     window.List1.Clear();
     for (const char* entry : {".Current", "[None]", "Autumn", "Aqua"}) window.List1.AddItem(entry);
-    struct Case {
-        std::string typed;
-        int key, selStart, selLength;
-        std::string after;  // text, selection start and length, list index (the current
-                            // theme's entry empties the box)
-    };
-    const Case cases[] = {{".", '.', 1, 0, " 1 7 0"},      {"A", 'A', 1, 0, "Autumn 1 5 2"},
-                          {"Aq", 'Q', 2, 0, "Aqua 2 2 3"}, {"autumn", 'N', 6, 0, "Autumn 6 0 2"},
-                          {"z", 'Z', 1, 0, "z 1 0 2"},     {"Aq", 8, 2, 0, "Aq 2 0 2"},
-                          {"Aq", 'Q', 0, 2, "Aq 0 2 2"}};
-    for (const Case& c : cases) {
-        window.txtSearch.SetText(c.typed);
-        window.txtSearch.SetSelection(c.selStart, c.selLength);
-        window.txtSearch_KeyUp(c.key);
-        const ui::TextBox& box = window.txtSearch;
+    // Typed, key, selection start and length; then the text, its selection and the list index
+    // (the current theme's entry empties the box; Backspace never completes).
+    const std::tuple<std::string, int, int, int, std::string> cases[] = {
+        {"[", '[', 1, 0, "[None] 1 5 1"},     {".", '.', 1, 0, " 1 7 0"},
+        {"A", 'A', 1, 0, "Autumn 1 5 2"},     {"Aq", 'Q', 2, 0, "Aqua 2 2 3"},
+        {"autumn", 'N', 6, 0, "Autumn 6 0 2"}, {"z", 'Z', 1, 0, "z 1 0 2"},
+        {"Aq", 8, 2, 0, "Aq 2 0 2"},          {"Aq", 'Q', 0, 2, "Aq 0 2 2"}};
+    const ui::TextBox& box = window.txtSearch;
+    for (const auto& [typed, key, selStart, selLength, after] : cases) {
+        window.txtSearch.SetText(typed);
+        window.txtSearch.SetSelection(selStart, selLength);
+        window.txtSearch_KeyUp(key);
+        const int index = window.List1.ListIndex();
         EXPECT_EQ(box.Text() + " " + std::to_string(box.SelStart()) + " " +
-                      std::to_string(box.SelLength()) + " " +
-                      std::to_string(window.List1.ListIndex()),
-                  c.after);
+                      std::to_string(box.SelLength()) + " " + std::to_string(index),
+                  after);
     }
     EXPECT_EQ(window.txtThemeTitle.Text(), "Autumn");
     EXPECT_EQ(host.focus, &window.txtSearch);
+    window.txtSearch_KeyDown('A');  // Enter goes to the list, never to Apply
+    EXPECT_EQ(host.focus, &window.txtSearch);
+    window.txtSearch_KeyDown(13);
+    EXPECT_EQ(host.focus, &window.List1);
     window.txtSearch.SetSelection(1, 0);
     desktop.focus = desktop.AddWindow("Autumn");  // the real box, selected all through too
     window.txtSearch_GotFocus();
-    EXPECT_EQ(window.txtSearch.SelStart() * 10 + window.txtSearch.SelLength(), 2);
+    EXPECT_EQ(box.SelStart() * 10 + box.SelLength(), 2);
     EXPECT_EQ(desktop[desktop.focus].selLength, 6);
 }
 
@@ -169,8 +183,6 @@ TEST_F(MainWindowTest, BadEntriesLeaveTheListUsable) {
     Seed(*InstalledThemeStore::EntryKey("NoPath"), "UninstallFile", "C:\\u.exe", kHkeyLocalMachine);
     const std::string odd = "\xC4quator & <b>\"Wave\"</b> 100% ;";
     Install(odd, {{"Author", "Tol"}});
-    window.LoadThemeList("Gone");  // a name not in the list selects nothing
-    EXPECT_EQ(window.List1.ListIndex() * 10 + dialogs.busy, -10);
     window.LoadThemeList(odd);
     EXPECT_EQ(window.List1.ListCount(), 5);
     EXPECT_EQ(window.txtThemeTitle.Text() + "|" + window.txtThemeFile.Text(),
@@ -186,12 +198,21 @@ TEST_F(MainWindowTest, BadEntriesLeaveTheListUsable) {
     };
     for (const auto& [entry, display] : unloadable) {
         Select(odd);
+        ports.log.clear();
         Select(entry);
-        EXPECT_EQ(Display(), display);
+        EXPECT_EQ(Display() + "|" + ports.log, display + "|Hide ");
     }
     dialogs.Script({MsgAnswer::No});
     window.cmdUnInstall_Click();
     EXPECT_EQ(Texts().back(), "Are you sure you want to remove this Theme - \r\n\r\nNoPath");
+    // Its Apply, were it clicked, changes nothing and says why.
+    const std::size_t writes = Writes();
+    Select("T999");
+    window.cmdApply_Click();
+    EXPECT_EQ(Texts().back(),
+              "The Theme \"T999\" could not be applied: there is no file at C:\\gone.vlr.");
+    EXPECT_FALSE(window.Applying() || dialogs.busy || Writes() != writes);
+    EXPECT_TRUE(browsers.created.empty());
 }
 
 }  // namespace
