@@ -18,7 +18,10 @@ const std::string kSaving = kFile + ".saving";
 const std::string kText = "[Velmora]\r\nThemeTitle=Bl\xE9u\r\nAuthor=\xA9 Me\nEnd";
 
 struct ThemeEditorTest : ::testing::Test, TestPlatform {
-    ThemeEditorTest() { files.AddFile(kFile, kText); }
+    ThemeEditorTest() {
+        files.AddFile(kFile, kText);
+        dialogs.beforeEach = [](const MessageRequest& box) { EXPECT_TRUE(box.systemModal); };
+    }
     void Type(const std::string& more) {
         editor.Text1.SetText(editor.Text1.Text() + more);
         editor.Text1_Change();

@@ -203,6 +203,7 @@ TEST(FlintorSavedProperties, StoredValuesConvertAsInAContainersBagAndBadOnesAreE
         const char* loaded;  // "Interval lock MouseIcon", when there is no error
     } rows[] = {
         {"Interval", true, 0, "-1 locked none"},
+        {"Interval", false, 0, "0 locked none"},
         {"DesignLock", std::int32_t{0}, 0, "100 free none"},
         {"MouseIcon", PicturePtr(), 0, "100 locked none"},  // nothing is stored
         {"Interval", MakePicture(1, 1), 13, ""},

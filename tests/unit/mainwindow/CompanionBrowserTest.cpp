@@ -65,6 +65,7 @@ TEST_F(CompanionBrowserTest, WithoutAnyBrowserTheWindowWorksInTheTopmostBand) {
     window.ReopenBrowsers();
     window.pmuHelp_Click(HelpEntry::OnlineInfo);
     window.Image1_Click();
+    window.Combo1.SetText("http://home"), window.Combo1_Click();  // no companion to show it in
     EXPECT_EQ(shell.opened.size(), 2u);  // the pages through the shell instead
     browsers.canCreate = true;  // the browser is back: the reopening makes a new companion
     window.ReopenBrowsers();

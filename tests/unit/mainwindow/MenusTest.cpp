@@ -172,8 +172,17 @@ TEST_F(MainWindowTest, EditAndAboutOpenTheirWindowsOverThisOneAndExitCloses) {
     Install("Ocean");
     window.LoadThemeList("Ocean");
     ports.log.clear();
-    window.pmuFile_Click(FileEntry::Edit);
-    window.pmuHelp_Click(HelpEntry::About);
+    // The first showing and each window closed over this one leave the focus where typing
+    // finds a theme.
+    std::string searched;
+    for (const auto& act : std::vector<std::function<void()>>{
+             [&] { window.Form_Activate(); }, [&] { window.pmuFile_Click(FileEntry::Edit); },
+             [&] { window.pmuHelp_Click(HelpEntry::About); }}) {
+        host.focus = nullptr;
+        act();
+        searched += host.focus == &window.txtSearch ? '1' : '0';
+    }
+    EXPECT_EQ(searched, "111");
     EXPECT_EQ(ports.log, "editor C:\\Themes\\Ocean.vlr picAni Show about ");  // the file as saved
     EXPECT_EQ(ports.owners, (std::vector<WindowHandle>(2, host.handle)));
     window.pmuFile_Click(FileEntry::Exit);
@@ -237,6 +246,10 @@ TEST_F(MainWindowTest, ARightClickOnTheToolbarPreviewOffersToCopyItsPicture) {
     window.pmuToolbar_Click(ToolbarEntry::CopyImage);
     EXPECT_EQ(ports.log, "copy C:\\old.bmp copy C:\\old.bmp ");
     EXPECT_EQ(Texts(), Strings{"The picture could not be put on the Clipboard."});
+    window.LoadThemeList("");  // ".Current": the explorer's preview offers a toolbar skin
+    window.pmuEdit[EditEntry::ToolbarSkin].SetEnabled(false);
+    window.imgExplorer_MouseDown(kRightButton);
+    EXPECT_TRUE(host.popup == &window.pmuEdit[EditEntry::ToolbarSkin] && host.popup->Enabled());
 }
 
 }  // namespace

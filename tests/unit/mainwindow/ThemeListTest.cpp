@@ -67,7 +67,7 @@ TEST(ThemeListTest, EachEntryShowsItsThemeItsPreviewsAndItsAreas) {
          noTheme + "Removes all branding and resests your Web settings to their original "
                    "Internet Explorer Defaults.||about:blank|T",
          "picAni Play Show "},
-        {{}, "", "", "[None]", noTheme, "picXP Play Show ", "windows xp"},
+        {{}, "", "", "[None]", noTheme, "picXP Play Show ", "Windows xp Professional"},
     };
     // clang-format on
     for (const Row& row : rows) {
@@ -124,6 +124,7 @@ TEST_F(MainWindowTest, AnInstalledThemeShowsItsPreviewTextsAndTips) {
                    {"C:\\flat.bmp", {40, 0}}};
     Install("Ocean", kOcean);
     window.LoadThemeList("Ocean");
+    EXPECT_TRUE(window.txtWebSite.Link());  // http://w opens
     EXPECT_EQ(window.picBackBitmap.Draws().size(), 2u);  // how is the tiling's own table
     std::string drawn;  // one pixel is drawn; a picture of no width or height clears the box
     for (const char* path : {"C:\\dot.bmp", "C:\\none.bmp", "C:\\dot.bmp", "C:\\flat.bmp"}) {

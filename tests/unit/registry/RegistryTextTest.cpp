@@ -84,6 +84,7 @@ TEST(RegistryText, DwordFromValueRoundsHalvesToEvenReadsHexOrRaises) {
         {std::string("&HFF"), 0, 255},
         {std::string("&hffffffff"), 0, 4294967295u},
         {std::string("&Ha9"), 0, 169},
+        {std::string("&H5"), 0, 5},
         {std::string("2.5"), 0, 2},
         {std::string("3.5"), 0, 4},
         {std::string("2.51"), 0, 3},

@@ -26,7 +26,7 @@ TEST(ThemeListOrder, PseudoEntriesFirstThenStoredTitlesAsEnumeratedWithoutNotFou
 TEST(ThemeListSelection, TheFirstEntryEqualWithoutRegardToCaseOrNothing) {
     const List list{".Current", "[None]", "Ocean", "ocean"};
     const std::pair<const char*, std::optional<std::size_t>> cases[] = {
-        {"", 0}, {"OCEAN", 2}, {"[none]", 1}, {"Ocea", std::nullopt}};
+        {"", 0}, {".CURRENT", 0}, {"OCEAN", 2}, {"[none]", 1}, {"Ocea", std::nullopt}};
     for (const auto& [name, index] : cases) EXPECT_EQ(ThemeListSelection(list, name), index);
     EXPECT_EQ(ThemeListSelection({}, ""), std::nullopt);
 }
