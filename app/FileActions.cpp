@@ -2,6 +2,7 @@
 // apply a theme file, make a bitmap the toolbar background.
 #include "app/FileActions.h"
 
+#include "app/Switches.h"
 #include "platform/Browsers.h"
 #include "platform/FileSystem.h"
 #include "platform/ProductInfo.h"
@@ -47,19 +48,19 @@ void FileActions::CloseBrowserWindows() {
     }
 }
 
-void FileActions::ApplyThemeFile(const std::string& path) {
+int FileActions::ApplyThemeFile(const std::string& path) {
     clsVelmora theme(platform_);
     if (!theme.LoadVelmora(path)) {
         platform_.dialogs->SetBusyPointer(false);
         ReportFailure(path);
-        return;
+        return platform_.files->IsNormalFile(path) ? kExitUnreadable : kExitNoFile;
     }
 
     const std::string question = "Apply the Theme - " + theme.ThemeTitle() + kNewLine +
                                  "Author - " + theme.Author() + kNewLine + "Description - " +
                                  kNewLine + theme.Description();
     platform_.dialogs->SetBusyPointer(false);
-    if (Ask(question) != MsgAnswer::Yes) return;
+    if (Ask(question) != MsgAnswer::Yes) return kExitDeclined;
 
     // Taken before the apply, which reloads the record from the file.
     std::string startPage = theme.HomePage();
@@ -67,11 +68,11 @@ void FileActions::ApplyThemeFile(const std::string& path) {
 
     if (!theme.ApplyTheme(path)) {
         ReportFailure(path);
-        return;
+        return platform_.files->IsNormalFile(path) ? kExitUnreadable : kExitNoFile;
     }
     if (Ask(std::string("Theme sucessfully loaded onto your computer.") + kNewLine +
             "Start Internet Explorer?") != MsgAnswer::Yes) {
-        return;
+        return kExitOk;
     }
     // The theme's page only when it is a web address: a theme could name a program there.
     if (startPage != kBlankPage && !IsWebAddress(startPage)) {
@@ -81,6 +82,12 @@ void FileActions::ApplyThemeFile(const std::string& path) {
         startPage = kBlankPage;
     }
     platform_.shell->OpenDocument(startPage);
+    return kExitOk;
+}
+
+int FileActions::ApplyQuietly(const std::string& path) {
+    if (!platform_.files->IsNormalFile(path)) return kExitNoFile;
+    return clsVelmora(platform_).ApplyTheme(path) ? kExitOk : kExitUnreadable;
 }
 
 void FileActions::SetToolbarSkin(const std::string& path) {

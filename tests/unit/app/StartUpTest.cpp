@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/StartUp.h"
+#include "app/Switches.h"
 #include "store/InstalledThemeStore.h"
 #include "tests/support/TestPlatform.h"
 #include "browser/BrowserSettings.h"
@@ -138,6 +139,50 @@ TEST(StartUpTest, TheCommandLineChoosesTheActionAndEachAsksBeforeItWrites) {
     }
     TestPlatform t;
     StartUp(t.platform, nullptr).Run(false, "");  // without a main window yet it simply ends
+}
+
+TEST(StartUpTest, SwitchCommandsEndInAnExitCodeAndAQuietOneShowsNothing) {
+    struct Row {
+        std::string commandLine;
+        bool anotherInstance;
+        int exitCode;
+        std::string mark;  // after
+        std::size_t boxes;
+        std::string output;  // its first line
+        bool browserClosed;
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"/apply " + kBlue + " /quiet", false, kExitOk, "Blue", 0, "", false},
+        {"/apply blue.vlr /quiet", false, kExitOk, "Blue", 0, "", false},
+        {"/apply C:\\gone.vlr /quiet", false, kExitNoFile, "Earlier", 0, "No theme file at C:\\gone.vlr", false},
+        {"/apply " + kBlue + " /quiet", true, kExitAlreadyRunning, "Earlier", 0, "Velmora is already running", false},
+        {"/apply " + kBlue, false, kExitDeclined, "Earlier", 1, "", true},
+        {"/apply C:\\gone.vlr", false, kExitNoFile, "Earlier", 1, "", true},
+        {"/apply " + kBlue + " /silent", false, kExitUsage, "Earlier", 1, "", false},
+        {"/apply /quiet", false, kExitUsage, "Earlier", 0, "No theme file named.", false},
+    };
+    // clang-format on
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.commandLine);
+        TestPlatform t;
+        t.AddTheme(kBlue, {{"ThemeTitle", "Blue"}});
+        t.files.SetCurrentFolder("C:\\Themes\\Blue");
+        t.Seed(InstalledThemeStore::MarkKey(), "", "Earlier");
+        const auto browser = t.browsers.OpenBrowser("http://first/");
+        std::string output;
+        int mainWindow = 0;
+        const int code = StartUp(t.platform, [&] { ++mainWindow; }, [&](const std::string& text) {
+                             output += text;
+                         }).Run(row.anotherInstance, row.commandLine);
+        EXPECT_EQ(code, row.exitCode);
+        EXPECT_EQ(t.Read(InstalledThemeStore::MarkKey(), ""), row.mark);
+        EXPECT_EQ(t.dialogs.shown.size(), row.boxes);
+        EXPECT_EQ(output.rfind(row.output, 0), 0u) << output;
+        EXPECT_EQ(output.empty(), row.output.empty());
+        EXPECT_EQ(browser->closed, row.browserClosed);
+        EXPECT_EQ(mainWindow, 0);
+    }
 }
 
 }  // namespace
