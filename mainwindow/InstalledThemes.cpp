@@ -46,7 +46,9 @@ InstalledThemes::InstalledThemes(const Platform& platform, FormHost& host, ClipC
     : Flintor1(clip),
       platform_(platform),
       host_(host),
-      events_(std::make_unique<CompanionEvents>(*this)) {}
+      events_(std::make_unique<CompanionEvents>(*this)) {
+    txtFindings.SetVisible(false);
+}
 
 InstalledThemes::~InstalledThemes() {
     // The browser must not call into a window that is gone.
@@ -210,6 +212,19 @@ void InstalledThemes::OpenThemeFile(std::string& path) {
         platform_.dialogs->OpenFile({path, kOpenTitle, kOpenFilter, kOpenExtension, kOpenFlags});
     if (!chosen) return;
     path = *chosen;
+    AddThemeFile(path);
+}
+
+void InstalledThemes::Form_DropFile(const std::string& path) {
+    if (Busy()) return;
+    if (!EndsWithText(path, ".vlr")) {
+        Tell("Only Theme files (*.vlr) can be dropped here:\r\n" + path, MsgIcon::Exclamation);
+        return;
+    }
+    AddThemeFile(path);
+}
+
+void InstalledThemes::AddThemeFile(const std::string& path) {
     if (!platform_.files->IsNormalFile(path)) return;
 
     clsVelmora theme(platform_);
@@ -227,6 +242,14 @@ void InstalledThemes::OpenThemeFile(std::string& path) {
         }
     }
     LoadThemeList(title);
+}
+
+void InstalledThemes::CheckThemeFile() {
+    const std::optional<std::string> chosen = platform_.dialogs->OpenFile(
+        {"", "Check an Internet Explorer Theme file..", kOpenFilter, kOpenExtension, kOpenFlags});
+    if (!chosen) return;
+    LongStep step(*this);
+    ShowFindings(*chosen, CheckVelmora(platform_, *chosen));
 }
 
 void InstalledThemes::Image1_Click() {

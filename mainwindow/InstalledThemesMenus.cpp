@@ -74,6 +74,7 @@ void InstalledThemes::pmuFile_Click(FileEntry entry) {
             ShowSelectedEntry();
             FocusSearch();
             break;
+        case FileEntry::CheckTheme: CheckThemeFile(); break;
         case FileEntry::Exit: host_.Close(); break;
         default: break;
     }

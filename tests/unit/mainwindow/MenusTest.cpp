@@ -162,6 +162,40 @@ TEST_F(MainWindowTest, EditAndAboutOpenTheirWindowsOverThisOneAndExitCloses) {
     EXPECT_EQ(host.closes, 1);
 }
 
+TEST_F(MainWindowTest, AThemesProblemsShowUnderThePreviewAndAnyFileCanBeChecked) {
+    Install("Broken", {{"BackBitmap", "C:\\gone.bmp"}, {"AniLarge", "C:\\gone2.bmp"}});
+    Install("Clean");
+    const std::string broken = "Problems found in C:\\Themes\\Broken.vlr:\r\n\r\n"
+                               "error: BackBitmap names C:\\gone.bmp, which is missing.\r\n"
+                               "error: AniLarge names C:\\gone2.bmp, which is missing.";
+    // The selected entry, the line under the preview, and the box the menu or the line opens.
+    struct Row {
+        std::string entry;
+        std::string line;  // empty: hidden
+        std::optional<std::string> checked, dropped;
+        std::string box;
+    };
+    const Row rows[] = {
+        {"Broken", "2 problems - Details...", {}, {}, broken},
+        {"Clean", "", "C:\\Themes\\Clean.vlr", {}, "No problems found in C:\\Themes\\Clean.vlr."},
+        {"[None]", "", "C:\\Themes\\Broken.vlr", {}, broken},
+        {"[None]", "", {}, "C:\\Themes\\x.bmp", "Only Theme files (*.vlr) can be dropped here:\r\nC:\\Themes\\x.bmp"},
+        {"Broken", "2 problems - Details...", {}, "C:\\Themes\\Clean.VLR", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.entry);
+        window.LoadThemeList(row.entry);
+        dialogs.shown.clear();
+        EXPECT_EQ(window.txtFindings.Visible() ? window.txtFindings.Text() : "", row.line);
+        dialogs.fileChoice = row.checked;
+        if (row.checked) window.pmuFile_Click(FileEntry::CheckTheme);
+        if (row.dropped) window.Form_DropFile(*row.dropped);
+        if (!row.checked && !row.dropped) window.txtFindings_Click();
+        EXPECT_EQ(Texts(), row.box.empty() ? Strings{} : Strings{row.box});
+    }
+    EXPECT_EQ(window.List1.SelectedText(), "Clean");  // the dropped theme, opened as File > Open does
+}
+
 TEST_F(MainWindowTest, AToolbarPictureIsPreviewedForTheCurrentThemeOnlyWhenItLoads) {
     ports.files = {{"C:\\old.bmp", {10, 10}}, {"C:\\new.bmp", {20, 10}}};
     InstalledThemeStore(platform).WriteMark(kNoThemeEntry);  // the browser's own toolbar shows
