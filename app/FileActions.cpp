@@ -8,6 +8,7 @@
 #include "platform/ProductInfo.h"
 #include "platform/Shell.h"
 #include "browser/Repairs.h"
+#include "browser/UndoRecord.h"
 #include "theme/clsVelmora.h"
 #include "ui/IsInternetExplorer.h"
 #include "ui/WebAddress.h"
@@ -66,6 +67,7 @@ int FileActions::ApplyThemeFile(const std::string& path) {
     std::string startPage = theme.HomePage();
     if (startPage.empty()) startPage = kBlankPage;
 
+    RecordUndo(platform_, "Apply " + theme.ThemeTitle());
     if (!theme.ApplyTheme(path)) {
         ReportFailure(path);
         return platform_.files->IsNormalFile(path) ? kExitUnreadable : kExitNoFile;
@@ -86,8 +88,11 @@ int FileActions::ApplyThemeFile(const std::string& path) {
 }
 
 int FileActions::ApplyQuietly(const std::string& path) {
+    clsVelmora theme(platform_);
     if (!platform_.files->IsNormalFile(path)) return kExitNoFile;
-    return clsVelmora(platform_).ApplyTheme(path) ? kExitOk : kExitUnreadable;
+    if (!theme.LoadVelmora(path)) return kExitUnreadable;
+    RecordUndo(platform_, "Apply " + theme.ThemeTitle());
+    return theme.ApplyTheme(path) ? kExitOk : kExitUnreadable;
 }
 
 void FileActions::SetToolbarSkin(const std::string& path) {
@@ -95,6 +100,7 @@ void FileActions::SetToolbarSkin(const std::string& path) {
     if (Ask("Make this image your Toolbar skin?") != MsgAnswer::Yes) return;
 
     // The browser is pointed at the picture where it lies; it is not examined or copied.
+    RecordUndo(platform_, "Select Toolbar Skin");
     SetToolbarBackground(platform_, path);
 
     if (Ask(std::string("Image sucessfully set as your toolbar skin.") + kNewLine +

@@ -147,12 +147,17 @@ void InstalledThemes::cmdApply_Click() {
     if (SameText(entry, kCurrentThemeEntry)) {
         // The toolbar picture chosen for the current theme, for both kinds of window. With
         // none chosen, writing the empty path would blank the user's toolbars.
-        if (!toolbarPicturePath_.empty()) SetToolbarBackground(platform_, toolbarPicturePath_);
+        if (!toolbarPicturePath_.empty()) {
+            RecordUndo("Select Toolbar Skin");
+            SetToolbarBackground(platform_, toolbarPicturePath_);
+        }
     } else if (!SameText(entry, kNoThemeEntry)) {
         // ApplyTheme marks the theme as the current one itself. One that fails changed
         // nothing: the browsers are left alone and the user learns why.
         const std::string file = txtThemeFile.Text();
         host_.SetFocus(List1);
+        // A file that is not there cannot be applied: the record of the last change stays.
+        if (!file.empty() && platform_.files->IsNormalFile(file)) RecordUndo("Apply " + entry);
         if (file.empty() || !Theme().ApplyTheme(file)) {
             applying_ = false;
             Tell("The Theme \"" + entry + "\" could not be applied: " + LoadFailure(file),
@@ -160,6 +165,7 @@ void InstalledThemes::cmdApply_Click() {
             return;
         }
     } else {
+        RecordUndo(std::string("Apply ") + kNoThemeEntry);
         RestoreBrowserDefaults(platform_);
     }
 

@@ -21,7 +21,16 @@ class BrowserWindow;
 // The entries of each menu in the order the menu shows them, separators included; the
 // window resource gives them contiguous ids in the same order.
 enum class FileEntry { Open, Edit, CheckTheme, Separator, Exit, Count };
-enum class EditEntry { ToolbarSkin, ThrobbersOn, ThrobbersOff, Stylesheet, ClickSound, Count };
+enum class EditEntry {
+    Undo,
+    UndoSeparator,
+    ToolbarSkin,
+    ThrobbersOn,
+    ThrobbersOff,
+    Stylesheet,
+    ClickSound,
+    Count
+};
 enum class RepairEntry { HomePage, HomePageLock, WindowPlacement, ToolbarLayout, Count };
 enum class HomeEntry { Blank, Mozilla, Current, Default, Browse, Count };
 enum class LayoutEntry { Thick, Thin, Count };
@@ -171,6 +180,10 @@ private:
     // Message boxes titled with the product name.
     MsgAnswer Ask(const std::string& question, bool systemModal);
     void Tell(const std::string& text, MsgIcon icon);
+    // Records the state a change is about to alter, for Edit > Undo; what names the change.
+    void RecordUndo(const std::string& what);
+    // Edit > Undo: the recorded state back, the browsers reopened as an apply does.
+    void UndoChange();
     // Every box goes through here: the hourglass is never over one.
     MsgAnswer Show(const MessageRequest& box);
     // The three kinds of list entry (the selection handling).

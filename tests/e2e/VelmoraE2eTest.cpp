@@ -84,6 +84,10 @@ TEST(VelmoraE2eTest, TheMainWindowAppliesDeletesEditsAndAnswersEachMenuFamily) {
     ASSERT_TRUE(Click(window, IDC_CMDAPPLY));
     EXPECT_TRUE(WaitUntil([&] { return ReadValue(kUser, kMark, "") == Sz("[None]"); }));
     EXPECT_EQ(ReadValue(kUser, kIe + "Toolbar", "BackBitmap"), std::nullopt);
+    // Edit > Undo takes the reset back: Ocean's pictures and mark again.
+    ChooseMenu(window, "EU");
+    EXPECT_TRUE(WaitUntil([&] { return ReadValue(kUser, kMark, "") == Sz("Ocean"); }));
+    EXPECT_EQ(ReadValue(kUser, kIe + "Toolbar", "BackBitmap"), Sz(kOcean + "explorer.bmp"));
 
     // The theme that cannot be loaded says why and cannot be applied.
     ASSERT_TRUE(Select(window, "Gone"));
@@ -92,8 +96,13 @@ TEST(VelmoraE2eTest, TheMainWindowAppliesDeletesEditsAndAnswersEachMenuFamily) {
     GetDlgItemTextA(window, IDC_TXTTHEMEDESCRIPTION, why, sizeof why);
     EXPECT_EQ(std::string(why).rfind("This Theme could not be loaded", 0), 0u) << why;
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_CMDAPPLY)));
-    // A web site that is a program is refused, by name, from the keyboard too.
+    // A web site that is a program is refused, by name, from the keyboard too; the theme's
+    // problems (no title, the program's page) are named under its preview.
     ASSERT_TRUE(Select(window, "Program"));
+    ASSERT_TRUE(Settle(window));
+    GetDlgItemTextA(window, IDC_TXTFINDINGS, why, sizeof why);
+    EXPECT_STREQ(why, "1 problem - Details...");
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, IDC_TXTFINDINGS)));
     PostMessageA(GetDlgItem(window, IDC_TXTWEBSITE), WM_KEYDOWN, VK_RETURN, 0);
     HWND refusal = velmora.WaitForDialog(0xFFFF);
     GetDlgItemTextA(refusal, 0xFFFF, why, sizeof why);
@@ -154,6 +163,19 @@ TEST(VelmoraE2eTest, AThemeFileAndABitmapOnTheCommandLine) {
     }
     EXPECT_EQ(ReadValue(kUser, kIe + "Main", "Window Title"), Sz("Ocean Explorer"));
     EXPECT_EQ(ReadValue(kUser, kIe + "Toolbar", "BackBitmap"), Sz(bitmap));
+}
+
+// The switches for scripts: a quiet apply asks nothing and ends in its exit code; a check
+// writes the findings to the caller's output, one a line, and ends in 2 for an error.
+TEST(VelmoraE2eTest, SwitchesApplyQuietlyAndCheckATheme) {
+    WriteValue(kUser, kIe + "Main", "Window Title", kBefore);
+    EXPECT_EQ(RunForOutput("/apply \"" + kOcean + "Ocean.vlr\" /quiet"), std::make_pair(0L, std::string()));
+    EXPECT_EQ(ReadValue(kUser, kIe + "Main", "Window Title"), Sz("Ocean Explorer"));
+    EXPECT_EQ(RunForOutput("/apply C:\\gone.vlr /quiet").first, 4);
+    const std::string broken = VELMORA_BUILD_DIR "\\e2e-broken.vlr";
+    std::ofstream(broken, std::ios::binary) << "[Velmora]\r\nThemeTitle=B\r\nNavigate=C:\\gone.wav\r\n";
+    EXPECT_EQ(RunForOutput("/check \"" + broken + "\""),
+              std::make_pair(2L, std::string("error: Navigate names C:\\gone.wav, which is missing.\r\n")));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "mainwindow/win32/MainWindowRes.h"
 
@@ -90,6 +91,37 @@ private:
     HANDLE process_ = nullptr;
     DWORD id_ = 0;
 };
+
+// Runs the program to its end with a pipe as its standard output, as a build script does;
+// gives its exit code and what it wrote (exit code -1 when it could not start or hung).
+inline std::pair<long, std::string> RunForOutput(const std::string& argumentText) {
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE read = nullptr, write = nullptr;
+    if (!CreatePipe(&read, &write, &inherit, 0)) return {-1, ""};
+    SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+    const std::string program = VELMORA_BUILD_DIR "\\app\\win32\\Velmora.exe";
+    std::string line = "\"" + program + "\" " + argumentText;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = write;
+    PROCESS_INFORMATION info{};
+    const bool started = CreateProcessA(program.c_str(), &line[0], nullptr, nullptr, TRUE, 0,
+                                        nullptr, nullptr, &startup, &info);
+    CloseHandle(write);  // the pipe ends when the program's copy of it goes
+    std::string output;
+    char buffer[512];
+    DWORD got = 0;
+    while (started && ReadFile(read, buffer, sizeof buffer, &got, nullptr) && got)
+        output.append(buffer, got);
+    CloseHandle(read);
+    if (!started) return {-1, ""};
+    DWORD code = DWORD(-1);
+    if (WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0) GetExitCodeProcess(info.hProcess, &code);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return {long(code), output};
+}
 
 // Another process's window is asked in UTF-16; LB_ERR when it does not answer in time.
 inline LRESULT Send(HWND to, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {

@@ -87,24 +87,24 @@ TEST(MenusTest, EachRepairAndTweakWritesItsValueOnlyWhenItShould) {
         {home, 4, kMainKey, kStartPage, "http://cur", "C:\\Web\\home.htm", 1, false, false, {},
          "C:\\Web\\home.htm"},
         // The click sound: only a file that exists.
-        {edit, 4, kSoundNavigating, "", none, "Not Found", 0, false, false, {}, "C:\\gone.wav"},
-        {edit, 4, kSoundNavigating, "", none, "C:\\click.wav", 1, false, false, {},
+        {edit, 6, kSoundNavigating, "", none, "Not Found", 0, false, false, {}, "C:\\gone.wav"},
+        {edit, 6, kSoundNavigating, "", none, "C:\\click.wav", 1, false, false, {},
          "C:\\click.wav"},
         // The stylesheet switch is on for a non-zero number and switches to the opposite.
-        {edit, 3, kStylesKey, kUseMyStylesheet, std::int64_t{1}, "00000000", 1, true, true},
-        {edit, 3, kStylesKey, kUseMyStylesheet, std::int64_t{0}, "00000001", 1, true, true},
-        {edit, 3, kStylesKey, kUseMyStylesheet, none, "00000001", 1, true, true},
-        {edit, 3, kStylesKey, kUseMyStylesheet, "abc", "00000001", 1, true, true},
-        {edit, 3, kStylesKey, kUseMyStylesheet, " 9 ", "00000000", 1, true, true},
-        {edit, 3, kStylesKey, kUseMyStylesheet, "1.2.3", "00000001", 1, true, true},
-        {edit, 3, kStylesKey, kUseMyStylesheet, "-1", "00000000", 1, true, true},
-        {edit, 3, kStylesKey, kUseMyStylesheet, "0.5", "00000000", 1, true, true},
-        {edit, 3, kStylesKey, kUseMyStylesheet, "1x", "00000001", 1, true, true},
-        {edit, 3, kStylesKey, kUseMyStylesheet, Bytes{1, 0}, "00000000", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, std::int64_t{1}, "00000000", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, std::int64_t{0}, "00000001", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, none, "00000001", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, "abc", "00000001", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, " 9 ", "00000000", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, "1.2.3", "00000001", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, "-1", "00000000", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, "0.5", "00000000", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, "1x", "00000001", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, Bytes{1, 0}, "00000000", 1, true, true},
         // Throbbers on and off, in every layout (a missing one counts as the thick default).
-        {edit, 1, kWebBrowserToolbarKey, kLayoutValue, Bytes(17, 0), std::string(32, '0') + "08", 1,
+        {edit, 3, kWebBrowserToolbarKey, kLayoutValue, Bytes(17, 0), std::string(32, '0') + "08", 1,
          true, true},
-        {edit, 2, kWebBrowserToolbarKey, kLayoutValue, Bytes(17, 0xFF), std::string(32, 'F') + "F7",
+        {edit, 4, kWebBrowserToolbarKey, kLayoutValue, Bytes(17, 0xFF), std::string(32, 'F') + "F7",
          4, true, true},
         // The home page lock (HomePage and GeneralTab) asks by the stored value; Yes switches.
         {repair, 1, kPolicyKey, "HomePage", none, "Not Found", 0, false, false, {no}},
@@ -135,8 +135,10 @@ TEST(MenusTest, EachRepairAndTweakWritesItsValueOnlyWhenItShould) {
         }
         row.click(w.window, row.index);
         EXPECT_EQ(w.Read(row.key, row.name), row.after);
-        EXPECT_EQ(w.Writes() - writes, row.writes);
-        EXPECT_EQ(busyWrites, row.busy ? row.writes : 0);
+        // A change is preceded by one more write: the undo record.
+        const std::size_t recorded = row.writes + (row.writes > 0);
+        EXPECT_EQ(w.Writes() - writes, recorded);
+        EXPECT_EQ(busyWrites, row.busy ? recorded : 0);
         EXPECT_FALSE(w.dialogs.busy);
         EXPECT_EQ(w.browsers.created.size(), row.reopens ? 1u : 0u);
         EXPECT_EQ(w.host.broughtToFront, row.reopens ? 1 : 0);
@@ -194,6 +196,24 @@ TEST_F(MainWindowTest, AThemesProblemsShowUnderThePreviewAndAnyFileCanBeChecked)
         EXPECT_EQ(Texts(), row.box.empty() ? Strings{} : Strings{row.box});
     }
     EXPECT_EQ(window.List1.SelectedText(), "Clean");  // the dropped theme, opened as File > Open does
+}
+
+TEST_F(MainWindowTest, EditUndoNamesTheLastChangeAndTakesItBackOnce) {
+    Install("R&B");
+    window.LoadThemeList("R&B");
+    // What the Edit menu offers after each step, and the window title then.
+    std::string seen;
+    const auto look = [&] {
+        window.mnuEdit_Click();
+        const ui::MenuItem& undo = window.pmuEdit[EditEntry::Undo];
+        seen += undo.Caption() + (undo.Enabled() ? "" : " (off)") + "|" + InstalledThemeStore(platform).ReadMark() + "|";
+    };
+    look();
+    window.cmdApply_Click();
+    look();
+    window.pmuEdit_Click(EditEntry::Undo);
+    look();
+    EXPECT_EQ(seen, "&Undo (off)|Not Found|&Undo Apply R&&B|R&B|&Undo (off)|Not Found|");
 }
 
 TEST_F(MainWindowTest, AToolbarPictureIsPreviewedForTheCurrentThemeOnlyWhenItLoads) {
