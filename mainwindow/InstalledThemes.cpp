@@ -14,6 +14,7 @@
 #include "registry/cRegistry.h"
 #include "store/InstalledThemeStore.h"
 #include "store/ThemeListOrder.h"
+#include "theme/SaveCurrentLook.h"
 #include "browser/BrowserSettings.h"
 
 namespace velmora {
@@ -256,6 +257,34 @@ void InstalledThemes::CheckThemeFile() {
     if (!chosen) return;
     LongStep step(*this);
     ShowFindings(*chosen, CheckVelmora(platform_, *chosen));
+}
+
+void InstalledThemes::SaveCurrentLookAs() {
+    // A file that need not exist yet; its folder must.
+    constexpr unsigned long kSaveFlags = 0x80804;
+    const std::optional<std::string> chosen = platform_.dialogs->OpenFile(
+        {"", "Save Current Look As..", kOpenFilter, kOpenExtension, kSaveFlags});
+    if (!chosen) return;
+    const std::string& file = *chosen;
+    std::string title = file.substr(file.rfind('\\') + 1);
+    if (EndsWithText(title, ".vlr")) title.resize(title.size() - 4);
+    LongStep step(*this);
+    const SavedLook saved = SaveCurrentLook(platform_, file, title);
+    if (!saved.written) {
+        Tell("The current look could not be saved as " + file + ": " + saved.failure,
+             MsgIcon::Exclamation);
+        return;
+    }
+    std::string text = "The current look was saved as the Theme \"" + title + "\":" + kNewLine + file;
+    if (!saved.notExpressed.empty()) text += kNewLine + std::string(kNewLine) + "Left out:";
+    for (const std::string& line : saved.notExpressed) text += kNewLine + line;
+    Tell(text, saved.notExpressed.empty() ? MsgIcon::Information : MsgIcon::Exclamation);
+    if (!InstalledThemeStore(platform_).AddEntry(title, file)) {
+        Tell("The Theme \"" + title + "\" could not be added to the installed Themes." + kNewLine +
+                 file,
+             MsgIcon::Exclamation);
+    }
+    LoadThemeList(title);
 }
 
 void InstalledThemes::Image1_Click() {

@@ -20,7 +20,7 @@ class BrowserWindow;
 
 // The entries of each menu in the order the menu shows them, separators included; the
 // window resource gives them contiguous ids in the same order.
-enum class FileEntry { Open, Edit, CheckTheme, Separator, Exit, Count };
+enum class FileEntry { Open, Edit, CheckTheme, SaveLook, Separator, Exit, Count };
 enum class EditEntry {
     Undo,
     UndoSeparator,
@@ -147,6 +147,9 @@ public:
     void ToggleHomePageLock();
     // File > Check Theme...: any theme file chosen, checked, its findings listed.
     void CheckThemeFile();
+    // File > Save Current Look As...: the browser's present look written as a theme in the
+    // folder of the file name typed (its title), entered in the list and selected.
+    void SaveCurrentLookAs();
 
     // Window fields, readable for the binding and the tests.
     bool Applying() const { return applying_; }

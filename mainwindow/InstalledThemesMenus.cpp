@@ -79,6 +79,7 @@ void InstalledThemes::pmuFile_Click(FileEntry entry) {
             FocusSearch();
             break;
         case FileEntry::CheckTheme: CheckThemeFile(); break;
+        case FileEntry::SaveLook: SaveCurrentLookAs(); break;
         case FileEntry::Exit: host_.Close(); break;
         default: break;
     }

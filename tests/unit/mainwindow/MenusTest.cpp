@@ -196,6 +196,14 @@ TEST_F(MainWindowTest, AThemesProblemsShowUnderThePreviewAndAnyFileCanBeChecked)
         EXPECT_EQ(Texts(), row.box.empty() ? Strings{} : Strings{row.box});
     }
     EXPECT_EQ(window.List1.SelectedText(), "Clean");  // the dropped theme, opened as File > Open does
+
+    // The present look saved: the typed name is its title, the theme entered and selected.
+    files.AddFolder("C:\\Mine");
+    dialogs.fileChoice = "C:\\Mine\\My Look.vlr";
+    dialogs.shown.clear();
+    window.pmuFile_Click(FileEntry::SaveLook);
+    EXPECT_EQ(Texts(), Strings{"The current look was saved as the Theme \"My Look\":\r\nC:\\Mine\\My Look.vlr"});
+    EXPECT_EQ(window.List1.SelectedText(), "My Look");
 }
 
 TEST_F(MainWindowTest, EditUndoNamesTheLastChangeAndTakesItBackOnce) {
