@@ -79,6 +79,18 @@ TEST(VelmoraE2eTest, TheMainWindowAppliesDeletesEditsAndAnswersEachMenuFamily) {
     for (const auto& area : kAreas)
         EXPECT_EQ(ReadValue(kUser, area[0], area[1].c_str()), area[2]) << area[0];
 
+    // File > Save Current Look As... writes the look as a theme of its own, beside its files.
+    const std::string saved = VELMORA_BUILD_DIR "\\e2e-saved";
+    CreateDirectoryA(saved.c_str(), nullptr);
+    HWND dialog = nullptr;  // chosen again while the window still reopens the browsers
+    ASSERT_TRUE(WaitUntil([&] {
+        ChooseMenu(window, "FS");
+        return WaitUntil([&] { return (dialog = FindDialog(velmora.Id(), IDOK)) != nullptr; }, 5000);
+    }));
+    ASSERT_TRUE(SaveAs(dialog, saved + "\\Saved.vlr"));
+    ASSERT_TRUE(Answer(velmora.WaitForDialog(0xFFFF), IDOK));
+    ASSERT_TRUE(Settle(window));
+
     // "[None]" takes the theme's pictures away.
     ASSERT_TRUE(Select(window, "[None]"));
     ASSERT_TRUE(Click(window, IDC_CMDAPPLY));
@@ -91,6 +103,17 @@ TEST(VelmoraE2eTest, TheMainWindowAppliesDeletesEditsAndAnswersEachMenuFamily) {
         return WaitUntil([&] { return ReadValue(kUser, kMark, "") == Sz("Ocean"); }, 5000);
     }));
     EXPECT_EQ(ReadValue(kUser, kIe + "Toolbar", "BackBitmap"), Sz(kOcean + "explorer.bmp"));
+    // The saved look applied after "[None]" is Ocean's again, its files now the saved theme's.
+    for (const char* entry : {"[None]", "Saved"}) {
+        ASSERT_TRUE(Select(window, entry));
+        ASSERT_TRUE(Click(window, IDC_CMDAPPLY));
+        EXPECT_TRUE(WaitUntil([&] { return ReadValue(kUser, kMark, "") == Sz(entry); }));
+    }
+    for (const auto& area : kAreas) {
+        std::string value = area[2];
+        if (value.rfind(kOcean, 0) == 0) value = saved + "\\" + value.substr(kOcean.size());
+        EXPECT_EQ(ReadValue(kUser, area[0], area[1].c_str()), value) << area[0];
+    }
 
     // The theme that cannot be loaded says why and cannot be applied.
     ASSERT_TRUE(Select(window, "Gone"));

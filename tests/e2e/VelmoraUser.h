@@ -154,6 +154,21 @@ inline bool Click(HWND dialog, int controlId) {
     return IsWindowVisible(control) && IsWindowEnabled(control) &&
            PostMessageA(control, BM_CLICK, 0, 0);
 }
+// Types a file name into the program's file dialog and presses its OK button, as a user does;
+// true once the dialog has gone.
+inline bool SaveAs(HWND dialog, const std::string& path) {
+    // The name box: an edit (0x480), or the edit of the combo box inside 0x47C.
+    HWND name = GetDlgItem(dialog, 0x480), box = GetDlgItem(dialog, 0x47C);
+    if (HWND combo = FindWindowExA(box, nullptr, "ComboBox", nullptr)) box = combo;
+    if (!name) name = FindWindowExA(box, nullptr, "Edit", nullptr);
+    DWORD_PTR result = 0;
+    return name &&
+           SendMessageTimeoutA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()),
+                               SMTO_NORMAL, 10000, &result) &&
+           PostMessageA(dialog, WM_COMMAND, IDOK, 0) &&
+           WaitUntil([&] { return !IsWindow(dialog); }, 10000);
+}
+
 // Answers a message box and waits until it has gone.
 inline bool Answer(HWND box, int buttonId) {
     return Click(box, buttonId) && WaitUntil([&] { return !IsWindow(box); }, 10000);
