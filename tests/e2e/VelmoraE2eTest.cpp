@@ -82,26 +82,18 @@ TEST(VelmoraE2eTest, TheMainWindowAppliesDeletesEditsAndAnswersEachMenuFamily) {
     // File > Save Current Look As... writes the look as a theme of its own, beside its files.
     const std::string saved = VELMORA_BUILD_DIR "\\e2e-saved";
     CreateDirectoryA(saved.c_str(), nullptr);
-    HWND dialog = nullptr;  // chosen again while the window still reopens the browsers
-    ASSERT_TRUE(WaitUntil([&] {
-        ChooseMenu(window, "FS");
-        return WaitUntil([&] { return (dialog = FindDialog(velmora.Id(), IDOK)) != nullptr; }, 5000);
-    }));
+    HWND dialog = nullptr;
+    ASSERT_TRUE(ChooseUntil(window, "FS", [&] { return dialog = FindDialog(velmora.Id(), IDOK); }));
     ASSERT_TRUE(SaveAs(dialog, saved + "\\Saved.vlr"));
     ASSERT_TRUE(Answer(velmora.WaitForDialog(0xFFFF), IDOK));
-    ASSERT_TRUE(Settle(window));
 
     // "[None]" takes the theme's pictures away.
     ASSERT_TRUE(Select(window, "[None]"));
     ASSERT_TRUE(Click(window, IDC_CMDAPPLY));
     EXPECT_TRUE(WaitUntil([&] { return ReadValue(kUser, kMark, "") == Sz("[None]"); }));
     EXPECT_EQ(ReadValue(kUser, kIe + "Toolbar", "BackBitmap"), std::nullopt);
-    // Edit > Undo takes the reset back: Ocean's pictures and mark again. The window may still
-    // be reopening the browsers, when it takes no menu entry: the user chooses it again.
-    EXPECT_TRUE(WaitUntil([&] {
-        ChooseMenu(window, "EU");
-        return WaitUntil([&] { return ReadValue(kUser, kMark, "") == Sz("Ocean"); }, 5000);
-    }));
+    // Edit > Undo takes the reset back: Ocean's pictures and mark again.
+    EXPECT_TRUE(ChooseUntil(window, "EU", [&] { return ReadValue(kUser, kMark, "") == Sz("Ocean"); }));
     EXPECT_EQ(ReadValue(kUser, kIe + "Toolbar", "BackBitmap"), Sz(kOcean + "explorer.bmp"));
     // The saved look applied after "[None]" is Ocean's again, its files now the saved theme's.
     for (const char* entry : {"[None]", "Saved"}) {
@@ -123,12 +115,11 @@ TEST(VelmoraE2eTest, TheMainWindowAppliesDeletesEditsAndAnswersEachMenuFamily) {
     EXPECT_EQ(std::string(why).rfind("This Theme could not be loaded", 0), 0u) << why;
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_CMDAPPLY)));
     // A web site that is a program is refused, by name, from the keyboard too; the theme's
-    // problems (no title, the program's page) are named under its preview.
+    // problem (no title) shows under its preview.
     ASSERT_TRUE(Select(window, "Program"));
     ASSERT_TRUE(Settle(window));
     GetDlgItemTextA(window, IDC_TXTFINDINGS, why, sizeof why);
-    EXPECT_STREQ(why, "1 problem - Details...");
-    EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, IDC_TXTFINDINGS)));
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, IDC_TXTFINDINGS)) && why == std::string("1 problem - Details..."));
     PostMessageA(GetDlgItem(window, IDC_TXTWEBSITE), WM_KEYDOWN, VK_RETURN, 0);
     HWND refusal = velmora.WaitForDialog(0xFFFF);
     GetDlgItemTextA(refusal, 0xFFFF, why, sizeof why);
@@ -191,13 +182,11 @@ TEST(VelmoraE2eTest, AThemeFileAndABitmapOnTheCommandLine) {
     EXPECT_EQ(ReadValue(kUser, kIe + "Toolbar", "BackBitmap"), Sz(bitmap));
 }
 
-// The switches for scripts: a quiet apply asks nothing and ends in its exit code; a check
-// writes the findings to the caller's output, one a line, and ends in 2 for an error.
+// The switches for scripts: a quiet apply asks nothing; a check writes to the caller's output.
 TEST(VelmoraE2eTest, SwitchesApplyQuietlyAndCheckATheme) {
     WriteValue(kUser, kIe + "Main", "Window Title", kBefore);
     EXPECT_EQ(RunForOutput("/apply \"" + kOcean + "Ocean.vlr\" /quiet"), std::make_pair(0L, std::string()));
     EXPECT_EQ(ReadValue(kUser, kIe + "Main", "Window Title"), Sz("Ocean Explorer"));
-    EXPECT_EQ(RunForOutput("/apply C:\\gone.vlr /quiet").first, 4);
     const std::string broken = VELMORA_BUILD_DIR "\\e2e-broken.vlr";
     std::ofstream(broken, std::ios::binary) << "[Velmora]\r\nThemeTitle=B\r\nNavigate=C:\\gone.wav\r\n";
     EXPECT_EQ(RunForOutput("/check \"" + broken + "\""),

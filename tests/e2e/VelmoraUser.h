@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <shlwapi.h>
 
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <utility>
@@ -92,35 +94,24 @@ private:
     DWORD id_ = 0;
 };
 
-// Runs the program to its end with a pipe as its standard output, as a build script does;
-// gives its exit code and what it wrote (exit code -1 when it could not start or hung).
+// Runs the program to its end with a file as its standard output, as "> report.txt" in a batch
+// file gives it: its exit code (-1: it did not start or end) and what it wrote.
 inline std::pair<long, std::string> RunForOutput(const std::string& argumentText) {
+    const char* report = VELMORA_BUILD_DIR "\\e2e-report.txt";
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE read = nullptr, write = nullptr;
-    if (!CreatePipe(&read, &write, &inherit, 0)) return {-1, ""};
-    SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
-    const std::string program = VELMORA_BUILD_DIR "\\app\\win32\\Velmora.exe";
-    std::string line = "\"" + program + "\" " + argumentText;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = startup.hStdError = write;
+    startup.hStdOutput = CreateFileA(report, GENERIC_WRITE, 0, &inherit, CREATE_ALWAYS, 0, nullptr);
+    std::string line = "\"" VELMORA_BUILD_DIR "\\app\\win32\\Velmora.exe\" " + argumentText;
     PROCESS_INFORMATION info{};
-    const bool started = CreateProcessA(program.c_str(), &line[0], nullptr, nullptr, TRUE, 0,
-                                        nullptr, nullptr, &startup, &info);
-    CloseHandle(write);  // the pipe ends when the program's copy of it goes
-    std::string output;
-    char buffer[512];
-    DWORD got = 0;
-    while (started && ReadFile(read, buffer, sizeof buffer, &got, nullptr) && got)
-        output.append(buffer, got);
-    CloseHandle(read);
-    if (!started) return {-1, ""};
     DWORD code = DWORD(-1);
-    if (WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0) GetExitCodeProcess(info.hProcess, &code);
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-    return {long(code), output};
+    if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info) &&
+        WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(info.hProcess, &code);
+    for (HANDLE h : {startup.hStdOutput, info.hThread, info.hProcess}) CloseHandle(h);
+    std::ifstream in(report, std::ios::binary);
+    return {long(code), std::string(std::istreambuf_iterator<char>(in), {})};
 }
 
 // Another process's window is asked in UTF-16; LB_ERR when it does not answer in time.
@@ -202,6 +193,12 @@ inline void ChooseMenu(HWND mainWindow, const std::string& letters, bool listPop
     }
     for (std::size_t i = listPopUp ? 0 : 1; i < letters.size(); ++i)
         PostMessageA(mainWindow, WM_CHAR, letters[i], 0);
+}
+
+// Chooses a menu entry until done holds: a window still reopening the browsers takes none.
+template <class Condition>
+bool ChooseUntil(HWND mainWindow, const std::string& letters, Condition done) {
+    return WaitUntil([&] { return ChooseMenu(mainWindow, letters), WaitUntil(done, 5000); });
 }
 
 }  // namespace velmora::e2e

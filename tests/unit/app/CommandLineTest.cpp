@@ -48,40 +48,30 @@ TEST(CommandLine, CleaningAndClassifying) {
 }
 
 TEST(CommandLine, Switches) {
-    struct Row {
-        const char* argumentText;
-        SwitchAction action;
-        const char* path;
-        bool quiet;
-        const char* problem;  // the start of Problem()
+    // The text, then what it asks (none, apply, check, invalid), path, quiet, the problem's line.
+    const std::pair<const char*, const char*> rows[] = {
+        {"C:\\a.vlr /quiet", "0||0|"},
+        {"\"/apply\" x.vlr", "0||0|"},
+        {"//server/x.vlr", "0||0|"},
+        {"/apply \"C:\\My Themes\\a.vlr\" /quiet", "1|C:\\My Themes\\a.vlr|1|"},
+        {"/QUIET  /Apply\ta.vlr", "1|a.vlr|1|"},
+        {"/check \"C:\\x \\b.vlr", "2|C:\\x \\b.vlr|1|"},
+        {"/check \"/quiet\"", "2|/quiet|1|"},
+        {"/apply", "3||0|No theme file named."},
+        {"/quiet a.vlr", "3||1|Unexpected argument: a.vlr"},
+        {"/check", "3||1|No theme file named."},
+        {"/apply a.vlr /check b.vlr", "3|a.vlr|1|Only one of /apply and /check."},
+        {"/apply a.vlr b.vlr", "3|a.vlr|0|Unexpected argument: b.vlr"},
+        {"/silent a.vlr /Quiet", "3||1|Unknown switch: /silent"},
     };
-    constexpr SwitchAction kNone = SwitchAction::None, kApply = SwitchAction::Apply,
-                           kCheck = SwitchAction::Check, kBad = SwitchAction::Invalid;
-    const Row rows[] = {
-        {"C:\\a.vlr /quiet", kNone, "", false, ""},
-        {"\"/apply\" x.vlr", kNone, "", false, ""},
-        {"//server/x.vlr", kNone, "", false, ""},
-        {"/apply \"C:\\My Themes\\a.vlr\" /quiet", kApply, "C:\\My Themes\\a.vlr", true, ""},
-        {"/QUIET  /Apply\ta.vlr", kApply, "a.vlr", true, ""},
-        {"/check \"C:\\x \\b.vlr", kCheck, "C:\\x \\b.vlr", true, ""},
-        {"/check \"/quiet\"", kCheck, "/quiet", true, ""},
-        {"/apply", kBad, "", false, "No theme file named."},
-        {"/quiet a.vlr", kBad, "", true, "Unexpected argument: a.vlr"},
-        {"/check", kBad, "", true, "No theme file named."},
-        {"/apply a.vlr /check b.vlr", kBad, "a.vlr", true, "Only one of /apply and /check."},
-        {"/apply a.vlr b.vlr", kBad, "a.vlr", false, "Unexpected argument: b.vlr"},
-        {"/silent a.vlr /Quiet", kBad, "", true, "Unknown switch: /silent"},
-        {"/silent a.vlr", kBad, "", false, "Unknown switch: /silent\r\n\r\nKnown switches:"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.argumentText);
-        const Switches switches(row.argumentText);
-        EXPECT_EQ(switches.Action(), row.action);
-        EXPECT_EQ(switches.Path(), row.path);
-        EXPECT_EQ(switches.Quiet(), row.quiet);
-        EXPECT_EQ(switches.Problem().rfind(row.problem, 0), 0u) << switches.Problem();
-        EXPECT_EQ(switches.Problem().empty(), row.action != kBad);
+    for (const auto& [text, expected] : rows) {
+        const Switches s(text);
+        EXPECT_EQ(std::to_string(int(s.Action())) + "|" + s.Path() + "|" + std::to_string(s.Quiet()) +
+                      "|" + s.Problem().substr(0, s.Problem().find('\r')),
+                  expected)
+            << text;
     }
+    EXPECT_NE(Switches("/x").Problem().find("\r\n\r\nKnown switches:\r\n  /apply"), std::string::npos);
 }
 
 }  // namespace

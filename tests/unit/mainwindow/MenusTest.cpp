@@ -1,6 +1,8 @@
 // The main window's menus: texts, the states set when a menu opens, the pop-ups, the windows
 // its entries open, and the quick repairs and tweaks of the browser they make.
+#include <functional>
 #include <optional>
+#include <tuple>
 
 #include "tests/unit/mainwindow/MainWindowTestBed.h"
 
@@ -164,64 +166,41 @@ TEST_F(MainWindowTest, EditAndAboutOpenTheirWindowsOverThisOneAndExitCloses) {
     EXPECT_EQ(host.closes, 1);
 }
 
-TEST_F(MainWindowTest, AThemesProblemsShowUnderThePreviewAndAnyFileCanBeChecked) {
-    Install("Broken", {{"BackBitmap", "C:\\gone.bmp"}, {"AniLarge", "C:\\gone2.bmp"}});
-    Install("Clean");
-    const std::string broken = "Problems found in C:\\Themes\\Broken.vlr:\r\n\r\n"
-                               "error: BackBitmap names C:\\gone.bmp, which is missing.\r\n"
-                               "error: AniLarge names C:\\gone2.bmp, which is missing.";
-    // The selected entry, the line under the preview, and the box the menu or the line opens.
-    struct Row {
-        std::string entry;
-        std::string line;  // empty: hidden
-        std::optional<std::string> checked, dropped;
-        std::string box;
-    };
-    const Row rows[] = {
-        {"Broken", "2 problems - Details...", {}, {}, broken},
-        {"Clean", "", "C:\\Themes\\Clean.vlr", {}, "No problems found in C:\\Themes\\Clean.vlr."},
-        {"[None]", "", "C:\\Themes\\Broken.vlr", {}, broken},
-        {"[None]", "", {}, "C:\\Themes\\x.bmp", "Only Theme files (*.vlr) can be dropped here:\r\nC:\\Themes\\x.bmp"},
-        {"Broken", "2 problems - Details...", {}, "C:\\Themes\\Clean.VLR", ""},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.entry);
-        window.LoadThemeList(row.entry);
-        dialogs.shown.clear();
-        EXPECT_EQ(window.txtFindings.Visible() ? window.txtFindings.Text() : "", row.line);
-        dialogs.fileChoice = row.checked;
-        if (row.checked) window.pmuFile_Click(FileEntry::CheckTheme);
-        if (row.dropped) window.Form_DropFile(*row.dropped);
-        if (!row.checked && !row.dropped) window.txtFindings_Click();
-        EXPECT_EQ(Texts(), row.box.empty() ? Strings{} : Strings{row.box});
-    }
-    EXPECT_EQ(window.List1.SelectedText(), "Clean");  // the dropped theme, opened as File > Open does
-
-    // The present look saved: the typed name is its title, the theme entered and selected.
-    files.AddFolder("C:\\Mine");
-    dialogs.fileChoice = "C:\\Mine\\My Look.vlr";
-    dialogs.shown.clear();
-    window.pmuFile_Click(FileEntry::SaveLook);
-    EXPECT_EQ(Texts(), Strings{"The current look was saved as the Theme \"My Look\":\r\nC:\\Mine\\My Look.vlr"});
-    EXPECT_EQ(window.List1.SelectedText(), "My Look");
-}
-
-TEST_F(MainWindowTest, EditUndoNamesTheLastChangeAndTakesItBackOnce) {
+TEST_F(MainWindowTest, ProblemsLineCheckDropSaveAndUndo) {
+    Install("Broken", {{"BackBitmap", "C:\\gone.bmp"}});
     Install("R&B");
-    window.LoadThemeList("R&B");
-    // What the Edit menu offers after each step, and the window title then.
-    std::string seen;
-    const auto look = [&] {
-        window.mnuEdit_Click();
-        const ui::MenuItem& undo = window.pmuEdit[EditEntry::Undo];
-        seen += undo.Caption() + (undo.Enabled() ? "" : " (off)") + "|" + InstalledThemeStore(platform).ReadMark() + "|";
+    files.AddFolder("C:\\Mine");
+    const std::string broken = "Problems found in C:\\Themes\\Broken.vlr:\r\n\r\n"
+                               "error: BackBitmap names C:\\gone.bmp, which is missing.";
+    // The entry shown, what the user does, then: the problems line, the box, the selection.
+    const std::tuple<std::string, std::function<void()>, std::string> rows[] = {
+        {"Broken", [&] { window.txtFindings_Click(); }, "1 problem - Details...|" + broken + "|Broken"},
+        {"[None]", [&] { dialogs.fileChoice = "C:\\Themes\\Broken.vlr";
+                         window.pmuFile_Click(FileEntry::CheckTheme); }, "|" + broken + "|[None]"},
+        {"[None]", [&] { window.Form_DropFile("C:\\x.bmp"); },
+         "|Only Theme files (*.vlr) can be dropped here:\r\nC:\\x.bmp|[None]"},
+        {"Broken", [&] { window.Form_DropFile("C:\\Themes\\R&B.VLR"); }, "1 problem - Details...||R&B"},
+        {"R&B", [&] { dialogs.fileChoice = "C:\\Mine\\My Look.vlr";
+                      window.pmuFile_Click(FileEntry::SaveLook); },
+         "|The current look was saved as the Theme \"My Look\":\r\nC:\\Mine\\My Look.vlr|My Look"},
     };
-    look();
+    for (const auto& [entry, act, expected] : rows) {
+        window.LoadThemeList(entry);
+        const std::string line = window.txtFindings.Visible() ? window.txtFindings.Text() : "";
+        dialogs.shown.clear();
+        act();
+        EXPECT_EQ(line + "|" + (Texts().empty() ? "" : Texts()[0]) + "|" + window.List1.SelectedText(),
+                  expected);
+    }
+    // Edit > Undo names the last change and takes it back once.
+    window.LoadThemeList("R&B");
     window.cmdApply_Click();
-    look();
+    window.mnuEdit_Click();
+    EXPECT_EQ(window.pmuEdit[EditEntry::Undo].Caption(), "&Undo Apply R&&B");
     window.pmuEdit_Click(EditEntry::Undo);
-    look();
-    EXPECT_EQ(seen, "&Undo (off)|Not Found|&Undo Apply R&&B|R&B|&Undo (off)|Not Found|");
+    window.mnuEdit_Click();
+    EXPECT_EQ(InstalledThemeStore(platform).ReadMark() + window.pmuEdit[EditEntry::Undo].Caption(), "Not Found&Undo");
+    EXPECT_FALSE(window.pmuEdit[EditEntry::Undo].Enabled());
 }
 
 TEST_F(MainWindowTest, AToolbarPictureIsPreviewedForTheCurrentThemeOnlyWhenItLoads) {
