@@ -59,34 +59,33 @@ std::vector<TouchedValue> MakeTouchedValues() {
     return values;
 }
 
-// The value as the record keeps it; a single zero byte when it is absent.
+// The value as the record keeps it: its kind (four bytes, low first), then its data; nothing
+// when it is absent.
 Bytes Capture(RegistryApi& api, const TouchedValue& value) {
     ScopedRegKey key(api);
     std::uint32_t kind = 0, size = 0;
     if (api.OpenKeyEx(value.root, value.key, kKeyRead, key.Out()) != kErrorSuccess ||
         api.QueryValueEx(key.Get(), value.name, &kind, nullptr, &size) != kErrorSuccess) {
-        return Bytes{0};
+        return {};
     }
-    Bytes data(size + 1);
-    if (api.QueryValueEx(key.Get(), value.name, &kind, data.data(), &size) != kErrorSuccess)
-        return Bytes{0};
-    data.resize(size);
-    Bytes record = {1, std::uint8_t(kind), std::uint8_t(kind >> 8), std::uint8_t(kind >> 16),
-                    std::uint8_t(kind >> 24)};
-    record.insert(record.end(), data.begin(), data.end());
+    Bytes record(4 + size + 1);
+    if (api.QueryValueEx(key.Get(), value.name, &kind, record.data() + 4, &size) != kErrorSuccess)
+        return {};
+    record.resize(4 + size);
+    for (int i = 0; i < 4; ++i) record[i] = std::uint8_t(kind >> (8 * i));
     return record;
 }
 
 void Restore(RegistryApi& api, const TouchedValue& value, const Bytes& record) {
     ScopedRegKey key(api);
-    if (record.size() < 5 || record[0] != 1) {
+    if (record.empty()) {
         if (api.OpenKeyEx(value.root, value.key, kKeyAllAccess, key.Out()) == kErrorSuccess)
             api.DeleteValue(key.Get(), value.name);
         return;
     }
     const std::uint32_t kind =
-        record[1] | (record[2] << 8) | (record[3] << 16) | (std::uint32_t(record[4]) << 24);
-    Bytes data(record.begin() + 5, record.end());
+        record[0] | (record[1] << 8) | (record[2] << 16) | (std::uint32_t(record[3]) << 24);
+    Bytes data(record.begin() + 4, record.end());
     const auto size = static_cast<std::uint32_t>(data.size());
     // The system stores a text's zero that follows the counted bytes too: a text recorded
     // without one is followed by a byte that is not zero.
@@ -104,9 +103,8 @@ void AppendPart(Bytes& record, const Bytes& part) {
 // The record's parts; nothing for a record that is missing or damaged.
 std::optional<std::vector<Bytes>> ReadRecord(RegistryApi& api) {
     const Bytes value = Capture(api, {kHkeyCurrentUser, kUndoKey, kRecord});
-    if (value.size() < 5 || value[0] != 1) return std::nullopt;
     std::vector<Bytes> parts;
-    for (std::size_t at = 5; at < value.size();) {
+    for (std::size_t at = 4; at < value.size();) {
         if (value.size() - at < 4) return std::nullopt;
         const std::size_t size = value[at] | (value[at + 1] << 8) | (value[at + 2] << 16) |
                                  (std::size_t(value[at + 3]) << 24);

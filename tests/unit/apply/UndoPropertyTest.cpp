@@ -17,6 +17,24 @@
 namespace velmora::test {
 namespace {
 
+// Every value under both roots, the undo record's aside, as "key|name=kind:bytes".
+void Walk(MemoryRegistry& api, RegHandle key, const std::string& path, std::vector<std::string>& out) {
+    char name[256];
+    std::uint8_t data[4096];
+    for (std::uint32_t i = 0;; ++i) {
+        std::uint32_t kind = 0, size = sizeof data, length = sizeof name;
+        if (api.EnumValue(key, i, name, &length, &kind, data, &size) != kErrorSuccess) break;
+        out.push_back(path + "|" + name + "=" + std::to_string(kind) + ":" + std::string(data, data + size));
+    }
+    for (std::uint32_t i = 0; api.EnumKey(key, i, name, sizeof name) == kErrorSuccess; ++i) {
+        RegHandle sub = 0;
+        api.OpenKey(key, name, &sub);
+        const std::string subPath = path + "\\" + name;
+        if (subPath != "\\Software\\Tolvane\\Quenmark\\Undo") Walk(api, sub, subPath, out);
+        api.CloseKey(sub);
+    }
+}
+
 TEST(UndoProperty, EveryChangeThenUndoRestoresEveryTouchedValueExactly) {
     const std::map<std::string, std::function<void(const Platform&)>> changes = {
         {"apply", [](const Platform& p) { clsVelmora(p).ApplyTheme("C:\\T\\t.vlr"); }},
@@ -36,34 +54,28 @@ TEST(UndoProperty, EveryChangeThenUndoRestoresEveryTouchedValueExactly) {
             TestPlatform t;
             t.AddTheme("C:\\T\\t.vlr", keys);
             // Each touched value absent, or of a random kind and length (a text without its
-            // zero too); what follows the counted bytes is the last byte.
-            const auto raw = [&t](const TouchedValue& v, Bytes* seed) {
-                RegHandle key = 0;
-                if (seed && t.registry.CreateKey(v.root, v.key, &key) == kErrorSuccess)
-                    t.registry.SetValueEx(key, v.name, seed->back(), seed->data(), seed->size() - 2);
-                std::uint32_t kind = 0, size = 4096;
-                std::uint8_t data[4096];
-                const bool there = t.registry.OpenKeyEx(v.root, v.key, kKeyRead, &key) == kErrorSuccess &&
-                                   t.registry.QueryValueEx(key, v.name, &kind, data, &size) == kErrorSuccess;
-                return there ? std::to_string(kind) + ":" + std::string(data, data + size) : "-";
-            };
-            std::vector<std::string> before, after;
+            // zero too); what follows the counted bytes is the one before the kind's.
             for (const TouchedValue& v : TouchedValues()) {
                 Bytes seed(random() % (round % 2 ? 600 : 24) + 2);
                 for (auto& byte : seed) byte = std::uint8_t(random() % 4 ? random() : 0);
-                seed.back() = std::uint8_t(kinds[random() % 5]);
-                before.push_back(random() % 3 ? raw(v, &seed) : raw(v, nullptr));
+                RegHandle key = 0;
+                if (random() % 3 && t.registry.CreateKey(v.root, v.key, &key) == kErrorSuccess)
+                    t.registry.SetValueEx(key, v.name, kinds[random() % 5], seed.data(), seed.size() - 1);
+                t.registry.CloseKey(key);
             }
+            const auto look = [&t] {
+                std::vector<std::string> all;
+                for (const RegRoot root : {kHkeyCurrentUser, kHkeyLocalMachine}) Walk(t.registry, root, "", all);
+                return all;
+            };
+            const std::vector<std::string> before = look();
             ASSERT_TRUE(RecordUndo(t.platform, name));
             change(t.platform);
-            for (const TouchedValue& v : TouchedValues()) after.push_back(raw(v, nullptr));
             // Something to undo (the placement's two values may both be absent already).
-            EXPECT_TRUE(after != before || name == "placement") << name;
+            EXPECT_TRUE(look() != before || name == "placement") << name;
             EXPECT_EQ(UndoCaption(t.platform), name);
             ASSERT_TRUE(UndoLastChange(t.platform));
-            after.clear();
-            for (const TouchedValue& v : TouchedValues()) after.push_back(raw(v, nullptr));
-            EXPECT_EQ(after, before) << name << " in round " << round;
+            EXPECT_EQ(look(), before) << name << " in round " << round;
             EXPECT_FALSE(UndoLastChange(t.platform));  // one level: the record is gone
         }
     }

@@ -21,12 +21,14 @@ std::string Bitmap(int header, int width, int height, int planes = 1, int depth 
 
 TEST(CheckVelmora, OneBrokenThemePerRow) {
     const std::pair<const char*, std::string> files[] = {
-        {"good.bmp", Bitmap(40, 20, 60)},        {"core.bmp", Bitmap(12, 16, 64)},
+        {"good.bmp", Bitmap(40, 20, 60)},        {"core.bmp", Bitmap(12, 16, 64, 1, 1)},
+        {"v2.bmp", Bitmap(52, 9, 9, 1, 8)},      {"v3.bmp", Bitmap(56, 9, 9, 1, 16)},
+        {"v4.bmp", Bitmap(108, 9, 9, 1, 4)},
         {"down.bmp", Bitmap(124, 16, -16, 1, 32)}, {"odd.bmp", Bitmap(40, 20, 50)},
         {"flat.bmp", Bitmap(40, 20, 20, 2)},     {"deep.bmp", Bitmap(40, 20, 20, 1, 3)},
         {"wide.bmp", Bitmap(40, 0, 20)},         {"s.wav", std::string("RIFF\4\0\0\0WAVE", 12)}};
     struct Row {
-        MemoryProfile::Keys keys;  // also the file's lines after "[velmora]" and a blank line
+        MemoryProfile::Keys keys;  // also the file's lines after "[velmora]", a blank and a comment
         const char* findings;      // each: severity, the sentence's first and last words
     };
     // clang-format off
@@ -34,22 +36,23 @@ TEST(CheckVelmora, OneBrokenThemePerRow) {
         {{{"ThemeTitle", "T"}, {"BackBitmap", "%InstallDir%\\good.bmp"}, {"AniLarge", "C:\\T\\good.bmp"},
           {"AniSmall", "C:\\T\\core.bmp"}, {"BrandSmall", "C:\\T\\down.bmp"}, {"Navigate", "C:\\T\\s.wav"},
           {"HomePage", "HTTPS://x/"}, {"SearchURL", "http://x/?q="}, {"TipsPage", "C:\\T\\s.wav"},
-          {"StyleFile", "C:\\T\\s.wav"}, {"WESkin", "none"}, {"WebThumper", "No"}}, ""},
-        {{{"BackBitmap", "C:\\T\\gone.bmp"}}, "W There \"[Untitled]\".|E BackBitmap missing.|"},
+          {"StyleFile", "C:\\T\\s.wav"}, {"WESkin", "none"}, {"WebThumper", "No"},
+          {"BrandLarge", "C:\\T\\v2.bmp"}}, ""},
+        {{{"BackBitmap", "C:\\T\\gone.bmp"}, {"BrandLarge", "C:\\T\\v3.bmp"}}, "W There \"[Untitled]\".|E BackBitmap missing.|"},
         {{{"ThemeTitle", "T"}, {"WESkin", "C:\\T\\s.wav"}, {"BrandLarge", "C:\\T\\flat.bmp"},
           {"AniSmall", "C:\\T\\deep.bmp"}, {"BrandSmall", "C:\\T\\wide.bmp"}},
          "E WESkin bitmap.|E BrandLarge bitmap.|E AniSmall bitmap.|E BrandSmall bitmap.|"},
-        {{{"ThemeTitle", "T"}, {"AniLarge", "C:\\T\\odd.bmp"}}, "W AniLarge cells.|"},
+        {{{"ThemeTitle", "T"}, {"AniLarge", "C:\\T\\odd.bmp"}, {"BrandSmall", "C:\\T\\v4.bmp"}}, "W AniLarge cells.|"},
         {{{"ThemeTitle", "T"}, {"New_Mail", "C:\\T\\good.bmp"}, {"Navigate", "None"}},
          "E New_Mail sound.|E Navigate missing.|"},
         {{{"ThemeTitle", "T"}, {"HomePage", "start.htm"}, {"OnlineHelpURL", "ftp://x/"}},
          "W HomePage address.|W OnlineHelpURL address.|"},
-        {{{"ThemeTitle", "T"}, {"Titel", "x"}, {" themetitle ", "U"}}, "W Line4: error?).|W Line5: counts.|"},
+        {{{"ThemeTitle", "T"}, {"Titel", "x"}, {" themetitle ", "U"}}, "W Line5: error?).|W Line6: counts.|"},
     };
     // clang-format on
     for (const Row& row : rows) {
         TestPlatform t;
-        std::string text = "[velmora]\r\n\r\n";
+        std::string text = "[velmora]\r\n\r\n;Titel=a comment\r\n";
         for (const auto& [name, value] : row.keys) text += name + "=" + value + "\n";
         SCOPED_TRACE(text);
         // Keys of another section are no theme's.

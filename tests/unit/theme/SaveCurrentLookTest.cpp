@@ -72,8 +72,15 @@ TEST(SaveCurrentLook, ValuesNoKeyCanGiveBackAreNamed) {
         if (!sentence.empty()) expected.insert(expected.begin(), main + " \"Start Page\" is not saved: " + sentence + ".");
         EXPECT_EQ(SaveCurrentLook(t.platform, "C:\\B\\b.vlr", "B").notExpressed, expected);
     }
-    TestPlatform t;
-    EXPECT_FALSE(SaveCurrentLook(t.platform, "C:\\None\\b.vlr", "B").written);  // no such folder
+    TestPlatform t;  // no such folder, no folder at all
+    for (const char* file : {"C:\\None\\b.vlr", "b.vlr"}) EXPECT_FALSE(SaveCurrentLook(t.platform, file, "B").written);
+    // Two files of one name from two folders stay apart beside the theme.
+    t.files.AddFolder("C:\\B");
+    t.files.AddFile("C:\\x\\a.bmp", "x"), t.files.AddFile("C:\\y\\a.bmp", "y");
+    t.Seed(browser::kToolbarKey, browser::kBigBitmap, "C:\\x\\a.bmp");
+    t.Seed(browser::kToolbarKey, browser::kSmallBitmap, "C:\\y\\a.bmp");
+    EXPECT_TRUE(SaveCurrentLook(t.platform, "C:\\B\\b.vlr", "B").written);
+    EXPECT_EQ(t.files.ReadFile("C:\\B\\a.bmp").value_or("") + t.files.ReadFile("C:\\B\\2-a.bmp").value_or(""), "xy");
 }
 
 }  // namespace
