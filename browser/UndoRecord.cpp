@@ -59,6 +59,13 @@ std::vector<TouchedValue> MakeTouchedValues() {
     return values;
 }
 
+// Four bytes at at, the lowest first.
+std::uint32_t Little32(const Bytes& bytes, std::size_t at) {
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = value << 8 | bytes[at + i];
+    return value;
+}
+
 // The value as the record keeps it: its kind (four bytes, low first), then its data; nothing
 // when it is absent.
 Bytes Capture(RegistryApi& api, const TouchedValue& value) {
@@ -83,8 +90,7 @@ void Restore(RegistryApi& api, const TouchedValue& value, const Bytes& record) {
             api.DeleteValue(key.Get(), value.name);
         return;
     }
-    const std::uint32_t kind =
-        record[0] | (record[1] << 8) | (record[2] << 16) | (std::uint32_t(record[3]) << 24);
+    const std::uint32_t kind = Little32(record, 0);
     Bytes data(record.begin() + 4, record.end());
     const auto size = static_cast<std::uint32_t>(data.size());
     // The system stores a text's zero that follows the counted bytes too: a text recorded
@@ -106,8 +112,7 @@ std::optional<std::vector<Bytes>> ReadRecord(RegistryApi& api) {
     std::vector<Bytes> parts;
     for (std::size_t at = 4; at < value.size();) {
         if (value.size() - at < 4) return std::nullopt;
-        const std::size_t size = value[at] | (value[at + 1] << 8) | (value[at + 2] << 16) |
-                                 (std::size_t(value[at + 3]) << 24);
+        const std::size_t size = Little32(value, at);
         at += 4;
         if (value.size() - at < size) return std::nullopt;
         parts.emplace_back(value.begin() + at, value.begin() + at + size);

@@ -167,6 +167,7 @@ TEST(StartUpTest, SwitchCommandsEndInAnExitCodeAndAQuietOneShowsNothing) {
                       " " + output.substr(0, output.find("\r\n\r\n")),
                   expected)
             << commandLine;
+        for (const MessageRequest& box : t.dialogs.shown) EXPECT_TRUE(box.systemModal);
     }
 }
 
