@@ -184,7 +184,7 @@ SavedLook SaveCurrentLook(const Platform& platform, const std::string& themeFile
     std::set<std::string> taken;                 // names given, in lower case
     for (auto [key, value] : CurrentLookKeys(platform, saved.notExpressed)) {
         const ThemeFileKey& row = kThemeFileKeys[static_cast<std::size_t>(key)];
-        const bool names = row.takesInstallDir && row.kind != ThemeValue::Text;
+        const bool names = row.kind != ThemeValue::Text;  // a file or page
         if (names && files.IsNormalFile(value)) {
             auto found = copied.find(Lower(value));
             if (found == copied.end()) {

@@ -74,13 +74,20 @@ TEST(SaveCurrentLook, ValuesNoKeyCanGiveBackAreNamed) {
     }
     TestPlatform t;  // no such folder, no folder at all
     for (const char* file : {"C:\\None\\b.vlr", "b.vlr"}) EXPECT_FALSE(SaveCurrentLook(t.platform, file, "B").written);
-    // Two files of one name from two folders stay apart beside the theme.
+    // Two files of one name from two folders stay apart beside the theme; one that cannot be
+    // copied is named where it is; a layout too short for the throbber flag gives no key.
     t.files.AddFolder("C:\\B");
-    t.files.AddFile("C:\\x\\a.bmp", "x"), t.files.AddFile("C:\\y\\a.bmp", "y");
+    t.files.AddFile("C:\\x\\a.bmp", "x"), t.files.AddFile("C:\\y\\a.bmp", "y"), t.files.AddFile("C:\\z\\r.bmp", "z");
+    t.files.AddFile("C:\\B\\r.bmp", "", MemoryFileSystem::kReadOnly);
     t.Seed(browser::kToolbarKey, browser::kBigBitmap, "C:\\x\\a.bmp");
     t.Seed(browser::kToolbarKey, browser::kSmallBitmap, "C:\\y\\a.bmp");
-    EXPECT_TRUE(SaveCurrentLook(t.platform, "C:\\B\\b.vlr", "B").written);
+    t.Seed(browser::kToolbarKey, browser::kBrandBitmap, "C:\\z\\r.bmp");
+    t.Seed(browser::kWebBrowserToolbarKey, browser::kLayoutValue, Bytes(10, 8));
+    const SavedLook saved = SaveCurrentLook(t.platform, "C:\\B\\b.vlr", "B");
+    EXPECT_EQ(saved.failure + "|" + saved.notExpressed.at(0),
+              "|AniLarge: C:\\z\\r.bmp could not be copied; the theme names it where it is.");
     EXPECT_EQ(t.files.ReadFile("C:\\B\\a.bmp").value_or("") + t.files.ReadFile("C:\\B\\2-a.bmp").value_or(""), "xy");
+    EXPECT_EQ(t.files.ReadFile("C:\\B\\b.vlr").value_or("WebThumper").find("WebThumper"), std::string::npos);
 }
 
 }  // namespace
