@@ -214,7 +214,7 @@ SavedLook SaveCurrentLook(const Platform& platform, const std::string& themeFile
     }
     const FileOutcome outcome = files.WriteFile(themeFile, text);
     saved.written = outcome.done;
-    if (!outcome) saved.failure = outcome.reason;
+    saved.failure = outcome.reason;
     return saved;
 }
 

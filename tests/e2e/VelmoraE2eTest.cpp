@@ -96,9 +96,9 @@ TEST(VelmoraE2eTest, TheMainWindowAppliesDeletesEditsAndAnswersEachMenuFamily) {
     EXPECT_TRUE(ChooseUntil(window, "EU", [&] { return ReadValue(kUser, kMark, "") == Sz("Ocean"); }));
     EXPECT_EQ(ReadValue(kUser, kIe + "Toolbar", "BackBitmap"), Sz(kOcean + "explorer.bmp"));
     // The saved look applied after "[None]" is Ocean's again, its files now the saved theme's.
-    for (const char* entry : {"[None]", "Saved"}) {
+    for (const char* entry : {"[None]", "Saved"}) {  // Apply is offered once the undo is done
         ASSERT_TRUE(Select(window, entry));
-        ASSERT_TRUE(Click(window, IDC_CMDAPPLY));
+        ASSERT_TRUE(WaitUntil([&] { return Click(window, IDC_CMDAPPLY); }));
         EXPECT_TRUE(WaitUntil([&] { return ReadValue(kUser, kMark, "") == Sz(entry); }));
     }
     for (const auto& area : kAreas) {

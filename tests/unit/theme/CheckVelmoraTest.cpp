@@ -21,10 +21,10 @@ std::string Bitmap(int header, int width, int height, int planes = 1, int depth 
 
 TEST(CheckVelmora, OneBrokenThemePerRow) {
     const std::pair<const char*, std::string> files[] = {
-        {"good.bmp", Bitmap(40, 20, 60)},        {"core.bmp", Bitmap(12, 16, 64, 1, 1)},
+        {"good.bmp", Bitmap(40, 20, 60)},        {"core.bmp", Bitmap(12, 300, 600, 1, 1)},
         {"v2.bmp", Bitmap(52, 9, 9, 1, 8)},      {"v3.bmp", Bitmap(56, 9, 9, 1, 16)},
         {"v4.bmp", Bitmap(108, 9, 9, 1, 4)},
-        {"down.bmp", Bitmap(124, 16, -16, 1, 32)}, {"odd.bmp", Bitmap(40, 20, 50)},
+        {"down.bmp", Bitmap(124, 16, -16, 1, 32)}, {"odd.bmp", Bitmap(40, 300, 750)},
         {"flat.bmp", Bitmap(40, 20, 20, 2)},     {"deep.bmp", Bitmap(40, 20, 20, 1, 3)},
         {"wide.bmp", Bitmap(40, 0, 20)},         {"s.wav", std::string("RIFF\4\0\0\0WAVE", 12)}};
     struct Row {

@@ -62,7 +62,7 @@ TEST(SaveCurrentLook, ValuesNoKeyCanGiveBackAreNamed) {
     const std::string main = "HKEY_CURRENT_USER\\" + std::string(browser::kMainKey);
     const std::pair<std::string, std::string> rows[] = {  // start page, why it is not saved
         {" x", "it begins or ends with a blank"}, {std::string(255, 'x'), "it is longer than 254 characters"},
-        {std::string(254, 'x'), ""}, {"\"x\"", "it is enclosed in quotation marks"}, {"a\nb", "it holds a line break"}};
+        {std::string(254, 'x'), ""}, {"\"x\"", "it is enclosed in quotation marks"}, {"''", "it is enclosed in quotation marks"}, {"a\nb", "it holds a line break"}};
     for (const auto& [page, sentence] : rows) {
         TestPlatform t;
         t.files.AddFolder("C:\\B");
