@@ -2,11 +2,13 @@
 // apply a theme file, make a bitmap the toolbar background.
 #include "app/FileActions.h"
 
+#include "app/Switches.h"
 #include "platform/Browsers.h"
 #include "platform/FileSystem.h"
 #include "platform/ProductInfo.h"
 #include "platform/Shell.h"
 #include "browser/Repairs.h"
+#include "browser/UndoRecord.h"
 #include "theme/clsVelmora.h"
 #include "ui/IsInternetExplorer.h"
 #include "ui/WebAddress.h"
@@ -47,31 +49,32 @@ void FileActions::CloseBrowserWindows() {
     }
 }
 
-void FileActions::ApplyThemeFile(const std::string& path) {
+int FileActions::ApplyThemeFile(const std::string& path) {
     clsVelmora theme(platform_);
     if (!theme.LoadVelmora(path)) {
         platform_.dialogs->SetBusyPointer(false);
         ReportFailure(path);
-        return;
+        return platform_.files->IsNormalFile(path) ? kExitUnreadable : kExitNoFile;
     }
 
     const std::string question = "Apply the Theme - " + theme.ThemeTitle() + kNewLine +
                                  "Author - " + theme.Author() + kNewLine + "Description - " +
                                  kNewLine + theme.Description();
     platform_.dialogs->SetBusyPointer(false);
-    if (Ask(question) != MsgAnswer::Yes) return;
+    if (Ask(question) != MsgAnswer::Yes) return kExitDeclined;
 
     // Taken before the apply, which reloads the record from the file.
     std::string startPage = theme.HomePage();
     if (startPage.empty()) startPage = kBlankPage;
 
+    RecordUndo(platform_, "Apply " + theme.ThemeTitle());
     if (!theme.ApplyTheme(path)) {
         ReportFailure(path);
-        return;
+        return platform_.files->IsNormalFile(path) ? kExitUnreadable : kExitNoFile;
     }
     if (Ask(std::string("Theme sucessfully loaded onto your computer.") + kNewLine +
             "Start Internet Explorer?") != MsgAnswer::Yes) {
-        return;
+        return kExitOk;
     }
     // The theme's page only when it is a web address: a theme could name a program there.
     if (startPage != kBlankPage && !IsWebAddress(startPage)) {
@@ -81,6 +84,15 @@ void FileActions::ApplyThemeFile(const std::string& path) {
         startPage = kBlankPage;
     }
     platform_.shell->OpenDocument(startPage);
+    return kExitOk;
+}
+
+int FileActions::ApplyQuietly(const std::string& path) {
+    clsVelmora theme(platform_);
+    if (!platform_.files->IsNormalFile(path)) return kExitNoFile;
+    if (!theme.LoadVelmora(path)) return kExitUnreadable;
+    RecordUndo(platform_, "Apply " + theme.ThemeTitle());
+    return theme.ApplyTheme(path) ? kExitOk : kExitUnreadable;
 }
 
 void FileActions::SetToolbarSkin(const std::string& path) {
@@ -88,6 +100,7 @@ void FileActions::SetToolbarSkin(const std::string& path) {
     if (Ask("Make this image your Toolbar skin?") != MsgAnswer::Yes) return;
 
     // The browser is pointed at the picture where it lies; it is not examined or copied.
+    RecordUndo(platform_, "Select Toolbar Skin");
     SetToolbarBackground(platform_, path);
 
     if (Ask(std::string("Image sucessfully set as your toolbar skin.") + kNewLine +

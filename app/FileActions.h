@@ -19,8 +19,12 @@ public:
     // Closes every browser window the shell knows of; folder windows stay. Reports nothing.
     void CloseBrowserWindows();
     // Asks, applies every area of the theme file at path, and offers to start the browser
-    // at the theme's home page. A file that cannot be loaded or applied is reported.
-    void ApplyThemeFile(const std::string& path);
+    // at the theme's home page. A file that cannot be loaded or applied is reported. Gives
+    // the exit code for how it ended (ExitCode).
+    int ApplyThemeFile(const std::string& path);
+    // Applies every area of the theme file at path with no box and no browser closed or
+    // opened: for scripts. Gives the exit code for how it ended.
+    int ApplyQuietly(const std::string& path);
     // Asks, points both toolbar background values at the bitmap at path, and offers to
     // start the browser. A missing file ends the action silently.
     void SetToolbarSkin(const std::string& path);

@@ -14,6 +14,7 @@
 #include "registry/cRegistry.h"
 #include "store/InstalledThemeStore.h"
 #include "store/ThemeListOrder.h"
+#include "theme/SaveCurrentLook.h"
 #include "browser/BrowserSettings.h"
 
 namespace velmora {
@@ -46,7 +47,9 @@ InstalledThemes::InstalledThemes(const Platform& platform, FormHost& host, ClipC
     : Flintor1(clip),
       platform_(platform),
       host_(host),
-      events_(std::make_unique<CompanionEvents>(*this)) {}
+      events_(std::make_unique<CompanionEvents>(*this)) {
+    txtFindings.SetVisible(false);
+}
 
 InstalledThemes::~InstalledThemes() {
     // The browser must not call into a window that is gone.
@@ -145,12 +148,17 @@ void InstalledThemes::cmdApply_Click() {
     if (SameText(entry, kCurrentThemeEntry)) {
         // The toolbar picture chosen for the current theme, for both kinds of window. With
         // none chosen, writing the empty path would blank the user's toolbars.
-        if (!toolbarPicturePath_.empty()) SetToolbarBackground(platform_, toolbarPicturePath_);
+        if (!toolbarPicturePath_.empty()) {
+            RecordUndo("Select Toolbar Skin");
+            SetToolbarBackground(platform_, toolbarPicturePath_);
+        }
     } else if (!SameText(entry, kNoThemeEntry)) {
         // ApplyTheme marks the theme as the current one itself. One that fails changed
         // nothing: the browsers are left alone and the user learns why.
         const std::string file = txtThemeFile.Text();
         host_.SetFocus(List1);
+        // A file that is not there cannot be applied: the record of the last change stays.
+        if (!file.empty() && platform_.files->IsNormalFile(file)) RecordUndo("Apply " + entry);
         if (file.empty() || !Theme().ApplyTheme(file)) {
             applying_ = false;
             Tell("The Theme \"" + entry + "\" could not be applied: " + LoadFailure(file),
@@ -158,6 +166,7 @@ void InstalledThemes::cmdApply_Click() {
             return;
         }
     } else {
+        RecordUndo(std::string("Apply ") + kNoThemeEntry);
         RestoreBrowserDefaults(platform_);
     }
 
@@ -210,6 +219,19 @@ void InstalledThemes::OpenThemeFile(std::string& path) {
         platform_.dialogs->OpenFile({path, kOpenTitle, kOpenFilter, kOpenExtension, kOpenFlags});
     if (!chosen) return;
     path = *chosen;
+    AddThemeFile(path);
+}
+
+void InstalledThemes::Form_DropFile(const std::string& path) {
+    if (Busy()) return;
+    if (!EndsWithText(path, ".vlr")) {
+        Tell("Only Theme files (*.vlr) can be dropped here:\r\n" + path, MsgIcon::Exclamation);
+        return;
+    }
+    AddThemeFile(path);
+}
+
+void InstalledThemes::AddThemeFile(const std::string& path) {
     if (!platform_.files->IsNormalFile(path)) return;
 
     clsVelmora theme(platform_);
@@ -225,6 +247,42 @@ void InstalledThemes::OpenThemeFile(std::string& path) {
                  MsgIcon::Exclamation);
             title.clear();
         }
+    }
+    LoadThemeList(title);
+}
+
+void InstalledThemes::CheckThemeFile() {
+    const std::optional<std::string> chosen = platform_.dialogs->OpenFile(
+        {"", "Check an Internet Explorer Theme file..", kOpenFilter, kOpenExtension, kOpenFlags});
+    if (!chosen) return;
+    LongStep step(*this);
+    ShowFindings(*chosen, CheckVelmora(platform_, *chosen));
+}
+
+void InstalledThemes::SaveCurrentLookAs() {
+    // A file that need not exist yet; its folder must.
+    constexpr unsigned long kSaveFlags = 0x80804;
+    const std::optional<std::string> chosen = platform_.dialogs->OpenFile(
+        {"", "Save Current Look As..", kOpenFilter, kOpenExtension, kSaveFlags});
+    if (!chosen) return;
+    const std::string& file = *chosen;
+    std::string title = file.substr(file.rfind('\\') + 1);
+    if (EndsWithText(title, ".vlr")) title.resize(title.size() - 4);
+    LongStep step(*this);
+    const SavedLook saved = SaveCurrentLook(platform_, file, title);
+    if (!saved.written) {
+        Tell("The current look could not be saved as " + file + ": " + saved.failure,
+             MsgIcon::Exclamation);
+        return;
+    }
+    std::string text = "The current look was saved as the Theme \"" + title + "\":" + kNewLine + file;
+    if (!saved.notExpressed.empty()) text += kNewLine + std::string(kNewLine) + "Left out:";
+    for (const std::string& line : saved.notExpressed) text += kNewLine + line;
+    Tell(text, saved.notExpressed.empty() ? MsgIcon::Information : MsgIcon::Exclamation);
+    if (!InstalledThemeStore(platform_).AddEntry(title, file)) {
+        Tell("The Theme \"" + title + "\" could not be added to the installed Themes." + kNewLine +
+                 file,
+             MsgIcon::Exclamation);
     }
     LoadThemeList(title);
 }

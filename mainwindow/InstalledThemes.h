@@ -10,6 +10,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FormHost.h"
 #include "platform/Platform.h"
+#include "theme/CheckVelmora.h"
 #include "theme/clsVelmora.h"
 #include "ui/Controls.h"
 
@@ -19,8 +20,17 @@ class BrowserWindow;
 
 // The entries of each menu in the order the menu shows them, separators included; the
 // window resource gives them contiguous ids in the same order.
-enum class FileEntry { Open, Edit, Separator, Exit, Count };
-enum class EditEntry { ToolbarSkin, ThrobbersOn, ThrobbersOff, Stylesheet, ClickSound, Count };
+enum class FileEntry { Open, Edit, CheckTheme, SaveLook, Separator, Exit, Count };
+enum class EditEntry {
+    Undo,
+    UndoSeparator,
+    ToolbarSkin,
+    ThrobbersOn,
+    ThrobbersOff,
+    Stylesheet,
+    ClickSound,
+    Count
+};
 enum class RepairEntry { HomePage, HomePageLock, WindowPlacement, ToolbarLayout, Count };
 enum class HomeEntry { Blank, Mozilla, Current, Default, Browse, Count };
 enum class LayoutEntry { Thick, Thin, Count };
@@ -52,6 +62,8 @@ public:
     ui::Button cmdApply, cmdUnInstall, cmdCancel;
     ui::PictureBox Image1, imgExplorer;
     std::array<ui::TextBox, 4> Label1;
+    // The one line under the preview naming the theme's problems ("2 problems - Details...").
+    ui::TextBox txtFindings;
 
     // Menus: a top menu's model is its caption; its entries are named by the enumerations
     // above. The captions are the window resource's.
@@ -70,6 +82,8 @@ public:
     void Form_Activate();
     void Form_KeyPress(int keyAscii);
     void Form_Unload();
+    // A file dragged onto the window: a theme file is opened as File > Open opens it.
+    void Form_DropFile(const std::string& path);
 
     // Control events. The binding updates the models from the real controls first.
     void List1_Click();
@@ -90,6 +104,7 @@ public:
     void txtWebSite_Click();
     void txtWebSite_KeyDown(int keyCode);
     void txtThemeTitle_Change();
+    void txtFindings_Click();
 
     // Menus: a top menu's click runs when it drops down (refreshes its entries' states); an
     // entry's click runs its action.
@@ -115,6 +130,9 @@ public:
     void LoadThemeList(const std::string& nameToSelect);
     void RemoveTheme(int index, bool silent);
     void OpenThemeFile(std::string& path);
+    // Enters the theme file at path in the store and selects it, as File > Open does once a
+    // file is chosen.
+    void AddThemeFile(const std::string& path);
     void EnableAreaBoxes(bool enable);
     void PaintToolbarPreview(const PicturePtr& picture);
     void ResetToolbarLayout(int kind);
@@ -127,6 +145,11 @@ public:
     void SelectClickSound(std::string& path);
     bool BrowseWebDocument(std::string& path);
     void ToggleHomePageLock();
+    // File > Check Theme...: any theme file chosen, checked, its findings listed.
+    void CheckThemeFile();
+    // File > Save Current Look As...: the browser's present look written as a theme in the
+    // folder of the file name typed (its title), entered in the list and selected.
+    void SaveCurrentLookAs();
 
     // Window fields, readable for the binding and the tests.
     bool Applying() const { return applying_; }
@@ -160,6 +183,10 @@ private:
     // Message boxes titled with the product name.
     MsgAnswer Ask(const std::string& question, bool systemModal);
     void Tell(const std::string& text, MsgIcon icon);
+    // Records the state a change is about to alter, for Edit > Undo; what names the change.
+    void RecordUndo(const std::string& what);
+    // Edit > Undo: the recorded state back, the browsers reopened as an apply does.
+    void UndoChange();
     // Every box goes through here: the hourglass is never over one.
     MsgAnswer Show(const MessageRequest& box);
     // The three kinds of list entry (the selection handling).
@@ -177,6 +204,10 @@ private:
     void ShowWebSite(const std::string& address);
     // The home-page box: the page, and the one entry of its list that opens it.
     void ShowHomePage(const std::string& page);
+    // The findings line for the theme file shown; hidden for a clean theme or none.
+    void ShowFindingsLine(const std::string& file);
+    // The findings of file as a list in one box.
+    void ShowFindings(const std::string& file, const std::vector<ThemeFinding>& findings);
     // Sets txtThemeTitle and runs txtThemeTitle_Change, as typing does.
     void SetThemeTitleText(const std::string& title);
     // Sets an area box; its switch on the record follows, as a click would make it.
@@ -223,6 +254,8 @@ private:
     std::string currentStartPage_;
     std::string defaultStartPage_;
     std::string toolbarPicturePath_;
+    std::string findingsFile_;  // the theme file the findings line is about
+    std::vector<ThemeFinding> findings_;
 };
 
 }  // namespace velmora

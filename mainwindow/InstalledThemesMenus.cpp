@@ -3,6 +3,7 @@
 #include "mainwindow/InstalledThemes.h"
 
 #include "browser/Repairs.h"
+#include "browser/UndoRecord.h"
 #include "browser/DefaultToolbarLayout.h"
 #include "mainwindow/WebAddresses.h"
 #include "platform/Forms.h"
@@ -29,6 +30,9 @@ void InstalledThemes::mnuFile_Click() {
 }
 
 void InstalledThemes::mnuEdit_Click() {
+    const std::optional<std::string> undo = UndoCaption(platform_);
+    pmuEdit[EditEntry::Undo].SetCaption("&Undo" + (undo ? " " + ui::LiteralCaption(*undo) : ""));
+    pmuEdit[EditEntry::Undo].SetEnabled(undo.has_value());
     pmuEdit[EditEntry::ToolbarSkin].SetEnabled(SameText(SelectedEntry(), kCurrentThemeEntry));
     pmuEdit[EditEntry::Stylesheet].SetChecked(StylesheetSwitchOn(platform_));
 }
@@ -74,6 +78,8 @@ void InstalledThemes::pmuFile_Click(FileEntry entry) {
             ShowSelectedEntry();
             FocusSearch();
             break;
+        case FileEntry::CheckTheme: CheckThemeFile(); break;
+        case FileEntry::SaveLook: SaveCurrentLookAs(); break;
         case FileEntry::Exit: host_.Close(); break;
         default: break;
     }
@@ -82,6 +88,7 @@ void InstalledThemes::pmuFile_Click(FileEntry entry) {
 void InstalledThemes::pmuEdit_Click(EditEntry entry) {
     if (Busy()) return;
     switch (entry) {
+        case EditEntry::Undo: UndoChange(); break;
         case EditEntry::ToolbarSkin: ChooseToolbarPicture(); break;
         case EditEntry::ThrobbersOn: SetThrobbersAndReopen(true); break;
         case EditEntry::ThrobbersOff: SetThrobbersAndReopen(false); break;
@@ -147,8 +154,22 @@ void InstalledThemes::pmuHelp_Click(HelpEntry entry) {
     }
 }
 
+void InstalledThemes::RecordUndo(const std::string& what) {
+    velmora::RecordUndo(platform_, what);
+}
+
+void InstalledThemes::UndoChange() {
+    LongStep step(*this);
+    if (!UndoLastChange(platform_)) return;
+    ReopenBrowsers();
+    // The current theme's mark may have changed back: the list and preview show it.
+    LoadThemeList(SelectedEntry());
+    ComeBack();
+}
+
 void InstalledThemes::ResetToolbarLayout(int kind) {
     LongStep step(*this);
+    RecordUndo("Reset Toolbar Layout");
     WriteDefaultToolbarLayouts(platform_, kind == kThinLayout ? kThinLayout : kThickLayout);
     ReopenBrowsers();
     ComeBack();
@@ -160,6 +181,7 @@ void InstalledThemes::ResetWindowPlacement() {
         return;
     }
     LongStep step(*this);
+    RecordUndo("Reset Window Placement");
     ForgetWindowPlacement(platform_);
 }
 

@@ -102,6 +102,7 @@ void InstalledThemes::ShowSelectedEntry() {
     LongStep step(*this);
     const std::string entry = SelectedEntry();
     shownEntry_ = entry;
+    ShowFindingsLine("");
     if (SameText(entry, kCurrentThemeEntry)) {
         ShowCurrentTheme();
     } else if (SameText(entry, kNoThemeEntry)) {
@@ -220,6 +221,7 @@ void InstalledThemes::ShowInstalledTheme(const std::string& title) {
         return;
     }
     clsVelmora& theme = Theme();
+    ShowFindingsLine(entry.themeFile);
 
     EnableAreaBoxes(true);
     const bool homePage = !theme.HomePage().empty() && theme.Apply_HomePage();
@@ -364,6 +366,32 @@ void InstalledThemes::txtSearch_KeyUp(int keyCode) {
 void InstalledThemes::txtSearch_GotFocus() {
     txtSearch.SetSelection(0, static_cast<int>(txtSearch.Text().size()));
     SelectAllText(*platform_.windowing);
+}
+
+void InstalledThemes::ShowFindingsLine(const std::string& file) {
+    findingsFile_ = file;
+    findings_ = file.empty() ? std::vector<ThemeFinding>{} : CheckVelmora(platform_, file);
+    const std::size_t count = findings_.size();
+    txtFindings.SetText(std::to_string(count) + (count == 1 ? " problem" : " problems") +
+                        " - Details...");
+    txtFindings.SetLink(count > 0);
+    txtFindings.SetVisible(count > 0);
+}
+
+void InstalledThemes::txtFindings_Click() {
+    if (Busy() || findings_.empty()) return;
+    ShowFindings(findingsFile_, findings_);
+}
+
+void InstalledThemes::ShowFindings(const std::string& file,
+                                   const std::vector<ThemeFinding>& findings) {
+    if (findings.empty()) {
+        Tell("No problems found in " + file + ".", MsgIcon::Information);
+        return;
+    }
+    std::string text = "Problems found in " + file + ":" + kNewLine;
+    for (const ThemeFinding& finding : findings) text += kNewLine + FindingLine(finding);
+    Tell(text, WorstSeverityCode(findings) == 2 ? MsgIcon::Critical : MsgIcon::Exclamation);
 }
 
 void InstalledThemes::ShowWebSite(const std::string& address) {

@@ -68,6 +68,7 @@ void InstalledThemes::ChooseToolbarPicture() {
 
 void InstalledThemes::SetThrobbersAndReopen(bool on) {
     LongStep step(*this);
+    RecordUndo(on ? "Turn Throbbers On" : "Turn Throbbers Off");
     SetThrobbers(platform_, on);
     ReopenBrowsers();
     ComeBack();
@@ -75,6 +76,7 @@ void InstalledThemes::SetThrobbersAndReopen(bool on) {
 
 void InstalledThemes::SwitchStylesheetAndReopen() {
     LongStep step(*this);
+    RecordUndo("Stylesheet Switch");
     SwitchStylesheet(platform_);
     ReopenBrowsers();
     ComeBack();
@@ -85,6 +87,7 @@ void InstalledThemes::SelectClickSound(std::string& path) {
         platform_.dialogs->OpenFile({path, kSoundTitle, kSoundFilter, ".wav", kExistingFileFlags});
     if (!chosen || !platform_.files->IsNormalFile(*chosen)) return;
     path = *chosen;
+    RecordUndo("Click Sound");
     SetClickSound(platform_, path);
 }
 
@@ -130,6 +133,7 @@ void InstalledThemes::ChooseStartPage(HomeEntry entry) {
     }
     // A page the registry did not have is no address (its entry is disabled).
     if (IsNotFound(page)) return;
+    RecordUndo("Reset Home Page");
     SetStartPage(platform_, page);
     currentStartPage_ = page;
 }
@@ -141,6 +145,7 @@ void InstalledThemes::ToggleHomePageLock() {
                : "Disable Home Page changes for the current user?\r\n\r\nThis will prevent virus "
                  "and worm attacks on your Home Page settings.";
     if (Ask(question, true) != MsgAnswer::Yes) return;
+    RecordUndo(locked ? "Enable Home Page Changes" : "Disable Home Page Changes");
     LockHomePage(platform_, !locked);
 }
 

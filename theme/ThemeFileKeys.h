@@ -21,12 +21,13 @@ struct ThemeFileKey {
     const char* name;  // as written in the file ("New_Mail" fills NewMail)
     bool takesInstallDir;
     bool storedOnlyWhenGiven;
+    ThemeValue kind;
 };
 
 // Every key, in the order the load reads them.
 inline constexpr std::array<ThemeFileKey, kThemeKeyCount> kThemeFileKeys = {{
-#define VELMORA_FILE_KEY(property, name, takesInstallDir, storedOnlyWhenGiven) \
-    {ThemeKey::property, name, takesInstallDir, storedOnlyWhenGiven},
+#define VELMORA_FILE_KEY(property, name, takesInstallDir, storedOnlyWhenGiven, kind) \
+    {ThemeKey::property, name, takesInstallDir, storedOnlyWhenGiven, ThemeValue::kind},
     VELMORA_THEME_KEYS(VELMORA_FILE_KEY)
 #undef VELMORA_FILE_KEY
 }};

@@ -7,59 +7,63 @@
 
 namespace velmora {
 
-// X(property, name in the file, takes %InstallDir%, stored only when given), in the order
-// the load reads them. "%InstallDir%" in a value that takes it becomes the theme's folder.
+// What a key's value names, as the theme check tests it: a text or switch word; a bitmap; a
+// throbber strip (square cells stacked); a WAV sound; any other file; a page or address.
+enum class ThemeValue { Text, Picture, Strip, Sound, File, Page };
+
+// X(property, name in the file, takes %InstallDir%, stored only when given, what the value
+// names: ThemeValue), in the order the load reads them. "%InstallDir%" in a value that takes it becomes the theme's folder.
 // An empty value of a key stored only when given leaves the property as it was, so a help
 // link or caption set by an earlier theme survives a theme that does not name one.
 #define VELMORA_THEME_KEYS(X)                             \
-    X(BackBitmap, "BackBitmap", true, false)              \
-    X(WESkin, "WESkin", true, false)                      \
-    X(ThemeTitle, "ThemeTitle", false, false)             \
-    X(Author, "Author", false, false)                     \
-    X(Email, "Email", false, false)                       \
-    X(Copyright, "Copyright", false, false)               \
-    X(WebSite, "WebSite", false, false)                   \
-    X(Description, "Description", false, false)           \
-    X(AniLarge, "AniLarge", true, false)                  \
-    X(BrandLarge, "BrandLarge", true, false)              \
-    X(AniSmall, "AniSmall", true, false)                  \
-    X(BrandSmall, "BrandSmall", true, false)              \
-    X(Title, "Title", false, false)                       \
-    X(HomePage, "HomePage", true, false)                  \
-    X(Localpage, "LocalPage", true, false)                \
-    X(SearchBar, "SearchBar", true, false)                \
-    X(SearchPage, "SearchPage", true, false)              \
-    X(SearchURL, "SearchURL", true, false)                \
-    X(SearchAssistant, "SearchAssistant", true, false)    \
-    X(CustomizeSearch, "CustomizeSearch", true, false)    \
-    X(DiscussionPage, "DiscussionPage", true, false)      \
-    X(TipsPage, "TipsPage", true, false)                  \
-    X(WebThumper, "WebThumper", false, false)             \
-    X(ExplorerThumper, "ExplorerThumper", false, false)   \
-    X(ShellThumper, "ShellThumper", false, false)         \
-    X(TheaterThumper, "TheaterThumper", false, false)     \
-    X(OpenIExplore, "OpenIExplore", true, false)          \
-    X(OpenExplorer, "OpenExplorer", true, false)          \
-    X(Activate, "Activate", true, false)                  \
-    X(NewMail, "New_Mail", true, false)                   \
-    X(Navigate, "Navigate", true, false)                  \
-    X(NewAlert, "NewAlert", true, false)                  \
-    X(ContactOnline, "ContactOnline", true, false)        \
-    X(MSMessenger, "MSMessenger", true, false)            \
-    X(NewMessage, "NewMessage", true, false)              \
-    X(MSMBuzzSound, "MSMBuzzSound", true, false)          \
-    X(MSMNewSMS, "MSMNewSMS", true, false)                \
-    X(StyleType, "StyleType", false, false)               \
-    X(StyleFile, "StyleFile", true, false)                \
-    X(StyleBkground, "StyleBkground", true, false)        \
-    X(StyleAdvert, "StyleAdvert", true, false)            \
-    X(StyleLogo, "StyleLogo", true, false)                \
-    X(StyleThumper, "StyleThumper", true, false)          \
-    X(IgnoreColors, "IgnoreColors", false, false)         \
-    X(IgnoreFontStyles, "IgnoreFontStyles", false, false) \
-    X(IgnoreFontSizes, "IgnoreFontSizes", false, false)   \
-    X(OnlineHelpURL, "OnlineHelpURL", true, true)         \
-    X(WUCaption, "WUCaption", false, true)
+    X(BackBitmap, "BackBitmap", true, false, Picture)              \
+    X(WESkin, "WESkin", true, false, Picture)                      \
+    X(ThemeTitle, "ThemeTitle", false, false, Text)             \
+    X(Author, "Author", false, false, Text)                     \
+    X(Email, "Email", false, false, Text)                       \
+    X(Copyright, "Copyright", false, false, Text)               \
+    X(WebSite, "WebSite", false, false, Text)                   \
+    X(Description, "Description", false, false, Text)           \
+    X(AniLarge, "AniLarge", true, false, Strip)                  \
+    X(BrandLarge, "BrandLarge", true, false, Picture)              \
+    X(AniSmall, "AniSmall", true, false, Strip)                  \
+    X(BrandSmall, "BrandSmall", true, false, Picture)              \
+    X(Title, "Title", false, false, Text)                       \
+    X(HomePage, "HomePage", true, false, Page)                  \
+    X(Localpage, "LocalPage", true, false, Page)                \
+    X(SearchBar, "SearchBar", true, false, Page)                \
+    X(SearchPage, "SearchPage", true, false, Page)              \
+    X(SearchURL, "SearchURL", true, false, Page)                \
+    X(SearchAssistant, "SearchAssistant", true, false, Page)    \
+    X(CustomizeSearch, "CustomizeSearch", true, false, Page)    \
+    X(DiscussionPage, "DiscussionPage", true, false, Page)      \
+    X(TipsPage, "TipsPage", true, false, Page)                  \
+    X(WebThumper, "WebThumper", false, false, Text)             \
+    X(ExplorerThumper, "ExplorerThumper", false, false, Text)   \
+    X(ShellThumper, "ShellThumper", false, false, Text)         \
+    X(TheaterThumper, "TheaterThumper", false, false, Text)     \
+    X(OpenIExplore, "OpenIExplore", true, false, Sound)          \
+    X(OpenExplorer, "OpenExplorer", true, false, Sound)          \
+    X(Activate, "Activate", true, false, Sound)                  \
+    X(NewMail, "New_Mail", true, false, Sound)                   \
+    X(Navigate, "Navigate", true, false, Sound)                  \
+    X(NewAlert, "NewAlert", true, false, Sound)                  \
+    X(ContactOnline, "ContactOnline", true, false, Sound)        \
+    X(MSMessenger, "MSMessenger", true, false, Sound)            \
+    X(NewMessage, "NewMessage", true, false, Sound)              \
+    X(MSMBuzzSound, "MSMBuzzSound", true, false, Sound)          \
+    X(MSMNewSMS, "MSMNewSMS", true, false, Sound)                \
+    X(StyleType, "StyleType", false, false, Text)               \
+    X(StyleFile, "StyleFile", true, false, File)                \
+    X(StyleBkground, "StyleBkground", true, false, File)        \
+    X(StyleAdvert, "StyleAdvert", true, false, File)            \
+    X(StyleLogo, "StyleLogo", true, false, File)                \
+    X(StyleThumper, "StyleThumper", true, false, File)          \
+    X(IgnoreColors, "IgnoreColors", false, false, Text)         \
+    X(IgnoreFontStyles, "IgnoreFontStyles", false, false, Text) \
+    X(IgnoreFontSizes, "IgnoreFontSizes", false, false, Text)   \
+    X(OnlineHelpURL, "OnlineHelpURL", true, true, Page)         \
+    X(WUCaption, "WUCaption", false, true, Text)
 
 // The record's texts that no theme file key fills: kept for the designs that use them.
 #define VELMORA_RESERVED_TEXTS(X) \
@@ -67,7 +71,7 @@ namespace velmora {
     X(OETitle) X(OEFrontPage) X(InfoPane) X(ShowInfo) X(ShowSplash) X(StartMessenger) X(HotMail)
 
 enum class ThemeKey {
-#define VELMORA_KEY_ENUM(property, name, takesInstallDir, storedOnlyWhenGiven) property,
+#define VELMORA_KEY_ENUM(property, name, takesInstallDir, storedOnlyWhenGiven, kind) property,
     VELMORA_THEME_KEYS(VELMORA_KEY_ENUM)
 #undef VELMORA_KEY_ENUM
         Count

@@ -22,7 +22,7 @@ public:
     // The texts a theme file's keys fill, by key, and each under its own name.
     const std::string& Text(ThemeKey key) const { return texts_[static_cast<std::size_t>(key)]; }
     void SetText(ThemeKey key, const std::string& value);
-#define VELMORA_KEY_ACCESSORS(property, name, takesInstallDir, storedOnlyWhenGiven) \
+#define VELMORA_KEY_ACCESSORS(property, name, takesInstallDir, storedOnlyWhenGiven, kind) \
     std::string property() const {                                                  \
         return Text(ThemeKey::property);                                            \
     }                                                                               \

@@ -1,6 +1,8 @@
 // Entry point of Velmora.exe: builds the Windows ports and hands over to the start-up.
 #include <windows.h>
 
+#include <string>
+
 #include "app/StartUp.h"
 #include "platform/Platform.h"
 #include "platform/win32/Win32Browsers.h"
@@ -21,6 +23,48 @@ namespace {
 
 // Held for the program's whole run: a second start finds it taken.
 constexpr char kInstanceName[] = "Tolvane.Velmora.Instance";
+
+// Where a switch command's report goes: the standard output handle the caller gave (a pipe,
+// a file), else the console the program was started from. Opened on the first line only, so
+// a window program started from a shortcut never attaches to anything.
+class ReportOutput {
+public:
+    ReportOutput() = default;
+    ReportOutput(const ReportOutput&) = delete;
+    ReportOutput& operator=(const ReportOutput&) = delete;
+    ~ReportOutput() {
+        if (console_ != INVALID_HANDLE_VALUE) CloseHandle(console_);
+        if (attached_) FreeConsole();
+    }
+
+    void Write(const std::string& text) {
+        HANDLE out = Target();
+        DWORD written = 0;
+        if (out != INVALID_HANDLE_VALUE && out != nullptr)
+            WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    }
+
+private:
+    HANDLE Target() {
+        if (opened_) return target_;
+        opened_ = true;
+        HANDLE given = GetStdHandle(STD_OUTPUT_HANDLE);
+        if (given != nullptr && given != INVALID_HANDLE_VALUE &&
+            GetFileType(given) != FILE_TYPE_UNKNOWN) {
+            return target_ = given;
+        }
+        if (!AttachConsole(ATTACH_PARENT_PROCESS)) return target_;
+        attached_ = true;
+        console_ = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
+                               OPEN_EXISTING, 0, nullptr);
+        return target_ = console_;
+    }
+
+    bool opened_ = false;
+    bool attached_ = false;
+    HANDLE target_ = INVALID_HANDLE_VALUE;
+    HANDLE console_ = INVALID_HANDLE_VALUE;
+};
 
 }  // namespace
 
@@ -53,8 +97,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     platform.forms = &forms;
     platform.clipboard = &clipboard;
 
-    StartUp(platform, [&platform] {
-        win32::ShowMainWindow(platform);
-    }).Run(instance.AnotherInstanceRunning(), commandLine ? commandLine : "");
-    return 0;
+    ReportOutput output;
+    return StartUp(
+               platform, [&platform] { win32::ShowMainWindow(platform); },
+               [&output](const std::string& text) { output.Write(text); })
+        .Run(instance.AnotherInstanceRunning(), commandLine ? commandLine : "");
 }

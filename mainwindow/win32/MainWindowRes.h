@@ -36,6 +36,7 @@
 #define IDC_IMGEXPLORER 1031
 #define IDC_PICBACKBITMAP 1032
 #define IDC_FLINTOR1 1033
+#define IDC_TXTFINDINGS 1034  // the line naming the theme's problems
 
 // Area group: `chkLink` 0..6.
 #define IDC_GRPAREAS 1040

@@ -10,6 +10,8 @@ namespace velmora::win32 {
 
 namespace {
 
+constexpr int kEnterKey = 13;
+
 // A menu's entries: contiguous ids from the first entry's, in the order of their enumeration,
 // one handler taking the entry.
 template <typename Entry>
@@ -32,6 +34,7 @@ FormTable MainWindowTable(InstalledThemes& w, Win32ClipControl& clip) {
     table.activate = [&w] { w.Form_Activate(); };
     table.keyPress = [&w](int key) { w.Form_KeyPress(key); };
     table.unload = [&w] { w.Form_Unload(); };
+    table.dropFile = [&w](const std::string& path) { w.Form_DropFile(path); };
 
     table.Add(IDC_TXTSEARCH, w.txtSearch)
         .OnKeyUp([&w](int key) { w.txtSearch_KeyUp(key); })
@@ -63,6 +66,10 @@ FormTable MainWindowTable(InstalledThemes& w, Win32ClipControl& clip) {
         .OnMouseDown([&w](int button) { w.picBackBitmap_MouseDown(button); })
         .OnContextKey([&w] { w.picBackBitmap_MouseDown(kRightButton); });
     table.Add(IDC_FLINTOR1, clip);
+    table.Add(IDC_TXTFINDINGS, w.txtFindings)
+        .AsLink()
+        .OnClick([&w] { w.txtFindings_Click(); })
+        .OnKeyDown([&w](int key) { if (key == kEnterKey) w.txtFindings_Click(); }, true);
 
     for (size_t i = 0; i < w.chkLink.size(); ++i) {
         const int index = static_cast<int>(i);

@@ -79,11 +79,33 @@ TEST(VelmoraE2eTest, TheMainWindowAppliesDeletesEditsAndAnswersEachMenuFamily) {
     for (const auto& area : kAreas)
         EXPECT_EQ(ReadValue(kUser, area[0], area[1].c_str()), area[2]) << area[0];
 
+    // File > Save Current Look As... writes the look as a theme of its own, beside its files.
+    const std::string saved = VELMORA_BUILD_DIR "\\e2e-saved";
+    CreateDirectoryA(saved.c_str(), nullptr);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(ChooseUntil(window, "FS", [&] { return dialog = FindDialog(velmora.Id(), IDOK); }));
+    ASSERT_TRUE(SaveAs(dialog, saved + "\\Saved.vlr"));
+    ASSERT_TRUE(Answer(velmora.WaitForDialog(0xFFFF), IDOK));
+
     // "[None]" takes the theme's pictures away.
     ASSERT_TRUE(Select(window, "[None]"));
     ASSERT_TRUE(Click(window, IDC_CMDAPPLY));
     EXPECT_TRUE(WaitUntil([&] { return ReadValue(kUser, kMark, "") == Sz("[None]"); }));
     EXPECT_EQ(ReadValue(kUser, kIe + "Toolbar", "BackBitmap"), std::nullopt);
+    // Edit > Undo takes the reset back: Ocean's pictures and mark again.
+    EXPECT_TRUE(ChooseUntil(window, "EU", [&] { return ReadValue(kUser, kMark, "") == Sz("Ocean"); }));
+    EXPECT_EQ(ReadValue(kUser, kIe + "Toolbar", "BackBitmap"), Sz(kOcean + "explorer.bmp"));
+    // The saved look applied after "[None]" is Ocean's again, its files now the saved theme's.
+    for (const char* entry : {"[None]", "Saved"}) {  // Apply is offered once the undo is done
+        ASSERT_TRUE(Select(window, entry));
+        ASSERT_TRUE(WaitUntil([&] { return Click(window, IDC_CMDAPPLY); }));
+        EXPECT_TRUE(WaitUntil([&] { return ReadValue(kUser, kMark, "") == Sz(entry); }));
+    }
+    for (const auto& area : kAreas) {
+        std::string value = area[2];
+        if (value.rfind(kOcean, 0) == 0) value = saved + "\\" + value.substr(kOcean.size());
+        EXPECT_EQ(ReadValue(kUser, area[0], area[1].c_str()), value) << area[0];
+    }
 
     // The theme that cannot be loaded says why and cannot be applied.
     ASSERT_TRUE(Select(window, "Gone"));
@@ -92,8 +114,12 @@ TEST(VelmoraE2eTest, TheMainWindowAppliesDeletesEditsAndAnswersEachMenuFamily) {
     GetDlgItemTextA(window, IDC_TXTTHEMEDESCRIPTION, why, sizeof why);
     EXPECT_EQ(std::string(why).rfind("This Theme could not be loaded", 0), 0u) << why;
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_CMDAPPLY)));
-    // A web site that is a program is refused, by name, from the keyboard too.
+    // A web site that is a program is refused, by name, from the keyboard too; the theme's
+    // problem (no title) shows under its preview.
     ASSERT_TRUE(Select(window, "Program"));
+    ASSERT_TRUE(Settle(window));
+    GetDlgItemTextA(window, IDC_TXTFINDINGS, why, sizeof why);
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, IDC_TXTFINDINGS)) && why == std::string("1 problem - Details..."));
     PostMessageA(GetDlgItem(window, IDC_TXTWEBSITE), WM_KEYDOWN, VK_RETURN, 0);
     HWND refusal = velmora.WaitForDialog(0xFFFF);
     GetDlgItemTextA(refusal, 0xFFFF, why, sizeof why);
@@ -157,6 +183,17 @@ TEST(VelmoraE2eTest, AThemeFileAndABitmapOnTheCommandLine) {
     }
     EXPECT_EQ(ReadValue(kUser, kIe + "Main", "Window Title"), Sz("Ocean Explorer"));
     EXPECT_EQ(ReadValue(kUser, kIe + "Toolbar", "BackBitmap"), Sz(bitmap));
+}
+
+// The switches for scripts: a quiet apply asks nothing; a check writes to the caller's output.
+TEST(VelmoraE2eTest, SwitchesApplyQuietlyAndCheckATheme) {
+    WriteValue(kUser, kIe + "Main", "Window Title", kBefore);
+    EXPECT_EQ(RunForOutput("/apply \"" + kOcean + "Ocean.vlr\" /quiet"), std::make_pair(0L, std::string()));
+    EXPECT_EQ(ReadValue(kUser, kIe + "Main", "Window Title"), Sz("Ocean Explorer"));
+    const std::string broken = VELMORA_BUILD_DIR "\\e2e-broken.vlr";
+    std::ofstream(broken, std::ios::binary) << "[Velmora]\r\nThemeTitle=B\r\nNavigate=C:\\gone.wav\r\n";
+    EXPECT_EQ(RunForOutput("/check \"" + broken + "\""),
+              std::make_pair(2L, std::string("error: Navigate names C:\\gone.wav, which is missing.\r\n")));
 }
 
 }  // namespace

@@ -5,8 +5,11 @@
 #include <windows.h>
 #include <shlwapi.h>
 
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "mainwindow/win32/MainWindowRes.h"
 
@@ -91,6 +94,26 @@ private:
     DWORD id_ = 0;
 };
 
+// Runs the program to its end with a file as its standard output, as "> report.txt" in a batch
+// file gives it: its exit code (-1: it did not start or end) and what it wrote.
+inline std::pair<long, std::string> RunForOutput(const std::string& argumentText) {
+    const char* report = VELMORA_BUILD_DIR "\\e2e-report.txt";
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = CreateFileA(report, GENERIC_WRITE, 0, &inherit, CREATE_ALWAYS, 0, nullptr);
+    std::string line = "\"" VELMORA_BUILD_DIR "\\app\\win32\\Velmora.exe\" " + argumentText;
+    PROCESS_INFORMATION info{};
+    DWORD code = DWORD(-1);
+    if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info) &&
+        WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(info.hProcess, &code);
+    for (HANDLE h : {startup.hStdOutput, info.hThread, info.hProcess}) CloseHandle(h);
+    std::ifstream in(report, std::ios::binary);
+    return {long(code), std::string(std::istreambuf_iterator<char>(in), {})};
+}
+
 // Another process's window is asked in UTF-16; LB_ERR when it does not answer in time.
 inline LRESULT Send(HWND to, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     DWORD_PTR result = LB_ERR;
@@ -124,6 +147,21 @@ inline bool Click(HWND dialog, int controlId) {
     return IsWindowVisible(control) && IsWindowEnabled(control) &&
            PostMessageA(control, BM_CLICK, 0, 0);
 }
+// Types a file name into the program's file dialog and presses its OK button, as a user does;
+// true once the dialog has gone.
+inline bool SaveAs(HWND dialog, const std::string& path) {
+    // The name box: an edit (0x480), or the edit of the combo box inside 0x47C.
+    HWND name = GetDlgItem(dialog, 0x480), box = GetDlgItem(dialog, 0x47C);
+    if (HWND combo = FindWindowExA(box, nullptr, "ComboBox", nullptr)) box = combo;
+    if (!name) name = FindWindowExA(box, nullptr, "Edit", nullptr);
+    DWORD_PTR result = 0;
+    return name &&
+           SendMessageTimeoutA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()),
+                               SMTO_NORMAL, 10000, &result) &&
+           PostMessageA(dialog, WM_COMMAND, IDOK, 0) &&
+           WaitUntil([&] { return !IsWindow(dialog); }, 10000);
+}
+
 // Answers a message box and waits until it has gone.
 inline bool Answer(HWND box, int buttonId) {
     return Click(box, buttonId) && WaitUntil([&] { return !IsWindow(box); }, 10000);
@@ -164,6 +202,12 @@ bool ChooseMenu(HWND mainWindow, const std::string& letters, Effect shows, bool 
             return WaitUntil(shows, 10000);
         },
         60000);
+}
+
+// Chooses a menu entry until done holds: a window still reopening the browsers takes none.
+template <class Condition>
+bool ChooseUntil(HWND mainWindow, const std::string& letters, Condition done) {
+    return WaitUntil([&] { return ChooseMenu(mainWindow, letters), WaitUntil(done, 5000); });
 }
 
 }  // namespace velmora::e2e

@@ -3,6 +3,8 @@
 // handlers, and is the window's FormHost (caption, place, focus, pop-up menus, end).
 #include "ui/win32/DialogBinding.h"
 
+#include <shellapi.h>
+
 #include <commctrl.h>
 
 #include "platform/win32/Win32Dialogs.h"
@@ -83,6 +85,7 @@ BOOL DialogBinding::Initialize(HWND window) {
             model->SetListener([target] { target->Push(); });
     }
     ready_ = true;
+    if (table_.dropFile) DragAcceptFiles(window, TRUE);
     Trapped(table_.load);
     // The load may have put the focus somewhere itself; otherwise the first tab stop has it.
     HWND focus = GetFocus();
@@ -198,6 +201,16 @@ INT_PTR DialogBinding::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // A window that can be resized is never made smaller than its design.
             reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = minimumSize_;
             return FALSE;
+        case WM_DROPFILES: {
+            // The drop's memory is the shell's: released whatever the handler does.
+            const auto drop = reinterpret_cast<HDROP>(wParam);
+            char path[MAX_PATH] = {};
+            const bool named = DragQueryFileA(drop, 0, path, sizeof path) > 0;
+            DragFinish(drop);
+            if (named && table_.dropFile && ready_)
+                Trapped([this, file = std::string(path)] { table_.dropFile(file); });
+            return TRUE;
+        }
         case WM_CLOSE: Close(); return TRUE;
         case kDestroyMessage: DestroyWindow(Window()); return TRUE;
         case WM_DESTROY: Detach(); return FALSE;

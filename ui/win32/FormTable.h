@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "ui/win32/BoundControl.h"
@@ -43,6 +44,9 @@ struct FormTable {
     // Before the window closes, whatever closes it: false keeps it open.
     std::function<bool()> queryUnload;
     std::function<void()> unload;  // when it closes, before it goes
+    // A file dropped on the window (the first, when several are): with it, the window takes
+    // files dragged from the shell.
+    std::function<void(const std::string&)> dropFile;
     std::vector<BoundControl> controls;
 
 private:

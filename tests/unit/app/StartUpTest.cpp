@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "app/CommandLine.h"
+#include "app/Switches.h"
 #include "app/StartUp.h"
+
+#include <tuple>
 #include "store/InstalledThemeStore.h"
 #include "tests/support/TestPlatform.h"
 #include "browser/BrowserSettings.h"
@@ -45,6 +48,33 @@ TEST(CommandLine, ALeadingQuoteRemovesEveryQuoteAndTheWholeTextEndsInTheExtensio
         EXPECT_EQ(command.Path(), row.path ? row.path : row.text);
         EXPECT_EQ(command.Action(), row.action) << row.text;
     }
+}
+
+TEST(CommandLine, Switches) {
+    // The text, then what it asks (none, apply, check, invalid), path, quiet, the problem's line.
+    const std::pair<const char*, const char*> rows[] = {
+        {"C:\\a.vlr /quiet", "0||0|"},
+        {"\"/apply\" x.vlr", "0||0|"},
+        {"//server/x.vlr", "0||0|"},
+        {"/apply \"C:\\My Themes\\a.vlr\" /quiet", "1|C:\\My Themes\\a.vlr|1|"},
+        {"/QUIET  /Apply\ta.vlr", "1|a.vlr|1|"},
+        {"/check \"C:\\x \\b.vlr", "2|C:\\x \\b.vlr|1|"},
+        {"/check \"/quiet\"", "2|/quiet|1|"},
+        {"/apply", "3||0|No theme file named."},
+        {"/quiet a.vlr", "3||1|Unexpected argument: a.vlr"},
+        {"/check", "3||1|No theme file named."},
+        {"/apply a.vlr /check b.vlr", "3|a.vlr|1|Only one of /apply and /check."},
+        {"/apply a.vlr b.vlr", "3|a.vlr|0|Unexpected argument: b.vlr"},
+        {"/silent a.vlr /Quiet", "3||1|Unknown switch: /silent"},
+    };
+    for (const auto& [text, expected] : rows) {
+        const Switches s(text);
+        EXPECT_EQ(std::to_string(int(s.Action())) + "|" + s.Path() + "|" + std::to_string(s.Quiet()) +
+                      "|" + s.Problem().substr(0, s.Problem().find('\r')),
+                  expected)
+            << text;
+    }
+    EXPECT_NE(Switches("/x").Problem().find("\r\n\r\nKnown switches:\r\n  /apply"), std::string::npos);
 }
 
 const std::string kBlue = "C:\\Themes\\Blue\\blue.vlr";
@@ -170,6 +200,35 @@ TEST(StartUpTest, TheCommandLineChoosesTheActionAndEachAsksBeforeItWrites) {
     }
     TestPlatform t;
     StartUp(t.platform, nullptr).Run(false, "");  // without a main window yet it simply ends
+}
+
+TEST(StartUpTest, SwitchCommandsEndInAnExitCodeAndAQuietOneShowsNothing) {
+    // Another copy running, the command line; exit code, mark, boxes, browser closed, output.
+    const std::tuple<bool, std::string, std::string> rows[] = {
+        {false, "/apply " + kBlue + " /quiet", "0 Blue 0 0 "},
+        {false, "/apply C:\\gone.vlr /quiet", "4 Earlier 0 0 No theme file at C:\\gone.vlr\r\n"},
+        {true, "/apply " + kBlue + " /quiet", "7 Earlier 0 0 Velmora is already running; nothing was applied.\r\n"},
+        {false, "/apply " + kBlue, "6 Earlier 1 1 "},
+        {false, "/apply " + kBlue + " /silent", "3 Earlier 1 0 "},
+        {false, "/apply /quiet", "3 Earlier 0 0 No theme file named."},
+    };
+    for (const auto& [another, commandLine, expected] : rows) {
+        TestPlatform t;
+        t.AddTheme(kBlue, {{"ThemeTitle", "Blue"}});
+        t.files.SetCurrentFolder("C:\\Themes\\Blue");
+        t.Seed(InstalledThemeStore::MarkKey(), "", "Earlier");
+        const auto browser = t.browsers.OpenBrowser("http://first/");
+        std::string output;
+        const int code = StartUp(t.platform, [] { ADD_FAILURE(); }, [&](const std::string& text) {
+                             output += text;
+                         }).Run(another, commandLine);
+        EXPECT_EQ(std::to_string(code) + " " + t.Read(InstalledThemeStore::MarkKey(), "") + " " +
+                      std::to_string(t.dialogs.shown.size()) + " " + std::to_string(browser->closed) +
+                      " " + output.substr(0, output.find("\r\n\r\n")),
+                  expected)
+            << commandLine;
+        for (const MessageRequest& box : t.dialogs.shown) EXPECT_TRUE(box.systemModal);
+    }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The main window's menus: the states set when a menu opens, the pop-ups, the windows its
 // entries open, and the quick repairs and tweaks of the browser they make.
+#include <functional>
 #include <optional>
+#include <tuple>
 
 #include "tests/unit/mainwindow/MainWindowTestBed.h"
 
@@ -88,24 +90,24 @@ TEST(MenusTest, EachRepairAndTweakWritesItsValueOnlyWhenItShould) {
         {home, 4, kMainKey, kStartPage, "http://cur", "C:\\Web\\home.htm", 1, false, false, {},
          "C:\\Web\\home.htm"},
         // The click sound: only a file that exists.
-        {edit, 4, kSoundNavigating, "", none, "Not Found", 0, false, false, {}, "C:\\gone.wav"},
-        {edit, 4, kSoundNavigating, "", none, "C:\\click.wav", 1, false, false, {},
+        {edit, 6, kSoundNavigating, "", none, "Not Found", 0, false, false, {}, "C:\\gone.wav"},
+        {edit, 6, kSoundNavigating, "", none, "C:\\click.wav", 1, false, false, {},
          "C:\\click.wav"},
         // The stylesheet switch is on for a non-zero number and switches to the opposite.
-        {edit, 3, kStylesKey, kUseMyStylesheet, std::int64_t{1}, "00000000", 1, true, true},
-        {edit, 3, kStylesKey, kUseMyStylesheet, std::int64_t{0}, "00000001", 1, true, true},
-        {edit, 3, kStylesKey, kUseMyStylesheet, none, "00000001", 1, true, true},
-        {edit, 3, kStylesKey, kUseMyStylesheet, "abc", "00000001", 1, true, true},
-        {edit, 3, kStylesKey, kUseMyStylesheet, " 9 ", "00000000", 1, true, true},
-        {edit, 3, kStylesKey, kUseMyStylesheet, "1.2.3", "00000001", 1, true, true},
-        {edit, 3, kStylesKey, kUseMyStylesheet, "-1", "00000000", 1, true, true},
-        {edit, 3, kStylesKey, kUseMyStylesheet, "0.5", "00000000", 1, true, true},
-        {edit, 3, kStylesKey, kUseMyStylesheet, "1x", "00000001", 1, true, true},
-        {edit, 3, kStylesKey, kUseMyStylesheet, Bytes{1, 0}, "00000000", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, std::int64_t{1}, "00000000", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, std::int64_t{0}, "00000001", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, none, "00000001", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, "abc", "00000001", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, " 9 ", "00000000", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, "1.2.3", "00000001", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, "-1", "00000000", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, "0.5", "00000000", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, "1x", "00000001", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, Bytes{1, 0}, "00000000", 1, true, true},
         // Throbbers on and off, in every layout (a missing one counts as the thick default).
-        {edit, 1, kWebBrowserToolbarKey, kLayoutValue, Bytes(17, 0), std::string(32, '0') + "08", 1,
+        {edit, 3, kWebBrowserToolbarKey, kLayoutValue, Bytes(17, 0), std::string(32, '0') + "08", 1,
          true, true},
-        {edit, 2, kWebBrowserToolbarKey, kLayoutValue, Bytes(17, 0xFF), std::string(32, 'F') + "F7",
+        {edit, 4, kWebBrowserToolbarKey, kLayoutValue, Bytes(17, 0xFF), std::string(32, 'F') + "F7",
          4, true, true},
         // The layout reset writes the four layouts (see below) and locks the toolbars.
         {layout, 0, kToolbarKey, kToolbarsLocked, "0", "00000001", 5, true, true},
@@ -136,8 +138,10 @@ TEST(MenusTest, EachRepairAndTweakWritesItsValueOnlyWhenItShould) {
         w.registry.InjectFault(RegCall::DeleteValue, countBusy);
         row.click(w.window, row.index);
         EXPECT_EQ(w.Read(row.key, row.name), row.after);
-        EXPECT_EQ(w.Writes() - writes, row.writes);
-        EXPECT_EQ(busyWrites, row.busy ? row.writes : 0);
+        // A change is preceded by one more write: the undo record.
+        const std::size_t recorded = row.writes + (row.writes > 0);
+        EXPECT_EQ(w.Writes() - writes, recorded);
+        EXPECT_EQ(busyWrites, row.busy ? recorded : 0);
         EXPECT_FALSE(w.dialogs.busy);
         EXPECT_EQ(w.browsers.created.size() + w.host.broughtToFront, row.reopens ? 2u : 0u);
         ASSERT_EQ(w.dialogs.shown.size(), row.answers.size());
@@ -187,6 +191,43 @@ TEST_F(MainWindowTest, EditAndAboutOpenTheirWindowsOverThisOneAndExitCloses) {
     EXPECT_EQ(ports.owners, (std::vector<WindowHandle>(2, host.handle)));
     window.pmuFile_Click(FileEntry::Exit);
     EXPECT_EQ(host.closes, 1);
+}
+
+TEST_F(MainWindowTest, ProblemsLineCheckDropSaveAndUndo) {
+    Install("Broken", {{"BackBitmap", "C:\\gone.bmp"}});
+    Install("R&B");
+    files.AddFolder("C:\\Mine");
+    const std::string broken = "Problems found in C:\\Themes\\Broken.vlr:\r\n\r\n"
+                               "error: BackBitmap names C:\\gone.bmp, which is missing.";
+    // The entry shown, what the user does, then: the problems line, the box, the selection.
+    const std::tuple<std::string, std::function<void()>, std::string> rows[] = {
+        {"Broken", [&] { window.txtFindings_Click(); }, "1 problem - Details...|" + broken + "|Broken"},
+        {"[None]", [&] { dialogs.fileChoice = "C:\\Themes\\Broken.vlr";
+                         window.pmuFile_Click(FileEntry::CheckTheme); }, "|" + broken + "|[None]"},
+        {"[None]", [&] { window.Form_DropFile("C:\\x.bmp"); },
+         "|Only Theme files (*.vlr) can be dropped here:\r\nC:\\x.bmp|[None]"},
+        {"Broken", [&] { window.Form_DropFile("C:\\Themes\\R&B.VLR"); }, "1 problem - Details...||R&B"},
+        {"R&B", [&] { dialogs.fileChoice = "C:\\Mine\\My Look.vlr";
+                      window.pmuFile_Click(FileEntry::SaveLook); },
+         "|The current look was saved as the Theme \"My Look\":\r\nC:\\Mine\\My Look.vlr|My Look"},
+    };
+    for (const auto& [entry, act, expected] : rows) {
+        window.LoadThemeList(entry);
+        const std::string line = window.txtFindings.Visible() ? window.txtFindings.Text() : "";
+        dialogs.shown.clear();
+        act();
+        EXPECT_EQ(line + "|" + (Texts().empty() ? "" : Texts()[0]) + "|" + window.List1.SelectedText(),
+                  expected);
+    }
+    // Edit > Undo names the last change and takes it back once.
+    window.LoadThemeList("R&B");
+    window.cmdApply_Click();
+    window.mnuEdit_Click();
+    EXPECT_EQ(window.pmuEdit[EditEntry::Undo].Caption(), "&Undo Apply R&&B");
+    window.pmuEdit_Click(EditEntry::Undo);
+    window.mnuEdit_Click();
+    EXPECT_EQ(InstalledThemeStore(platform).ReadMark() + window.pmuEdit[EditEntry::Undo].Caption(), "Not Found&Undo");
+    EXPECT_FALSE(window.pmuEdit[EditEntry::Undo].Enabled());
 }
 
 TEST_F(MainWindowTest, AToolbarPictureIsPreviewedForTheCurrentThemeOnlyWhenItLoads) {
