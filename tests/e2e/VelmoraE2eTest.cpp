@@ -83,7 +83,7 @@ TEST(VelmoraE2eTest, TheMainWindowAppliesDeletesEditsAndAnswersEachMenuFamily) {
     const std::string saved = VELMORA_BUILD_DIR "\\e2e-saved";
     CreateDirectoryA(saved.c_str(), nullptr);
     HWND dialog = nullptr;
-    ASSERT_TRUE(ChooseUntil(window, "FS", [&] { return dialog = FindDialog(velmora.Id(), IDOK); }));
+    ASSERT_TRUE(ChooseMenu(window, "FS", [&] { return dialog = FindDialog(velmora.Id(), IDOK); }));
     ASSERT_TRUE(SaveAs(dialog, saved + "\\Saved.vlr"));
     ASSERT_TRUE(Answer(velmora.WaitForDialog(0xFFFF), IDOK));
 
@@ -93,7 +93,8 @@ TEST(VelmoraE2eTest, TheMainWindowAppliesDeletesEditsAndAnswersEachMenuFamily) {
     EXPECT_TRUE(WaitUntil([&] { return ReadValue(kUser, kMark, "") == Sz("[None]"); }));
     EXPECT_EQ(ReadValue(kUser, kIe + "Toolbar", "BackBitmap"), std::nullopt);
     // Edit > Undo takes the reset back: Ocean's pictures and mark again.
-    EXPECT_TRUE(ChooseUntil(window, "EU", [&] { return ReadValue(kUser, kMark, "") == Sz("Ocean"); }));
+    EXPECT_TRUE(
+        ChooseMenu(window, "EU", [&] { return ReadValue(kUser, kMark, "") == Sz("Ocean"); }));
     EXPECT_EQ(ReadValue(kUser, kIe + "Toolbar", "BackBitmap"), Sz(kOcean + "explorer.bmp"));
     // The saved look applied after "[None]" is Ocean's again, its files now the saved theme's.
     for (const char* entry : {"[None]", "Saved"}) {  // Apply is offered once the undo is done
@@ -119,7 +120,8 @@ TEST(VelmoraE2eTest, TheMainWindowAppliesDeletesEditsAndAnswersEachMenuFamily) {
     ASSERT_TRUE(Select(window, "Program"));
     ASSERT_TRUE(Settle(window));
     GetDlgItemTextA(window, IDC_TXTFINDINGS, why, sizeof why);
-    EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, IDC_TXTFINDINGS)) && why == std::string("1 problem - Details..."));
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, IDC_TXTFINDINGS)) &&
+                why == std::string("1 problem - Details..."));
     PostMessageA(GetDlgItem(window, IDC_TXTWEBSITE), WM_KEYDOWN, VK_RETURN, 0);
     HWND refusal = velmora.WaitForDialog(0xFFFF);
     GetDlgItemTextA(refusal, 0xFFFF, why, sizeof why);
@@ -188,12 +190,15 @@ TEST(VelmoraE2eTest, AThemeFileAndABitmapOnTheCommandLine) {
 // The switches for scripts: a quiet apply asks nothing; a check writes to the caller's output.
 TEST(VelmoraE2eTest, SwitchesApplyQuietlyAndCheckATheme) {
     WriteValue(kUser, kIe + "Main", "Window Title", kBefore);
-    EXPECT_EQ(RunForOutput("/apply \"" + kOcean + "Ocean.vlr\" /quiet"), std::make_pair(0L, std::string()));
+    EXPECT_EQ(RunForOutput("/apply \"" + kOcean + "Ocean.vlr\" /quiet"),
+              std::make_pair(0L, std::string()));
     EXPECT_EQ(ReadValue(kUser, kIe + "Main", "Window Title"), Sz("Ocean Explorer"));
     const std::string broken = VELMORA_BUILD_DIR "\\e2e-broken.vlr";
-    std::ofstream(broken, std::ios::binary) << "[Velmora]\r\nThemeTitle=B\r\nNavigate=C:\\gone.wav\r\n";
+    std::ofstream(broken, std::ios::binary)
+        << "[Velmora]\r\nThemeTitle=B\r\nNavigate=C:\\gone.wav\r\n";
     EXPECT_EQ(RunForOutput("/check \"" + broken + "\""),
-              std::make_pair(2L, std::string("error: Navigate names C:\\gone.wav, which is missing.\r\n")));
+              std::make_pair(
+                  2L, std::string("error: Navigate names C:\\gone.wav, which is missing.\r\n")));
 }
 
 }  // namespace

@@ -106,7 +106,8 @@ inline std::pair<long, std::string> RunForOutput(const std::string& argumentText
     std::string line = "\"" VELMORA_BUILD_DIR "\\app\\win32\\Velmora.exe\" " + argumentText;
     PROCESS_INFORMATION info{};
     DWORD code = DWORD(-1);
-    if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info) &&
+    if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                       &info) &&
         WaitForSingleObject(info.hProcess, 30000) == WAIT_OBJECT_0)
         GetExitCodeProcess(info.hProcess, &code);
     for (HANDLE h : {startup.hStdOutput, info.hThread, info.hProcess}) CloseHandle(h);
@@ -202,12 +203,6 @@ bool ChooseMenu(HWND mainWindow, const std::string& letters, Effect shows, bool 
             return WaitUntil(shows, 10000);
         },
         60000);
-}
-
-// Chooses a menu entry until done holds: a window still reopening the browsers takes none.
-template <class Condition>
-bool ChooseUntil(HWND mainWindow, const std::string& letters, Condition done) {
-    return WaitUntil([&] { return ChooseMenu(mainWindow, letters), WaitUntil(done, 5000); });
 }
 
 }  // namespace velmora::e2e

@@ -27,30 +27,6 @@ struct ThemeEditorTest : ::testing::Test, TestPlatform {
     frmThemeEditor editor{platform, host};
 };
 
-TEST_F(ThemeEditorTest, OnlyAReadableThemeFileIsLoaded) {
-    files.AddFile("C:\\Themes\\UPPER.VLR", "upper");
-    files.AddFile("C:\\Themes\\notes.txt", "notes");
-    const struct {
-        std::string path, themeFile, text;
-        std::size_t messages;
-    } rows[] = {
-        {kFile, kFile, kText, 0},
-        {"C:\\Themes\\UPPER.VLR", "C:\\Themes\\UPPER.VLR", "upper", 0},
-        {"C:\\Themes\\notes.txt", "", "before", 0},
-        {"", "", "before", 0},
-        {"C:\\Themes\\missing.vlr", "", "before", 1},
-    };
-    for (const auto& row : rows) {
-        dialogs.shown.clear();
-        frmThemeEditor fresh(platform, host);
-        fresh.Text1.SetText("before");
-        fresh.SetThemeFile(row.path);
-        EXPECT_EQ(fresh.ThemeFile() + "|" + fresh.Text1.Text(), row.themeFile + "|" + row.text);
-        EXPECT_FALSE(fresh.Changed() || fresh.cmdSave.Enabled()) << row.path;
-        ASSERT_EQ(dialogs.shown.size(), row.messages) << row.path;
-    }
-}
-
 TEST_F(ThemeEditorTest, SaveIsEnabledWhileChangedAndWritesTheTextByteForByte) {
     editor.Form_Load();  // on top; Esc closes, other keys do not
     EXPECT_TRUE(editor.WindowOnTop() && desktop[host.handle].topmost);

@@ -69,18 +69,6 @@ struct ThemeLoadTest : ::testing::Test {
     clsVelmora theme{Platform{nullptr, &profile, &files}};
 };
 
-TEST_F(ThemeLoadTest, EachKeyFillsItsPropertyAndAMissingOneEmptiesItButHelpLinkAndCaptionStay) {
-    ASSERT_TRUE(LoadEach([](const Key& k) { return Name(k) + "|%installDIR%"; }));
-    ExpectEach(First);
-    theme.SetApply_Sounds(false);
-    ASSERT_TRUE(Load({{"OnlineHelpURL", ""}}, "C:\\Ocean\\ocean.vlr"));
-    ExpectEach([](const std::string& key, bool placeholder) {
-        if (key == "ThemeTitle") return std::string("[Untitled]");  // an empty title
-        return key == "OnlineHelpURL" || key == "WUCaption" ? First(key, placeholder) : "";
-    });
-    EXPECT_FALSE(theme.Apply_Sounds());  // switches are not in the file
-}
-
 // The folder is what comes before the last backslash of the file's path.
 TEST_F(ThemeLoadTest, ThePlaceholderInAnyCaseIsTheFolderReplacedOnceAfterTheValueIsCutTo254) {
     const struct {

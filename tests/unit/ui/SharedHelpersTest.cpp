@@ -12,19 +12,6 @@
 namespace velmora::test {
 namespace {
 
-TEST(SharedHelpers, SelectAllTextSelectsTheFocusedControlsTextAndTheBandIsSwitched) {
-    SimulatedWindowing desktop;
-    const WindowHandle window = desktop.AddWindow(), edit = desktop.AddWindow("Hello");
-    desktop.focus = edit;
-    desktop[edit].selStart = 3;
-    SelectAllText(desktop);
-    EXPECT_EQ(desktop[edit].selStart * 10 + desktop[edit].selLength, 5);
-    MakeTopmost(desktop, window);
-    EXPECT_TRUE(desktop[window].topmost);
-    SetWindowOnTop(desktop, window, false);
-    EXPECT_FALSE(desktop[window].topmost);
-}
-
 // Only a plain web address from a theme ever reaches the shell.
 TEST(SharedHelpers, OnlyPlainWebAddressesAreOpened) {
     const std::pair<const char*, bool> rows[] = {
