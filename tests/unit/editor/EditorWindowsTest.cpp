@@ -28,7 +28,8 @@ struct ThemeEditorTest : ::testing::Test, TestPlatform {
 };
 
 TEST_F(ThemeEditorTest, SaveIsEnabledWhileChangedAndWritesTheTextByteForByte) {
-    editor.Form_Load();  // on top; Esc closes, other keys do not
+    EXPECT_FALSE(editor.cmdSave.Enabled());  // nothing to save yet
+    editor.Form_Load();                      // on top; Esc closes, other keys do not
     EXPECT_TRUE(editor.WindowOnTop() && desktop[host.handle].topmost);
     for (int key : {int('a'), 13, 27}) editor.Form_KeyPress(key);
     editor.cmdClose_Click();

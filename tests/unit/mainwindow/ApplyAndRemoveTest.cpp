@@ -8,8 +8,10 @@ namespace velmora::test {
 namespace {
 
 TEST_F(MainWindowTest, ApplyingOceanWithoutWebSoundsWritesTheOtherAreasAndReopensBrowsers) {
-    Install("Ocean", {{"BackBitmap", "C:\\o.bmp"}, {"WESkin", "C:\\we.bmp"},
-                      {"HomePage", "http://o"}, {"StyleFile", "C:\\o.css"},
+    Install("Ocean", {{"BackBitmap", "C:\\o.bmp"},
+                      {"WESkin", "C:\\we.bmp"},
+                      {"HomePage", "http://o"},
+                      {"StyleFile", "C:\\o.css"},
                       {"Navigate", "C:\\o.wav"}});
     const auto left = browsers.OpenBrowser("http://left", 0, 0, 500, 400);
     const auto right = browsers.OpenBrowser("http://right", 500, 0, 500, 400);
@@ -38,7 +40,7 @@ TEST_F(MainWindowTest, ApplyingOceanWithoutWebSoundsWritesTheOtherAreasAndReopen
 
 TEST_F(MainWindowTest, TheNoThemeApplyPutsTheBrowserDefaultsBack) {
     const char* const pictures[] = {kExplorerBackBitmap, kBrowserBackBitmap, kBigBitmap,
-                                    kBrandBitmap, kSmallBitmap, kSmBrandBitmap};
+                                    kBrandBitmap,        kSmallBitmap,       kSmBrandBitmap};
     for (const char* name : pictures) Seed(kToolbarKey, name, "C:\\x.bmp");
     Seed(kMainKey, kWindowTitle, "Ocean");
     Seed(kMainKey, kLocalPage, "C:\\mine.htm");
@@ -48,7 +50,8 @@ TEST_F(MainWindowTest, TheNoThemeApplyPutsTheBrowserDefaultsBack) {
     for (const auto& [name, page] : {std::pair{kStartPage, "http://machine"},
                                      {kSearchPage, "http://search"},
                                      {kSearchBar, "http://bar"},
-                                     {"Default_Search_URL", "http://find"}})
+                                     {"Default_Search_URL", "http://find"},
+                                     {kLocalPage, "C:\\machine.htm"}})
         Seed(kMainKey, name, page, kHkeyLocalMachine);
     window.LoadThemeList("[None]");
     window.cmdApply_Click();
@@ -59,7 +62,7 @@ TEST_F(MainWindowTest, TheNoThemeApplyPutsTheBrowserDefaultsBack) {
                  Read(kMainKey, kStartPage), Read(kMainKey, kLocalPage),
                  Read(kMainKey, kSearchPage), Read(kMainKey, kSearchBar), Read(kSearchUrlKey, ""),
                  Read(kSoundNavigating, ""), Read(kWebBrowserToolbarKey, kLayoutValue)}),
-        (Strings{"[None]", "", "", "00000000", "http://machine", "C:\\mine.htm", "http://search",
+        (Strings{"[None]", "", "", "00000000", "http://machine", "C:\\machine.htm", "http://search",
                  "http://bar", "http://find", "Not Found", std::string(32, '0') + "08"}));
     EXPECT_EQ(host.broughtToFront, 1);
 }
@@ -150,7 +153,10 @@ TEST(ApplyAndRemoveTest, OpeningAThemeFileRecordsAndSelectsIt) {
 }
 
 // An action by its call on the window w.
-#define ACTION(...) {#__VA_ARGS__, [](InstalledThemes& w) { w.__VA_ARGS__; }}
+#define ACTION(...)                                              \
+    {                                                            \
+#__VA_ARGS__, [](InstalledThemes & w) { w.__VA_ARGS__; } \
+    }
 
 TEST_F(MainWindowTest, NoActionStartsInsideAnApply) {
     Install("Ocean", {{"WebSite", "http://ocean.example/"}, {"HomePage", "http://ocean.example/"}});

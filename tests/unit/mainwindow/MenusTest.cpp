@@ -35,7 +35,7 @@ TEST_F(MainWindowTest, EntryStatesAndPopUpsFollowTheSelectedEntry) {
         window.pmuEdit[EditEntry::ToolbarSkin].SetEnabled(false);
         window.imgExplorer_MouseDown(kRightButton);
         EXPECT_EQ(host.popup, entry == ".current" ? &window.pmuEdit[EditEntry::ToolbarSkin]
-                                                   : &window.pmuTools[ToolsEntry::Delete]);
+                                                  : &window.pmuTools[ToolsEntry::Delete]);
     }
     host.popup = nullptr;
     Select(".current");
@@ -197,18 +197,28 @@ TEST_F(MainWindowTest, ProblemsLineCheckDropSaveAndUndo) {
     Install("Broken", {{"BackBitmap", "C:\\gone.bmp"}});
     Install("R&B");
     files.AddFolder("C:\\Mine");
-    const std::string broken = "Problems found in C:\\Themes\\Broken.vlr:\r\n\r\n"
-                               "error: BackBitmap names C:\\gone.bmp, which is missing.";
+    const std::string broken =
+        "Problems found in C:\\Themes\\Broken.vlr:\r\n\r\n"
+        "error: BackBitmap names C:\\gone.bmp, which is missing.";
     // The entry shown, what the user does, then: the problems line, the box, the selection.
     const std::tuple<std::string, std::function<void()>, std::string> rows[] = {
-        {"Broken", [&] { window.txtFindings_Click(); }, "1 problem - Details...|" + broken + "|Broken"},
-        {"[None]", [&] { dialogs.fileChoice = "C:\\Themes\\Broken.vlr";
-                         window.pmuFile_Click(FileEntry::CheckTheme); }, "|" + broken + "|[None]"},
+        {"Broken", [&] { window.txtFindings_Click(); },
+         "1 problem - Details...|" + broken + "|Broken"},
+        {"[None]",
+         [&] {
+             dialogs.fileChoice = "C:\\Themes\\Broken.vlr";
+             window.pmuFile_Click(FileEntry::CheckTheme);
+         },
+         "|" + broken + "|[None]"},
         {"[None]", [&] { window.Form_DropFile("C:\\x.bmp"); },
          "|Only Theme files (*.vlr) can be dropped here:\r\nC:\\x.bmp|[None]"},
-        {"Broken", [&] { window.Form_DropFile("C:\\Themes\\R&B.VLR"); }, "1 problem - Details...||R&B"},
-        {"R&B", [&] { dialogs.fileChoice = "C:\\Mine\\My Look.vlr";
-                      window.pmuFile_Click(FileEntry::SaveLook); },
+        {"Broken", [&] { window.Form_DropFile("C:\\Themes\\R&B.VLR"); },
+         "1 problem - Details...||R&B"},
+        {"R&B",
+         [&] {
+             dialogs.fileChoice = "C:\\Mine\\My Look.vlr";
+             window.pmuFile_Click(FileEntry::SaveLook);
+         },
          "|The current look was saved as the Theme \"My Look\":\r\nC:\\Mine\\My Look.vlr|My Look"},
     };
     for (const auto& [entry, act, expected] : rows) {
@@ -216,8 +226,12 @@ TEST_F(MainWindowTest, ProblemsLineCheckDropSaveAndUndo) {
         const std::string line = window.txtFindings.Visible() ? window.txtFindings.Text() : "";
         dialogs.shown.clear();
         act();
-        EXPECT_EQ(line + "|" + (Texts().empty() ? "" : Texts()[0]) + "|" + window.List1.SelectedText(),
-                  expected);
+        EXPECT_EQ(
+            line + "|" + (Texts().empty() ? "" : Texts()[0]) + "|" + window.List1.SelectedText(),
+            expected);
+        // An error among the problems: the box says so by its icon.
+        EXPECT_TRUE(Texts().empty() || Texts()[0] != broken ||
+                    dialogs.shown[0].icon == MsgIcon::Critical);
     }
     // Edit > Undo names the last change and takes it back once.
     window.LoadThemeList("R&B");
@@ -226,7 +240,8 @@ TEST_F(MainWindowTest, ProblemsLineCheckDropSaveAndUndo) {
     EXPECT_EQ(window.pmuEdit[EditEntry::Undo].Caption(), "&Undo Apply R&&B");
     window.pmuEdit_Click(EditEntry::Undo);
     window.mnuEdit_Click();
-    EXPECT_EQ(InstalledThemeStore(platform).ReadMark() + window.pmuEdit[EditEntry::Undo].Caption(), "Not Found&Undo");
+    EXPECT_EQ(InstalledThemeStore(platform).ReadMark() + window.pmuEdit[EditEntry::Undo].Caption(),
+              "Not Found&Undo");
     EXPECT_FALSE(window.pmuEdit[EditEntry::Undo].Enabled());
 }
 
@@ -262,8 +277,10 @@ TEST_F(MainWindowTest, AToolbarPictureIsPreviewedForTheCurrentThemeOnlyWhenItLoa
 
 TEST_F(MainWindowTest, BrowsingForAWebDocumentStartsInTheFolderOfALocalPathOnly) {
     // The path, and whether the dialog starts with it as file name and initial folder.
-    const std::pair<std::string, bool> cases[] = {{"", false},    {"C:\\Web\\home.htm", true},
-                                                  {"C:", true},   {"ab:", false},
+    const std::pair<std::string, bool> cases[] = {{"", false},
+                                                  {"C:\\Web\\home.htm", true},
+                                                  {"C:", true},
+                                                  {"ab:", false},
                                                   {"http://e.com/", false}};
     for (const auto& [path, local] : cases) {
         std::string chosen = path;

@@ -21,12 +21,12 @@ std::string Bitmap(int header, int width, int height, int planes = 1, int depth 
 
 TEST(CheckVelmora, OneBrokenThemePerRow) {
     const std::pair<const char*, std::string> files[] = {
-        {"good.bmp", Bitmap(40, 20, 60)},        {"core.bmp", Bitmap(12, 300, 600, 1, 1)},
-        {"v2.bmp", Bitmap(52, 9, 9, 1, 8)},      {"v3.bmp", Bitmap(56, 9, 9, 1, 16)},
-        {"v4.bmp", Bitmap(108, 9, 9, 1, 4)},
-        {"down.bmp", Bitmap(124, 16, -16, 1, 32)}, {"odd.bmp", Bitmap(40, 300, 750)},
-        {"flat.bmp", Bitmap(40, 20, 20, 2)},     {"deep.bmp", Bitmap(40, 20, 20, 1, 3)},
-        {"wide.bmp", Bitmap(40, 0, 20)},         {"s.wav", std::string("RIFF\4\0\0\0WAVE", 12)}};
+        {"good.bmp", Bitmap(40, 200, 600)},     {"core.bmp", Bitmap(12, 300, 600, 1, 1)},
+        {"v2.bmp", Bitmap(52, 9, 9, 1, 8)},     {"v3.bmp", Bitmap(56, 9, 9, 1, 16)},
+        {"v4.bmp", Bitmap(108, 9, 9, 1, 4)},    {"down.bmp", Bitmap(124, 16, -16, 1, 32)},
+        {"odd.bmp", Bitmap(40, 300, 750)},      {"flat.bmp", Bitmap(40, 20, 20, 2)},
+        {"deep.bmp", Bitmap(40, 20, 20, 1, 3)}, {"wide.bmp", Bitmap(40, 0, 20)},
+        {"zero.bmp", Bitmap(40, 20, 0)},        {"s.wav", std::string("RIFF\4\0\0\0WAVE", 12)}};
     struct Row {
         MemoryProfile::Keys keys;  // also the file's lines after "[velmora]", a blank and a comment
         const char* findings;      // each: severity, the sentence's first and last words
@@ -40,8 +40,8 @@ TEST(CheckVelmora, OneBrokenThemePerRow) {
           {"BrandLarge", "C:\\T\\v2.bmp"}}, ""},
         {{{"BackBitmap", "C:\\T\\gone.bmp"}, {"BrandLarge", "C:\\T\\v3.bmp"}}, "W There \"[Untitled]\".|E BackBitmap missing.|"},
         {{{"ThemeTitle", "T"}, {"WESkin", "C:\\T\\s.wav"}, {"BrandLarge", "C:\\T\\flat.bmp"},
-          {"AniSmall", "C:\\T\\deep.bmp"}, {"BrandSmall", "C:\\T\\wide.bmp"}},
-         "E WESkin bitmap.|E BrandLarge bitmap.|E AniSmall bitmap.|E BrandSmall bitmap.|"},
+          {"AniSmall", "C:\\T\\deep.bmp"}, {"BrandSmall", "C:\\T\\wide.bmp"}, {"AniLarge", "C:\\T\\zero.bmp"}},
+         "E WESkin bitmap.|E AniLarge bitmap.|E BrandLarge bitmap.|E AniSmall bitmap.|E BrandSmall bitmap.|"},
         {{{"ThemeTitle", "T"}, {"AniLarge", "C:\\T\\odd.bmp"}, {"BrandSmall", "C:\\T\\v4.bmp"}}, "W AniLarge cells.|"},
         {{{"ThemeTitle", "T"}, {"New_Mail", "C:\\T\\good.bmp"}, {"Navigate", "None"}},
          "E New_Mail sound.|E Navigate missing.|"},
@@ -58,17 +58,20 @@ TEST(CheckVelmora, OneBrokenThemePerRow) {
         // Keys of another section are no theme's.
         t.files.AddFile("C:\\T\\t.vlr", text + "; note\r\n[Other]\r\nTitel=x\r\nThemeTitle=y\r\n");
         t.profile.SetSection("C:\\T\\t.vlr", "Velmora", row.keys);
-        for (const auto& [name, bytes] : files) t.files.AddFile(std::string("C:\\T\\") + name, bytes);
+        for (const auto& [name, bytes] : files)
+            t.files.AddFile(std::string("C:\\T\\") + name, bytes);
         const std::vector<ThemeFinding> findings = CheckVelmora(t.platform, "C:\\T\\t.vlr");
         std::string seen;
         for (const ThemeFinding& f : findings) {
             const std::string& text = f.sentence;
             std::string first = text.substr(0, text.find(' '));
             if (first == "Line") first += text.substr(5, text.find(':') - 4);  // its number
-            seen += (f.severity == Severity::Error ? "E " : "W ") + first + text.substr(text.rfind(' ')) + "|";
+            seen += (f.severity == Severity::Error ? "E " : "W ") + first +
+                    text.substr(text.rfind(' ')) + "|";
         }
         EXPECT_EQ(seen, row.findings);
-        EXPECT_EQ(WorstSeverityCode(findings), seen.find("E ") != std::string::npos ? 2 : !seen.empty());
+        EXPECT_EQ(WorstSeverityCode(findings),
+                  seen.find("E ") != std::string::npos ? 2 : !seen.empty());
     }
     TestPlatform t;  // one sentence whole: the check's report line
     EXPECT_EQ(FindingLine(CheckVelmora(t.platform, "C:\\x.vlr").at(0)),
