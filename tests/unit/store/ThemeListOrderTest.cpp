@@ -1,4 +1,4 @@
-// The theme list's order and the entry a rebuild selects.
+// The entry a rebuild of the theme list selects (its order is the main window's table's).
 #include <gtest/gtest.h>
 
 #include "store/ThemeListOrder.h"
@@ -6,22 +6,6 @@
 namespace velmora::test {
 
 using List = std::vector<std::string>;
-
-TEST(ThemeListOrder, PseudoEntriesFirstThenStoredTitlesAsEnumeratedWithoutNotFound) {
-    const std::pair<List, List> cases[] = {
-        {{}, {".Current", "[None]"}},
-        {{"Not Found"}, {".Current", "[None]"}},
-        // Not sorted: the registry's order is kept.
-        {{"Ocean", "Autumn", "Blue", "Not Found"},
-         {".Current", "[None]", "Ocean", "Autumn", "Blue"}},
-        {{"not found", "Ocean", "NOT FOUND"}, {".Current", "[None]", "Ocean"}},
-        {{"Not Found ", "NotFound"}, {".Current", "[None]", "Not Found ", "NotFound"}},
-        // A stored current-theme key takes index 0 in its own spelling, once.
-        {{"Aqua", ".current", "Ocean", "Not Found"}, {".current", "[None]", "Aqua", "Ocean"}},
-        {{".CURRENT", ".current", "Not Found"}, {".current", "[None]"}},
-    };
-    for (const auto& [stored, list] : cases) EXPECT_EQ(ThemeListOrder(stored), list);
-}
 
 TEST(ThemeListSelection, TheFirstEntryEqualWithoutRegardToCaseOrNothing) {
     const List list{".Current", "[None]", "Ocean", "ocean"};
