@@ -67,7 +67,7 @@ TEST(ThemeListTest, EachEntryShowsItsThemeItsPreviewsAndItsAreas) {
          noTheme + "Removes all branding and resests your Web settings to their original "
                    "Internet Explorer Defaults.||about:blank|T",
          "picAni Play Show "},
-        {{}, "", "", "[None]", noTheme, "picXP Play Show ", "Windows xp Professional"},
+        {{}, "", "", "[None]", noTheme, "picXP Play Show ", "windows xp"},
     };
     // clang-format on
     for (const Row& row : rows) {
