@@ -7,8 +7,9 @@
 namespace velmora::test {
 namespace {
 
-// A bitmap file's headers: info header length, width, height, planes, colour depth.
-std::string Bitmap(int header, int width, int height, int planes = 1, int depth = 24) {
+// A bitmap file's headers: info header length, width, height, planes, colour depth, compression.
+std::string Bitmap(int header, int width, int height, int planes = 1, int depth = 24,
+                   int packed = 0) {
     const int size = header == 12 ? 2 : 4;  // of the width and the height
     std::string b = "BM" + std::string(16 + header, '\0');
     const auto put = [&b](int at, long value, int count) {
@@ -16,13 +17,14 @@ std::string Bitmap(int header, int width, int height, int planes = 1, int depth 
     };
     put(10, 14 + header, 4), put(14, header, 4), put(18, width, size), put(18 + size, height, size);
     put(18 + 2 * size, planes, 2), put(20 + 2 * size, depth, 2);
+    if (header > 12) put(30, packed, 4);
     return b;
 }
 
 TEST(CheckVelmora, OneBrokenThemePerRow) {
     const std::pair<const char*, std::string> files[] = {
         {"good.bmp", Bitmap(40, 200, 600)},     {"core.bmp", Bitmap(12, 300, 600, 1, 1)},
-        {"v2.bmp", Bitmap(52, 9, 9, 1, 8)},     {"v3.bmp", Bitmap(56, 9, 9, 1, 16)},
+        {"v2.bmp", Bitmap(52, 9, 9, 1, 8, 1)},  {"v3.bmp", Bitmap(56, 9, 9, 1, 16)},
         {"v4.bmp", Bitmap(108, 9, 9, 1, 4)},    {"down.bmp", Bitmap(124, 16, -16, 1, 32)},
         {"odd.bmp", Bitmap(40, 300, 750)},      {"flat.bmp", Bitmap(40, 20, 20, 2)},
         {"deep.bmp", Bitmap(40, 20, 20, 1, 3)}, {"wide.bmp", Bitmap(40, 0, 20)},
