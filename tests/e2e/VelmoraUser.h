@@ -125,9 +125,8 @@ inline LRESULT Send(HWND to, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 inline bool Settle(HWND window) {
     return Send(window, WM_NULL) != LB_ERR;
 }
-// Selects the first entry of the main window's list that starts with the text, as a click does
-// (a selection made by message is not reported); false when there is none. A window still busy
-// (loading its list) puts the selection back, so it is made again until it holds.
+// Selects the first list entry starting with the text, as a click does; again until it holds
+// (a window still busy puts the selection back); false when there is none.
 inline bool Select(HWND mainWindow, const std::string& entry) {
     const std::wstring wide(entry.begin(), entry.end());
     HWND list = GetDlgItem(mainWindow, IDC_LIST1);
@@ -182,12 +181,9 @@ inline bool PressKeyToClose(HWND window, WORD key) {
            });
 }
 
-// Chooses a menu entry of the main window by its access letters, as the keyboard does, until
-// its effect shows: the first letter opens a top menu as Alt with it does ("RHB": Repair >
-// Reset Home Page to... > Blank), or the Delete key opens the list's pop-up first ("D":
-// Delete). Once a pop-up shows, its loop takes the letters in turn. A window still busy with
-// an earlier step (reopening the browsers) ignores the entry, as it would a user's, who
-// chooses it again.
+// Chooses a menu entry by its access letters until its effect shows ("RHB": Alt+R, H, B; with
+// listPopUp the Delete key opens the list's pop-up first). A window still busy with an
+// earlier step ignores the entry, as it would a user's, who chooses it again.
 template <class Effect>
 bool ChooseMenu(HWND mainWindow, const std::string& letters, Effect shows, bool listPopUp = false) {
     return WaitUntil(

@@ -176,8 +176,7 @@ TEST_F(MainWindowTest, EditAndAboutOpenTheirWindowsOverThisOneAndExitCloses) {
     Install("Ocean");
     window.LoadThemeList("Ocean");
     ports.log.clear();
-    // The first showing and each window closed over this one leave the focus where typing
-    // finds a theme.
+    // The first showing and each window closed over this one leave the focus in the search.
     std::string searched;
     for (const auto& act : std::vector<std::function<void()>>{
              [&] { window.Form_Activate(); }, [&] { window.pmuFile_Click(FileEntry::Edit); },
@@ -229,7 +228,6 @@ TEST_F(MainWindowTest, ProblemsLineCheckDropSaveAndUndo) {
         EXPECT_EQ(
             line + "|" + (Texts().empty() ? "" : Texts()[0]) + "|" + window.List1.SelectedText(),
             expected);
-        // An error among the problems: the box says so by its icon.
         EXPECT_TRUE(Texts().empty() || Texts()[0] != broken ||
                     dialogs.shown[0].icon == MsgIcon::Critical);
     }

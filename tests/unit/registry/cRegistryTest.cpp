@@ -87,6 +87,12 @@ TEST_F(cRegistryFaultTest, AnErrorPartWayGivesNoPartialListAndValuesThatChangeWh
               (std::vector<std::pair<std::string, std::string>>{
                   {"a", "1"}, {"b", "\1\2"}, {longName, longText}}));
     EXPECT_EQ(reg.GetValues(kUser, "K"), (Names{"a", "b", longName}));
+    // One that grows once while it is read is read whole at the fourth look.
+    registry.InjectFault(RegCall::EnumValue, [this, looks = 0]() mutable {
+        if (++looks == 3) Seed("K", "a", std::string(5000, 'g'));
+        return std::optional<long>();
+    });
+    EXPECT_EQ(reg.GetAllValues(kUser, "K")->at(0).second.size(), 5000u);
     // One that grows at every look ends the list, unreported, instead of being retried forever.
     registry.InjectFault(RegCall::EnumValue, [this, text = std::string()]() mutable {
         Seed("K", "a", text += std::string(64, 'g'));
