@@ -1,5 +1,4 @@
-// Drives the real Velmora.exe from another process as a user does: starts it, finds its
-// windows, selects, clicks, presses keys and chooses menu entries; reads and seeds the registry.
+// Drives the real Velmora.exe from another process as a user does; reads and seeds the registry.
 #pragma once
 
 #include <windows.h>
@@ -38,8 +37,7 @@ inline void WriteValue(HKEY root, const std::string& key, const char* name,
     SHSetValueA(root, key.c_str(), name, kind, bytes.data(), bytes.size());
 }
 
-// The visible dialog of the process (0: of any) that holds the control: the main window holds
-// the theme list, a message box its text (the static 0xFFFF).
+// The visible dialog of the process (0: any) holding the control (a message box: 0xFFFF).
 inline HWND FindDialog(DWORD processId, int controlId) {
     for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
          w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
@@ -51,8 +49,8 @@ inline HWND FindDialog(DWORD processId, int controlId) {
     return nullptr;
 }
 
-// The program built beside the tests, or another (an installed copy), started with the
-// argument text exactly as a shell passes it; ended, if still running, when the object goes.
+// The program (this build's, or an installed copy) started with the argument text as a shell
+// passes it; ended, if still running, when the object goes.
 class VelmoraProcess {
 public:
     explicit VelmoraProcess(const std::string& argumentText,
@@ -94,8 +92,8 @@ private:
     DWORD id_ = 0;
 };
 
-// Runs the program to its end with a file as its standard output, as "> report.txt" in a batch
-// file gives it: its exit code (-1: it did not start or end) and what it wrote.
+// Runs the program to its end with a file as its standard output ("> report.txt"): its exit
+// code (-1: it did not start or end) and what it wrote.
 inline std::pair<long, std::string> RunForOutput(const std::string& argumentText) {
     const char* report = VELMORA_BUILD_DIR "\\e2e-report.txt";
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
@@ -147,8 +145,7 @@ inline bool Click(HWND dialog, int controlId) {
     return IsWindowVisible(control) && IsWindowEnabled(control) &&
            PostMessageA(control, BM_CLICK, 0, 0);
 }
-// Types a file name into the program's file dialog and presses its OK button, as a user does;
-// true once the dialog has gone.
+// Types a file name into the file dialog and presses OK; true once the dialog has gone.
 inline bool SaveAs(HWND dialog, const std::string& path) {
     // The name box: an edit (0x480), or the edit of the combo box inside 0x47C.
     HWND name = GetDlgItem(dialog, 0x480), box = GetDlgItem(dialog, 0x47C);
@@ -167,9 +164,8 @@ inline bool Answer(HWND box, int buttonId) {
     return Click(box, buttonId) && WaitUntil([&] { return !IsWindow(box); }, 10000);
 }
 
-// Presses a key, as the keyboard does it (to the focus of the window's thread), until the
-// window has gone: a key that arrives while the program waits on a browser in a loop of its
-// own is lost, as a user's would be, and pressed again.
+// Presses a key to the focus of the window's thread until the window has gone: a key that
+// arrives while the program waits on a browser is lost, as a user's would be, and pressed again.
 inline bool PressKeyToClose(HWND window, WORD key) {
     return IsWindow(window) && WaitUntil([&] {
                GUITHREADINFO gui{};

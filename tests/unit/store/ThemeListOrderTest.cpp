@@ -1,7 +1,9 @@
-// The entry a rebuild of the theme list selects (its order is the main window's table's).
+// The entry a rebuild of the theme list selects, and a title the store cannot enter.
 #include <gtest/gtest.h>
 
+#include "store/InstalledThemeStore.h"
 #include "store/ThemeListOrder.h"
+#include "tests/support/TestPlatform.h"
 
 namespace velmora::test {
 
@@ -13,6 +15,8 @@ TEST(ThemeListSelection, TheFirstEntryEqualWithoutRegardToCaseOrNothing) {
         {"", 0}, {".CURRENT", 0}, {"OCEAN", 2}, {"[none]", 1}, {"Ocea", std::nullopt}};
     for (const auto& [name, index] : cases) EXPECT_EQ(ThemeListSelection(list, name), index);
     EXPECT_EQ(ThemeListSelection({}, ""), std::nullopt);
+    TestPlatform t;  // a title that cannot name a store key is not entered
+    EXPECT_FALSE(InstalledThemeStore(t.platform).AddEntry("", "C:\\x.vlr"));
 }
 
 }  // namespace velmora::test
