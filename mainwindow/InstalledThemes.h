@@ -226,9 +226,9 @@ private:
     // The companion, its events moved along; null leaves no companion.
     void SetCompanion(std::shared_ptr<BrowserWindow> browser);
     WindowHandle CompanionHandle();
-    // Replaces one browser window by a new companion at its place and address; false, with
-    // the window left open, when no new browser can be made.
-    bool ReopenBrowser(BrowserWindow& old);
+    // Replaces one browser window by a new companion at its place and address; leaves the
+    // window open when no new browser can be made.
+    void ReopenBrowser(BrowserWindow& old);
     // Shows a page of the maker's in the companion (or through the shell) and ends the program.
     void OpenMakerPageAndEnd(const std::string& address);
     void OpenOnlineInfo();

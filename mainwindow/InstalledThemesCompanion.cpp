@@ -119,7 +119,7 @@ void InstalledThemes::ReopenBrowsers() {
         platform_.windowing->EnableWindow(current, false);
 }
 
-bool InstalledThemes::ReopenBrowser(BrowserWindow& old) {
+void InstalledThemes::ReopenBrowser(BrowserWindow& old) {
     Windowing& windowing = *platform_.windowing;
     std::string address = old.LocationURL();
     if (address.empty() && myWB_) address = myWB_->LocationURL();
@@ -135,7 +135,7 @@ bool InstalledThemes::ReopenBrowser(BrowserWindow& old) {
 
     // Closing the old window without a new one in its place would lose the user's window.
     std::shared_ptr<BrowserWindow> fresh = platform_.browsers->CreateBrowser();
-    if (!fresh) return false;
+    if (!fresh) return;
     SetCompanion(fresh);
     old.SetVisible(false);
     old.Quit();
@@ -145,7 +145,6 @@ bool InstalledThemes::ReopenBrowser(BrowserWindow& old) {
     fresh->SetWidth(width);
     fresh->Navigate2(address.empty() ? kBlankPage : address, kNavNoHistory);
     fresh->SetVisible(true);
-    return true;
 }
 
 void InstalledThemes::myWB_OnQuit() {
