@@ -54,8 +54,8 @@ Switches::Switches(const std::string& argumentText) {
     const std::vector<Word> words = SplitWords(argumentText);
     // Known before any problem is reported: whether a box may show it.
     for (const Word& word : words)
-        quiet_ = quiet_ || (!word.quoted && (SameText(word.text, "/quiet") ||
-                                             SameText(word.text, "/check")));
+        quiet_ = quiet_ ||
+                 (!word.quoted && (SameText(word.text, "/quiet") || SameText(word.text, "/check")));
     bool pathExpected = false;
     for (const Word& word : words) {
         const bool isSwitch = !word.quoted && !word.text.empty() && word.text.front() == '/';

@@ -15,18 +15,18 @@ enum class SwitchAction {
 // The program's exit codes: what a script learns of a switch command.
 enum ExitCode : int {
     kExitOk = 0,
-    kExitWarnings = 1,      // /check: the theme has warnings only
-    kExitErrors = 2,        // /check: the theme has errors
-    kExitUsage = 3,         // an unknown switch, or no theme file named
-    kExitNoFile = 4,        // no file at the path
-    kExitUnreadable = 5,    // the file could not be loaded as a theme
-    kExitDeclined = 6,      // the user answered No
+    kExitWarnings = 1,        // /check: the theme has warnings only
+    kExitErrors = 2,          // /check: the theme has errors
+    kExitUsage = 3,           // an unknown switch, or no theme file named
+    kExitNoFile = 4,          // no file at the path
+    kExitUnreadable = 5,      // the file could not be loaded as a theme
+    kExitDeclined = 6,        // the user answered No
     kExitAlreadyRunning = 7,  // another copy runs: nothing was done
 };
 
-// Switches are read only when the text starts with "/" but not "//" (a network path), so that a path, quoted or not, is
-// still a path. Words are separated by blanks; a word in double quotes may hold blanks. Switch
-// names are matched without regard to letter case.
+// Switches are read only when the text starts with "/" but not "//" (a network path), so that a
+// path, quoted or not, is still a path. Words are separated by blanks; a word in double quotes may
+// hold blanks. Switch names are matched without regard to letter case.
 class Switches {
 public:
     explicit Switches(const std::string& argumentText);

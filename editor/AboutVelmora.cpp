@@ -24,9 +24,13 @@ void AboutVelmora::Form_Load() {
     lbl302.SetText("Press any key to continue...");
 }
 
-void AboutVelmora::Form_KeyDown(int) { host_.Close(); }
+void AboutVelmora::Form_KeyDown(int) {
+    host_.Close();
+}
 
-void AboutVelmora::Form_Click() { host_.Close(); }
+void AboutVelmora::Form_Click() {
+    host_.Close();
+}
 
 void AboutVelmora::SetWindowOnTop(bool onTop) {
     windowOnTop_ = onTop;

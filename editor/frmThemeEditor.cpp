@@ -51,9 +51,13 @@ void frmThemeEditor::Text1_Change() {
     SetChanged(true);
 }
 
-void frmThemeEditor::cmdSave_Click() { Save(); }
+void frmThemeEditor::cmdSave_Click() {
+    Save();
+}
 
-void frmThemeEditor::cmdClose_Click() { host_.Close(); }
+void frmThemeEditor::cmdClose_Click() {
+    host_.Close();
+}
 
 void frmThemeEditor::SetThemeFile(const std::string& path) {
     themeFile_.clear();

@@ -32,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(CommandLine::Clean(command.Path()) == command.Path() || command.Path().front() == '"');
     Check(command.Action() == CommandLine::Classify(command.Path()));
 
-    // A text starting with "/" (not "//") is a switch command (its own table in the unit tests): it must
-    // end with an exit code, without a crash.
+    // A text starting with "/" (not "//") is a switch command (its own table in the unit tests): it
+    // must end with an exit code, without a crash.
     if (raw.size() >= 2 && raw[0] == '/' && raw[1] != '/') {
         test::TestPlatform t;
         StartUp(t.platform, nullptr).Run(false, raw);

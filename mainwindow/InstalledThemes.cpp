@@ -62,8 +62,8 @@ clsVelmora& InstalledThemes::Theme() {
 }
 
 MsgAnswer InstalledThemes::Ask(const std::string& question, bool systemModal) {
-    return Show({question, platform_.product->ProductName(), MsgButtons::YesNo,
-                 MsgIcon::Question, systemModal});
+    return Show({question, platform_.product->ProductName(), MsgButtons::YesNo, MsgIcon::Question,
+                 systemModal});
 }
 
 void InstalledThemes::Tell(const std::string& text, MsgIcon icon) {
@@ -275,7 +275,8 @@ void InstalledThemes::SaveCurrentLookAs() {
              MsgIcon::Exclamation);
         return;
     }
-    std::string text = "The current look was saved as the Theme \"" + title + "\":" + kNewLine + file;
+    std::string text =
+        "The current look was saved as the Theme \"" + title + "\":" + kNewLine + file;
     if (!saved.notExpressed.empty()) text += kNewLine + std::string(kNewLine) + "Left out:";
     for (const std::string& line : saved.notExpressed) text += kNewLine + line;
     Tell(text, saved.notExpressed.empty() ? MsgIcon::Information : MsgIcon::Exclamation);

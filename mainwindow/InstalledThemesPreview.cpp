@@ -126,10 +126,11 @@ void InstalledThemes::ShowBrowserToolbar() {
 void InstalledThemes::ShowBrowserThrobber() {
     const std::string path = cRegistry(platform_).ReadRegistry(
         kHkeyCurrentUser, browser::kToolbarKey, browser::kBrandBitmap);
-    if (IsNotFound(path)) return;
-    // A strip that cannot be loaded leaves the control's strip as it was.
-    if (PicturePtr strip = path.empty() ? BuiltInThrobber() : platform_.pictures->LoadPicture(path))
-        Flintor1.SetAniPicture(strip);
+    // No strip, or one that cannot be loaded: the browser shows its own throbber, and so does
+    // the preview (never the strip of the theme shown before).
+    PicturePtr strip =
+        IsNotFound(path) || path.empty() ? nullptr : platform_.pictures->LoadPicture(path);
+    Flintor1.SetAniPicture(strip ? strip : BuiltInThrobber());
     Flintor1.Play();
 }
 
@@ -246,18 +247,16 @@ void InstalledThemes::ShowInstalledTheme(const std::string& title) {
                                                : cRegistry(platform_).ReadRegistry(
                                                      kHkeyCurrentUser, browser::kToolbarKey,
                                                      browser::kBrowserBackBitmap);
-        if (!IsNotFound(path)) PaintToolbarPreview(platform_.pictures->LoadPicture(path));
+        PaintToolbarPreview(IsNotFound(path) ? nullptr : platform_.pictures->LoadPicture(path));
     }
 
+    // A strip that cannot be loaded shows as none given: the browser's own throbber.
     const std::string strip = theme.AniLarge();
-    if (strip.empty()) {
-        Flintor1.SetAniPicture(BuiltInThrobber());
-    } else {
-        PicturePtr picture = SameText(strip, "None") ? platform_.pictures->EmptyPicture()
-                                                     : platform_.pictures->LoadPicture(strip);
-        if (picture) Flintor1.SetAniPicture(picture);
-        Flintor1.Play();
-    }
+    const PicturePtr picture = strip.empty()             ? nullptr
+                               : SameText(strip, "None") ? platform_.pictures->EmptyPicture()
+                                                         : platform_.pictures->LoadPicture(strip);
+    Flintor1.SetAniPicture(picture ? picture : BuiltInThrobber());
+    if (picture) Flintor1.Play();
     Flintor1.SetVisible(!SameText(theme.WebThumper(), "No"));
 
     SetThemeTitleText(theme.ThemeTitle());
@@ -287,9 +286,8 @@ std::string InstalledThemes::LoadFailure(const std::string& file) const {
 }
 
 void InstalledThemes::PaintToolbarPreview(const PicturePtr& picture) {
-    // A picture that could not be loaded leaves the preview as it was.
-    if (!picture) return;
-    if (picture->Width() <= 0 || picture->Height() <= 0) {
+    // A picture that could not be loaded shows as none: never the picture shown before.
+    if (!picture || picture->Width() <= 0 || picture->Height() <= 0) {
         picBackBitmap.ClearDrawing();
         return;
     }

@@ -20,11 +20,11 @@ struct MessageRequest {
 
 // The settings of an open-file dialog (the common dialog control's properties).
 struct OpenFileRequest {
-    std::string fileName;   // initial file name
+    std::string fileName;  // initial file name
     std::string title;
-    std::string filter;     // "Description|*.ext|Description|*.ext2"
+    std::string filter;  // "Description|*.ext|Description|*.ext2"
     std::string defaultExt;
-    unsigned long flags = 0;  // OFN_ flags, with the platform's own values
+    unsigned long flags = 0;   // OFN_ flags, with the platform's own values
     std::string initialDir{};  // empty: the dialog's own choice
 };
 

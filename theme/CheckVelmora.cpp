@@ -47,8 +47,8 @@ std::optional<Size> BitmapSize(const std::string& bytes) {
     } else {
         return std::nullopt;
     }
-    const bool knownDepth = depth == 1 || depth == 4 || depth == 8 || depth == 16 ||
-                            depth == 24 || depth == 32;
+    const bool knownDepth =
+        depth == 1 || depth == 4 || depth == 8 || depth == 16 || depth == 24 || depth == 32;
     if (planes != 1 || !knownDepth || width <= 0 || height <= 0 ||
         Little(bytes, 10, 4) >= bytes.size()) {
         return std::nullopt;
@@ -100,11 +100,11 @@ void CheckKeyNames(const std::string& text, std::vector<ThemeFinding>& findings)
         const std::string where = "Line " + std::to_string(number + 1) + ": ";
         const ThemeFileKey* key = FindKey(name);
         if (!key) {
-            findings.push_back({Severity::Warning, where + "\"" + name +
-                                                       "\" is not a theme key (a typing error?)."});
+            findings.push_back({Severity::Warning,
+                                where + "\"" + name + "\" is not a theme key (a typing error?)."});
         } else if (!seen.insert(key->name).second) {
-            findings.push_back({Severity::Warning, where + "\"" + name +
-                                                       "\" stands twice; the first one counts."});
+            findings.push_back({Severity::Warning,
+                                where + "\"" + name + "\" stands twice; the first one counts."});
         }
     }
 }
@@ -115,12 +115,14 @@ std::optional<ThemeFinding> CheckValue(const FileSystem& files, const ThemeFileK
     const std::string named = std::string(key.name) + " names " + value;
     if (key.kind == ThemeValue::Page) {
         if (IsHttpAddress(value) || files.IsNormalFile(value)) return std::nullopt;
-        return ThemeFinding{Severity::Warning,
-                            named + ", which is neither a file that exists nor an http(s) address."};
+        return ThemeFinding{
+            Severity::Warning,
+            named + ", which is neither a file that exists nor an http(s) address."};
     }
     if (SameText(value, "None") && key.kind != ThemeValue::Sound && key.kind != ThemeValue::File)
         return std::nullopt;  // the picture is taken away
-    if (!files.IsNormalFile(value)) return ThemeFinding{Severity::Error, named + ", which is missing."};
+    if (!files.IsNormalFile(value))
+        return ThemeFinding{Severity::Error, named + ", which is missing."};
     const std::string bytes = files.ReadFile(value).value_or("");
     if (key.kind == ThemeValue::Sound && !IsWave(bytes))
         return ThemeFinding{Severity::Error, named + ", which is not a WAV sound."};
@@ -141,7 +143,8 @@ std::optional<ThemeFinding> CheckValue(const FileSystem& files, const ThemeFileK
 std::vector<ThemeFinding> CheckVelmora(const Platform& platform, const std::string& file) {
     std::vector<ThemeFinding> findings;
     const FileSystem& files = *platform.files;
-    if (!files.IsNormalFile(file)) return {{Severity::Error, "There is no theme file at " + file + "."}};
+    if (!files.IsNormalFile(file))
+        return {{Severity::Error, "There is no theme file at " + file + "."}};
     const std::optional<std::string> text = files.ReadFile(file);
     clsVelmora theme(platform);
     if (!text || !theme.LoadVelmora(file))
@@ -149,8 +152,9 @@ std::vector<ThemeFinding> CheckVelmora(const Platform& platform, const std::stri
 
     CheckKeyNames(*text, findings);
     if (theme.ThemeTitle() == "[Untitled]")
-        findings.push_back({Severity::Warning, "There is no ThemeTitle: the theme is listed as "
-                                               "\"[Untitled]\"."});
+        findings.push_back({Severity::Warning,
+                            "There is no ThemeTitle: the theme is listed as "
+                            "\"[Untitled]\"."});
     for (const ThemeFileKey& key : kThemeFileKeys) {
         const std::string& value = theme.Text(key.key);
         if (key.kind == ThemeValue::Text || value.empty()) continue;

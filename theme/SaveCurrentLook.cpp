@@ -62,9 +62,12 @@ const Source kPictures[] = {
 // The throbber flag of each layout, as a thumper word.
 const Source kThumpers[] = {
     {ThemeKey::WebThumper, kHkeyCurrentUser, browser::kWebBrowserToolbarKey, browser::kLayoutValue},
-    {ThemeKey::TheaterThumper, kHkeyCurrentUser, browser::kToolbarKey, browser::kTheaterLayoutValue},
-    {ThemeKey::ShellThumper, kHkeyCurrentUser, browser::kShellBrowserToolbarKey, browser::kLayoutValue},
-    {ThemeKey::ExplorerThumper, kHkeyCurrentUser, browser::kExplorerToolbarKey, browser::kLayoutValue},
+    {ThemeKey::TheaterThumper, kHkeyCurrentUser, browser::kToolbarKey,
+     browser::kTheaterLayoutValue},
+    {ThemeKey::ShellThumper, kHkeyCurrentUser, browser::kShellBrowserToolbarKey,
+     browser::kLayoutValue},
+    {ThemeKey::ExplorerThumper, kHkeyCurrentUser, browser::kExplorerToolbarKey,
+     browser::kLayoutValue},
 };
 // The display overrides: a theme can only switch them on.
 const Source kOverrides[] = {
@@ -138,14 +141,15 @@ std::vector<std::pair<ThemeKey, std::string>> CurrentLookKeys(
             registry.ReadRegistryByte(s.root, s.registryKey, s.name);
         // A layout too short to hold the flag is one the apply never changes.
         if (layout.size() < browser::kThrobberFlagOffset + 2) continue;
-        values[s.key] = (layout[browser::kThrobberFlagOffset] & browser::kThrobberFlag) ? "Yes" : "No";
+        values[s.key] =
+            (layout[browser::kThrobberFlagOffset] & browser::kThrobberFlag) ? "Yes" : "No";
     }
     for (const Source& s : kTexts) {
         const std::string value = read(s);
         if (!IsNotFound(value)) take(s, value);
     }
-    const std::string machineTips = registry.ReadRegistry(kHkeyLocalMachine, browser::kTipsBarKey,
-                                                          browser::kBarUrl);
+    const std::string machineTips =
+        registry.ReadRegistry(kHkeyLocalMachine, browser::kTipsBarKey, browser::kBarUrl);
     if (!IsNotFound(machineTips) && values.count(ThemeKey::TipsPage) &&
         machineTips != values[ThemeKey::TipsPage])
         notExpressed.push_back("The machine's tips page " + machineTips +
@@ -181,7 +185,7 @@ SavedLook SaveCurrentLook(const Platform& platform, const std::string& themeFile
     FileSystem& files = *platform.files;
     std::string text = std::string("[") + kThemeSection + "]\r\nThemeTitle=" + title + "\r\n";
     std::map<std::string, std::string> copied;  // source, in lower case -> its name beside
-    std::set<std::string> taken;                 // names given, in lower case
+    std::set<std::string> taken;                // names given, in lower case
     for (auto [key, value] : CurrentLookKeys(platform, saved.notExpressed)) {
         const ThemeFileKey& row = kThemeFileKeys[static_cast<std::size_t>(key)];
         const bool names = row.kind != ThemeValue::Text;  // a file or page
@@ -191,7 +195,8 @@ SavedLook SaveCurrentLook(const Platform& platform, const std::string& themeFile
                 // Two files of one name from different folders stay apart.
                 const std::string base = value.substr(value.rfind('\\') + 1);
                 std::string name = base;
-                for (int n = 2; taken.count(Lower(name)); ++n) name = std::to_string(n) + "-" + base;
+                for (int n = 2; taken.count(Lower(name)); ++n)
+                    name = std::to_string(n) + "-" + base;
                 const std::optional<std::string> bytes = files.ReadFile(value);
                 const std::string target = folder + "\\" + name;
                 if (SameText(target, value) || (bytes && files.WriteFile(target, *bytes))) {

@@ -14,8 +14,8 @@ namespace velmora {
 // The theme keys that give the browser's present look, in file order, with the values the
 // browser holds (files where they lie). notExpressed receives a sentence for every value the
 // browser holds that no theme key can give back.
-std::vector<std::pair<ThemeKey, std::string>> CurrentLookKeys(const Platform& platform,
-                                                              std::vector<std::string>& notExpressed);
+std::vector<std::pair<ThemeKey, std::string>> CurrentLookKeys(
+    const Platform& platform, std::vector<std::string>& notExpressed);
 
 struct SavedLook {
     bool written = false;

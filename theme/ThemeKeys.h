@@ -12,22 +12,22 @@ namespace velmora {
 enum class ThemeValue { Text, Picture, Strip, Sound, File, Page };
 
 // X(property, name in the file, takes %InstallDir%, stored only when given, what the value
-// names: ThemeValue), in the order the load reads them. "%InstallDir%" in a value that takes it becomes the theme's folder.
-// An empty value of a key stored only when given leaves the property as it was, so a help
-// link or caption set by an earlier theme survives a theme that does not name one.
-#define VELMORA_THEME_KEYS(X)                             \
-    X(BackBitmap, "BackBitmap", true, false, Picture)              \
-    X(WESkin, "WESkin", true, false, Picture)                      \
+// names), in the order the load reads them. "%InstallDir%" in a value that takes it becomes
+// the theme's folder. An empty value of a key stored only when given leaves the property as
+// it was, so a help link or caption set by an earlier theme survives a theme without one.
+#define VELMORA_THEME_KEYS(X)                                   \
+    X(BackBitmap, "BackBitmap", true, false, Picture)           \
+    X(WESkin, "WESkin", true, false, Picture)                   \
     X(ThemeTitle, "ThemeTitle", false, false, Text)             \
     X(Author, "Author", false, false, Text)                     \
     X(Email, "Email", false, false, Text)                       \
     X(Copyright, "Copyright", false, false, Text)               \
     X(WebSite, "WebSite", false, false, Text)                   \
     X(Description, "Description", false, false, Text)           \
-    X(AniLarge, "AniLarge", true, false, Strip)                  \
-    X(BrandLarge, "BrandLarge", true, false, Picture)              \
-    X(AniSmall, "AniSmall", true, false, Strip)                  \
-    X(BrandSmall, "BrandSmall", true, false, Picture)              \
+    X(AniLarge, "AniLarge", true, false, Strip)                 \
+    X(BrandLarge, "BrandLarge", true, false, Picture)           \
+    X(AniSmall, "AniSmall", true, false, Strip)                 \
+    X(BrandSmall, "BrandSmall", true, false, Picture)           \
     X(Title, "Title", false, false, Text)                       \
     X(HomePage, "HomePage", true, false, Page)                  \
     X(Localpage, "LocalPage", true, false, Page)                \
@@ -42,17 +42,17 @@ enum class ThemeValue { Text, Picture, Strip, Sound, File, Page };
     X(ExplorerThumper, "ExplorerThumper", false, false, Text)   \
     X(ShellThumper, "ShellThumper", false, false, Text)         \
     X(TheaterThumper, "TheaterThumper", false, false, Text)     \
-    X(OpenIExplore, "OpenIExplore", true, false, Sound)          \
-    X(OpenExplorer, "OpenExplorer", true, false, Sound)          \
-    X(Activate, "Activate", true, false, Sound)                  \
-    X(NewMail, "New_Mail", true, false, Sound)                   \
-    X(Navigate, "Navigate", true, false, Sound)                  \
-    X(NewAlert, "NewAlert", true, false, Sound)                  \
-    X(ContactOnline, "ContactOnline", true, false, Sound)        \
-    X(MSMessenger, "MSMessenger", true, false, Sound)            \
-    X(NewMessage, "NewMessage", true, false, Sound)              \
-    X(MSMBuzzSound, "MSMBuzzSound", true, false, Sound)          \
-    X(MSMNewSMS, "MSMNewSMS", true, false, Sound)                \
+    X(OpenIExplore, "OpenIExplore", true, false, Sound)         \
+    X(OpenExplorer, "OpenExplorer", true, false, Sound)         \
+    X(Activate, "Activate", true, false, Sound)                 \
+    X(NewMail, "New_Mail", true, false, Sound)                  \
+    X(Navigate, "Navigate", true, false, Sound)                 \
+    X(NewAlert, "NewAlert", true, false, Sound)                 \
+    X(ContactOnline, "ContactOnline", true, false, Sound)       \
+    X(MSMessenger, "MSMessenger", true, false, Sound)           \
+    X(NewMessage, "NewMessage", true, false, Sound)             \
+    X(MSMBuzzSound, "MSMBuzzSound", true, false, Sound)         \
+    X(MSMNewSMS, "MSMNewSMS", true, false, Sound)               \
     X(StyleType, "StyleType", false, false, Text)               \
     X(StyleFile, "StyleFile", true, false, File)                \
     X(StyleBkground, "StyleBkground", true, false, File)        \

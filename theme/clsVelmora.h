@@ -23,11 +23,11 @@ public:
     const std::string& Text(ThemeKey key) const { return texts_[static_cast<std::size_t>(key)]; }
     void SetText(ThemeKey key, const std::string& value);
 #define VELMORA_KEY_ACCESSORS(property, name, takesInstallDir, storedOnlyWhenGiven, kind) \
-    std::string property() const {                                                  \
-        return Text(ThemeKey::property);                                            \
-    }                                                                               \
-    void Set##property(const std::string& value) {                                  \
-        SetText(ThemeKey::property, value);                                         \
+    std::string property() const {                                                        \
+        return Text(ThemeKey::property);                                                  \
+    }                                                                                     \
+    void Set##property(const std::string& value) {                                        \
+        SetText(ThemeKey::property, value);                                               \
     }
     VELMORA_THEME_KEYS(VELMORA_KEY_ACCESSORS)
 #undef VELMORA_KEY_ACCESSORS
@@ -47,9 +47,10 @@ public:
     }
     void SetInstallDir(const std::string& value);
 
-#define VELMORA_SWITCHES(X)                                                                       \
-    X(Apply_Throbbers)                                                                            \
-    X(Apply_ToolbarSkin) X(Apply_HomePage) X(Apply_SearchBar) X(Apply_TipsPage) X(Apply_InfoPage) \
+#define VELMORA_SWITCHES(X)                                                  \
+    X(Apply_Throbbers)                                                       \
+    X(Apply_ToolbarSkin)                                                     \
+    X(Apply_HomePage) X(Apply_SearchBar) X(Apply_TipsPage) X(Apply_InfoPage) \
         X(Apply_StyleExtension) X(Apply_Sounds)
 #define VELMORA_SWITCH_ACCESSORS(property) \
     bool property() const {                \

@@ -8,6 +8,7 @@
 #include <olectl.h>
 
 #include <memory>
+#include <new>
 #include <string>
 
 #include "Flintor_h.h"
@@ -17,6 +18,7 @@
 #include "flintor/win32/ConnectionPoint.h"
 #include "flintor/win32/Win32ClipTimer.h"
 #include "flintor/win32/Win32Surface.h"
+#include "platform/RuntimeError.h"
 #include "platform/win32/ComPtr.h"
 
 namespace velmora {
@@ -26,6 +28,7 @@ class RuntimeError;
 namespace velmora::flintor::win32 {
 
 using velmora::win32::ComPtr;
+using velmora::win32::GiveOut;
 
 class FlintorControl : public _Flintor,
                        public IOleObject,
@@ -223,5 +226,19 @@ private:
     AboutDialog about_;
     std::unique_ptr<Flintor> model_;
 };
+
+template <class Action>
+inline HRESULT FlintorControl::Guard(Action&& action) {
+    try {
+        action();
+        return S_OK;
+    } catch (const RuntimeError& error) {
+        return Fail(error);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_UNEXPECTED;
+    }
+}
 
 }  // namespace velmora::flintor::win32

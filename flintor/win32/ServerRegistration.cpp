@@ -89,8 +89,7 @@ HRESULT ServerRegistration::Register(const std::string& modulePath) {
                  modulePath + ", " + std::to_string(IDB_TOOLBOX)) &&
         SetValue(clsid + "\\MiscStatus", nullptr, "0") &&
         // What the control itself answers GetMiscStatus, as decimal text.
-        SetValue(clsid + "\\MiscStatus\\1", nullptr,
-                 std::to_string(FlintorControl::kMiscStatus)) &&
+        SetValue(clsid + "\\MiscStatus\\1", nullptr, std::to_string(FlintorControl::kMiscStatus)) &&
         SetValue(kProgId, nullptr, kClassName) &&
         SetValue(std::string(kProgId) + "\\CLSID", nullptr, GuidText(CLSID_Flintor));
     if (!written) return SELFREG_E_CLASS;

@@ -69,7 +69,11 @@ FormTable MainWindowTable(InstalledThemes& w, Win32ClipControl& clip) {
     table.Add(IDC_TXTFINDINGS, w.txtFindings)
         .AsLink()
         .OnClick([&w] { w.txtFindings_Click(); })
-        .OnKeyDown([&w](int key) { if (key == kEnterKey) w.txtFindings_Click(); }, true);
+        .OnKeyDown(
+            [&w](int key) {
+                if (key == kEnterKey) w.txtFindings_Click();
+            },
+            true);
 
     for (size_t i = 0; i < w.chkLink.size(); ++i) {
         const int index = static_cast<int>(i);

@@ -54,4 +54,13 @@ private:
     T* ptr_ = nullptr;
 };
 
+// Fills a caller's out parameter with `object` and a reference of the caller's own.
+template <class Interface>
+HRESULT GiveOut(Interface* object, Interface** out) {
+    if (!out) return E_POINTER;
+    *out = object;
+    if (object) object->AddRef();
+    return S_OK;
+}
+
 }  // namespace velmora::win32

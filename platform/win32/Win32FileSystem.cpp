@@ -52,8 +52,8 @@ FileOutcome LastError() {
         nullptr, code, 0, reinterpret_cast<LPSTR>(&text), 0, nullptr);
     std::string reason = length && text ? std::string(text, length) : std::string();
     if (text) LocalFree(text);
-    while (!reason.empty() && (reason.back() == '\r' || reason.back() == '\n' ||
-                               reason.back() == ' ')) {
+    while (!reason.empty() &&
+           (reason.back() == '\r' || reason.back() == '\n' || reason.back() == ' ')) {
         reason.pop_back();
     }
     if (reason.empty()) reason = "Error " + std::to_string(code) + ".";

@@ -14,7 +14,9 @@ Win32ProductInfo::Win32ProductInfo() {
     Read(path);
 }
 
-Win32ProductInfo::Win32ProductInfo(const std::string& modulePath) { Read(modulePath); }
+Win32ProductInfo::Win32ProductInfo(const std::string& modulePath) {
+    Read(modulePath);
+}
 
 void Win32ProductInfo::Read(const std::string& modulePath) {
     DWORD ignored = 0;
@@ -34,7 +36,10 @@ void Win32ProductInfo::Read(const std::string& modulePath) {
     }
 
     // The first language/code page pair names the string table to read.
-    struct Translation { WORD language; WORD codePage; };
+    struct Translation {
+        WORD language;
+        WORD codePage;
+    };
     Translation* translations = nullptr;
     UINT translationLen = 0;
     if (!VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",

@@ -86,10 +86,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
         entries = std::atoi(browserSwitch + std::strlen("/browser"));
         if (com) browser = StartBrowser();
     }
-    const INT_PTR result =
-        browserSwitch
-            ? ShowMainWindowDialog(entries)
-            : DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_FLOOR), nullptr, FloorProc, entries);
+    const INT_PTR result = browserSwitch ? ShowMainWindowDialog(entries)
+                                         : DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_FLOOR),
+                                                           nullptr, FloorProc, entries);
     if (browser) browser->Release();
     if (com) CoUninitialize();
     return static_cast<int>(result);

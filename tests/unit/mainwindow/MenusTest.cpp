@@ -9,9 +9,6 @@
 namespace velmora::test {
 namespace {
 
-const char kPolicyKey[] = "Software\\Policies\\Microsoft\\Internet Explorer\\Control Panel";
-const char kWorkAreas[] = "Software\\Microsoft\\Internet Explorer\\Desktop\\oldWorkAreas";
-
 TEST_F(MainWindowTest, EntryStatesAndPopUpsFollowTheSelectedEntry) {
     Install("Ocean");
     InstalledThemeStore(platform).AddEntry(".current", "C:\\x.vlr");
@@ -113,15 +110,15 @@ TEST(MenusTest, EachRepairAndTweakWritesItsValueOnlyWhenItShould) {
         {layout, 0, kToolbarKey, kToolbarsLocked, "0", "00000001", 5, true, true},
         {layout, 1, kToolbarKey, kToolbarsLocked, none, "00000001", 5, true, true},
         // The home page lock (HomePage and GeneralTab) asks by the stored value; Yes switches.
-        {repair, 1, kPolicyKey, "HomePage", none, "Not Found", 0, false, false, {no}},
-        {repair, 1, kPolicyKey, "HomePage", none, "00000001", 2, false, false, {yes}},
-        {repair, 1, kPolicyKey, "HomePage", std::int64_t{1}, "00000000", 2, false, false, {yes}},
-        {repair, 1, kPolicyKey, "HomePage", std::int64_t{2}, "00000002", 0, false, false, {no}},
-        {repair, 1, kPolicyKey, "HomePage", "abc", "00000000", 2, false, false, {yes}},
+        {repair, 1, kControlPanelPolicyKey, kHomePageLock, none, "Not Found", 0, false, false, {no}},
+        {repair, 1, kControlPanelPolicyKey, kHomePageLock, none, "00000001", 2, false, false, {yes}},
+        {repair, 1, kControlPanelPolicyKey, kHomePageLock, std::int64_t{1}, "00000000", 2, false, false, {yes}},
+        {repair, 1, kControlPanelPolicyKey, kHomePageLock, std::int64_t{2}, "00000002", 0, false, false, {no}},
+        {repair, 1, kControlPanelPolicyKey, kHomePageLock, "abc", "00000000", 2, false, false, {yes}},
         // The window placement and the old work areas, forgotten after Yes.
-        {repair, 2, kMainKey, "window_placement", "p", "p", 0, false, false, {no}},
-        {repair, 2, kMainKey, "window_placement", "p", "Not Found", 2, true, false, {yes}},
-        {repair, 2, kWorkAreas, "OldWorkAreaRects", "r", "Not Found", 2, true, false, {yes}},
+        {repair, 2, kMainKey, kWindowPlacement, "p", "p", 0, false, false, {no}},
+        {repair, 2, kMainKey, kWindowPlacement, "p", "Not Found", 2, true, false, {yes}},
+        {repair, 2, kOldWorkAreasKey, kOldWorkAreaRects, "r", "Not Found", 2, true, false, {yes}},
     };
     // clang-format on
     for (const Row& row : rows) {

@@ -34,11 +34,11 @@ TEST(ThemeListTest, EachEntryShowsItsThemeItsPreviewsAndItsAreas) {
         {{}, "", "t", "T", "0000000|-|-|C:\\ie.bmp|T||||C:\\Themes\\T.vlr||T", "picAni Show "},
         {{{"BackBitmap", "none"}, {"AniLarge", "NONE"}}, "", "", "T", "0000000|apply|-|(none)",
          "(empty) Play Show "},
-        // Pictures that do not load leave what was shown.
+        // Pictures that do not load show as none given, never the ones shown before.
         {{{"AniLarge", "C:\\gone.bmp"}, {"WebThumper", "no"}}, "", "", "T",
-         "0000000|apply|-|C:\\ie.bmp", "Play Hide "},
+         "0000000|apply|-|C:\\ie.bmp", "picAni Hide "},
         {{{"BackBitmap", "C:\\gone.bmp"}, {"WebThumper", "Yes"}}, "", "", "T",
-         "0000000|apply|-|C:\\old.bmp", "picAni Show "},
+         "0000000|apply|-|(none)", "picAni Show "},
         // Uninstall only for an uninstaller that exists.
         {{}, "C:\\gone.exe", "", "T", "0000000|apply|-|", "picAni Show "},
         {{}, "\"C:\\u.exe\" /q", "", "T", "0000000|apply|uninstall|", "picAni Show "},
