@@ -11,7 +11,7 @@
 #include "browser/UndoRecord.h"
 #include "theme/clsVelmora.h"
 #include "ui/IsInternetExplorer.h"
-#include "ui/WebAddress.h"
+#include "theme/WebAddress.h"
 
 namespace velmora {
 

@@ -13,7 +13,7 @@
 #include "store/InstalledThemeStore.h"
 #include "browser/BrowserSettings.h"
 #include "ui/SelectAllText.h"
-#include "ui/WebAddress.h"
+#include "theme/WebAddress.h"
 
 namespace velmora {
 

@@ -10,7 +10,7 @@ public:
     virtual ~Shell() = default;
     // Opens a page or document with the verb "Open", shown normally: no parameters, no
     // working folder. The outcome is not reported. Callers hand it their own pages and web
-    // addresses only (see ui/WebAddress.h).
+    // addresses only (see theme/WebAddress.h).
     virtual void OpenDocument(const std::string& target) = 0;
     // Starts a command line as a separate program with a hidden window, without waiting for
     // it; false when it could not be started.

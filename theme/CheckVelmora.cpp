@@ -10,6 +10,7 @@
 #include "platform/FileSystem.h"
 #include "registry/SameText.h"
 #include "theme/ThemeFileKeys.h"
+#include "theme/WebAddress.h"
 #include "theme/clsVelmora.h"
 
 namespace velmora {
@@ -157,7 +158,12 @@ std::vector<ThemeFinding> CheckVelmora(const Platform& platform, const std::stri
                             "\"[Untitled]\"."});
     for (const ThemeFileKey& key : kThemeFileKeys) {
         const std::string& value = theme.Text(key.key);
-        if (key.kind == ThemeValue::Text || value.empty()) continue;
+        if (value.empty()) continue;
+        if (key.key == ThemeKey::WebSite && !IsWebAddress(value))
+            findings.push_back({Severity::Warning, "WebSite names " + value +
+                                                       ", which is no web address: its link "
+                                                       "will not be opened."});
+        if (key.kind == ThemeValue::Text) continue;
         if (auto finding = CheckValue(files, key, value)) findings.push_back(*finding);
     }
     return findings;

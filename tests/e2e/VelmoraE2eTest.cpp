@@ -116,12 +116,12 @@ TEST(VelmoraE2eTest, TheMainWindowAppliesDeletesEditsAndAnswersEachMenuFamily) {
     EXPECT_EQ(std::string(why).rfind("This Theme could not be loaded", 0), 0u) << why;
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_CMDAPPLY)));
     // A web site that is a program is refused, by name, from the keyboard too; the theme's
-    // problem (no title) shows under its preview.
+    // problems (no title, that web site) show under its preview.
     ASSERT_TRUE(Select(window, "Program"));
     ASSERT_TRUE(Settle(window));
     GetDlgItemTextA(window, IDC_TXTFINDINGS, why, sizeof why);
     EXPECT_TRUE(IsWindowVisible(GetDlgItem(window, IDC_TXTFINDINGS)) &&
-                why == std::string("1 problem - Details..."));
+                why == std::string("2 problems - Details..."));
     PostMessageA(GetDlgItem(window, IDC_TXTWEBSITE), WM_KEYDOWN, VK_RETURN, 0);
     HWND refusal = velmora.WaitForDialog(0xFFFF);
     GetDlgItemTextA(refusal, 0xFFFF, why, sizeof why);

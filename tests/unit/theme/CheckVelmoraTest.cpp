@@ -1,8 +1,10 @@
-// The theme check: one broken theme per row, its findings and exit code as data.
+// The theme check: one broken theme per row, its findings and exit code as data; the rule
+// for an address a theme names.
 #include <gtest/gtest.h>
 
 #include "tests/support/TestPlatform.h"
 #include "theme/CheckVelmora.h"
+#include "theme/WebAddress.h"
 
 namespace velmora::test {
 namespace {
@@ -39,7 +41,7 @@ TEST(CheckVelmora, OneBrokenThemePerRow) {
           {"AniSmall", "C:\\T\\core.bmp"}, {"BrandSmall", "C:\\T\\down.bmp"}, {"Navigate", "C:\\T\\s.wav"},
           {"HomePage", "HTTPS://x/"}, {"SearchURL", "http://x/?q="}, {"TipsPage", "C:\\T\\s.wav"},
           {"StyleFile", "C:\\T\\s.wav"}, {"WESkin", "none"}, {"WebThumper", "No"},
-          {"BrandLarge", "C:\\T\\v2.bmp"}}, ""},
+          {"BrandLarge", "C:\\T\\v2.bmp"}, {"WebSite", "ftp://x/"}}, ""},
         {{{"BackBitmap", "C:\\T\\gone.bmp"}, {"BrandLarge", "C:\\T\\v3.bmp"}}, "W There \"[Untitled]\".|E BackBitmap missing.|"},
         {{{"ThemeTitle", "T"}, {"WESkin", "C:\\T\\s.wav"}, {"BrandLarge", "C:\\T\\flat.bmp"},
           {"AniSmall", "C:\\T\\deep.bmp"}, {"BrandSmall", "C:\\T\\wide.bmp"}, {"AniLarge", "C:\\T\\zero.bmp"}},
@@ -47,8 +49,8 @@ TEST(CheckVelmora, OneBrokenThemePerRow) {
         {{{"ThemeTitle", "T"}, {"AniLarge", "C:\\T\\odd.bmp"}, {"BrandSmall", "C:\\T\\v4.bmp"}}, "W AniLarge cells.|"},
         {{{"ThemeTitle", "T"}, {"New_Mail", "C:\\T\\good.bmp"}, {"Navigate", "None"}},
          "E New_Mail sound.|E Navigate missing.|"},
-        {{{"ThemeTitle", "T"}, {"HomePage", "start.htm"}, {"OnlineHelpURL", "ftp://x/"}},
-         "W HomePage address.|W OnlineHelpURL address.|"},
+        {{{"ThemeTitle", "T"}, {"HomePage", "start.htm"}, {"OnlineHelpURL", "ftp://x/"}, {"WebSite", "\\\\s\\x"}},
+         "W WebSite opened.|W HomePage address.|W OnlineHelpURL address.|"},
         {{{"ThemeTitle", "T"}, {"Titel", "x"}, {" themetitle ", "U"}}, "W Line5: error?).|W Line6: counts.|"},
     };
     // clang-format on
@@ -78,6 +80,21 @@ TEST(CheckVelmora, OneBrokenThemePerRow) {
     TestPlatform t;  // one sentence whole: the check's report line
     EXPECT_EQ(FindingLine(CheckVelmora(t.platform, "C:\\x.vlr").at(0)),
               "error: There is no theme file at C:\\x.vlr.");
+}
+
+// Only a plain web address from a theme ever reaches the shell.
+TEST(WebAddress, OnlyPlainWebAddressesAreOpened) {
+    const std::pair<const char*, bool> rows[] = {
+        {"http://www.example.com/", true},  {"HTTPS://example.com", true},
+        {"ftp://files.example.com/a", true}, {"http://", false},
+        {"http:///etc/passwd", false},       {"https:\\\\server\\x", false},
+        {"file:///C:/setup.exe", false},     {"javascript:alert(1)", false},
+        {"C:\\Themes\\setup.exe", false},    {"\\\\server\\share\\a.htm", false},
+        {"http://a b/", false},              {"http://a\"b/", false},
+        {"http://a\tb/", false},             {"", false},
+        {" http://example.com/", false},     {"about:blank", false},
+    };
+    for (const auto& [text, opens] : rows) EXPECT_EQ(IsWebAddress(text), opens) << text;
 }
 
 }  // namespace

@@ -1,31 +1,15 @@
-// The helpers shared by the windows: whole-text selection, the topmost band, the web-address
-// rule, and what a list must change to show new entries. (Browser and folder windows are told
-// apart wherever the programs walk the shell's windows.)
+// The helpers shared by the windows: whole-text selection, the topmost band, and what a list
+// must change to show new entries. (Browser and folder windows are told apart wherever the
+// programs walk the shell's windows.)
 #include <gtest/gtest.h>
 
 #include "tests/support/SimulatedWindowing.h"
 #include "ui/ListDiff.h"
 #include "ui/MakeTopmost.h"
 #include "ui/SelectAllText.h"
-#include "ui/WebAddress.h"
 
 namespace velmora::test {
 namespace {
-
-// Only a plain web address from a theme ever reaches the shell.
-TEST(SharedHelpers, OnlyPlainWebAddressesAreOpened) {
-    const std::pair<const char*, bool> rows[] = {
-        {"http://www.example.com/", true},  {"HTTPS://example.com", true},
-        {"ftp://files.example.com/a", true}, {"http://", false},
-        {"http:///etc/passwd", false},       {"https:\\\\server\\x", false},
-        {"file:///C:/setup.exe", false},     {"javascript:alert(1)", false},
-        {"C:\\Themes\\setup.exe", false},    {"\\\\server\\share\\a.htm", false},
-        {"http://a b/", false},              {"http://a\"b/", false},
-        {"http://a\tb/", false},             {"", false},
-        {" http://example.com/", false},     {"about:blank", false},
-    };
-    for (const auto& [text, opens] : rows) EXPECT_EQ(IsWebAddress(text), opens) << text;
-}
 
 // Each letter is one entry: the entries before the first difference are kept, the rest
 // replaced, and more than 16 changes are many.

@@ -1,5 +1,5 @@
 // The one rule for an address a theme file names: the program hands the shell nothing else.
-#include "ui/WebAddress.h"
+#include "theme/WebAddress.h"
 
 #include "registry/SameText.h"
 
