@@ -183,7 +183,8 @@ TEST_F(MainWindowTest, BadEntriesLeaveTheListUsable) {
     InstalledThemeStore(platform).AddEntry("T999", "C:\\gone.vlr");
     Seed(*InstalledThemeStore::EntryKey("NoPath"), "UninstallFile", "C:\\u.exe", kHkeyLocalMachine);
     const std::string odd = "\xC4quator & <b>\"Wave\"</b> 100% ;";
-    Install(odd, {{"Author", "Tol"}});
+    ports.files = {{"C:\\b.bmp", {16, 20}}};
+    Install(odd, {{"Author", "Tol"}, {"WebSite", "http://w"}, {"BackBitmap", "C:\\b.bmp"}});
     window.LoadThemeList(odd);
     EXPECT_EQ(window.List1.ListCount(), 5);
     EXPECT_EQ(window.txtThemeTitle.Text() + "|" + window.txtThemeFile.Text(),

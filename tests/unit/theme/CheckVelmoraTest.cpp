@@ -30,9 +30,9 @@ TEST(CheckVelmora, OneBrokenThemePerRow) {
         {"v4.bmp", Bitmap(108, 9, 9, 1, 4)},    {"down.bmp", Bitmap(124, 16, -16, 1, 32)},
         {"odd.bmp", Bitmap(40, 300, 750)},      {"flat.bmp", Bitmap(40, 20, 20, 2)},
         {"deep.bmp", Bitmap(40, 20, 20, 1, 3)}, {"wide.bmp", Bitmap(40, 0, 20)},
-        {"zero.bmp", Bitmap(40, 20, 0)},        {"s.wav", std::string("RIFF\4\0\0\0WAVE", 12)}};
+        {"zero.bmp", Bitmap(40, 20, 0)},        {"s.wav", std::string("RIFF\4\0\0\0WAVEfmt ", 16)}};
     struct Row {
-        MemoryProfile::Keys keys;  // also the file's lines after "[velmora]", a blank and a comment
+        MemoryProfile::Keys keys;  // also the file's lines (after a stray key and "[velmora]")
         const char* findings;      // each: severity, the sentence's first and last words
     };
     // clang-format off
@@ -51,12 +51,12 @@ TEST(CheckVelmora, OneBrokenThemePerRow) {
          "E New_Mail sound.|E Navigate missing.|"},
         {{{"ThemeTitle", "T"}, {"HomePage", "start.htm"}, {"OnlineHelpURL", "ftp://x/"}, {"WebSite", "\\\\s\\x"}},
          "W WebSite opened.|W HomePage address.|W OnlineHelpURL address.|"},
-        {{{"ThemeTitle", "T"}, {"Titel", "x"}, {" themetitle ", "U"}}, "W Line5: error?).|W Line6: counts.|"},
+        {{{"ThemeTitle", "T"}, {"Titel", "x"}, {" themetitle ", "U"}}, "W Line6: error?).|W Line7: counts.|"},
     };
     // clang-format on
     for (const Row& row : rows) {
         TestPlatform t;
-        std::string text = "[velmora]\r\n\r\n;Titel=a comment\r\n";
+        std::string text = "Titel=x\r\n[velmora]\r\n\r\n;Titel=a comment\r\n";
         for (const auto& [name, value] : row.keys) text += name + "=" + value + "\n";
         SCOPED_TRACE(text);
         // Keys of another section are no theme's.
