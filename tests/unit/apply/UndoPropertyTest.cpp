@@ -79,13 +79,14 @@ TEST(UndoProperty, EveryChangeThenUndoRestoresEveryTouchedValueExactly) {
             EXPECT_FALSE(UndoLastChange(t.platform));  // one level: the record is gone
         }
     }
-    // A record whose part is longer than the bytes after it is damaged: nothing to undo.
+    // A record cut inside a part or inside a part's size is damaged: nothing to undo.
     TestPlatform t;
     RegHandle key = 0;
-    const Bytes cut = {5, 0, 0, 0, 'a', 'b'};
     t.registry.CreateKey(kHkeyCurrentUser, "Software\\Tolvane\\Quenmark\\Undo", &key);
-    t.registry.SetValueEx(key, "Record", kRegBinary, cut.data(), cut.size());
-    EXPECT_FALSE(UndoCaption(t.platform) || UndoLastChange(t.platform));
+    for (const Bytes& cut : {Bytes{5, 0, 0, 0, 'a', 'b'}, Bytes{1, 0, 0, 0, 'a', 1, 0}}) {
+        t.registry.SetValueEx(key, "Record", kRegBinary, cut.data(), cut.size());
+        EXPECT_FALSE(UndoCaption(t.platform) || UndoLastChange(t.platform));
+    }
 }
 
 }  // namespace

@@ -95,7 +95,7 @@ TEST(MenusTest, EachRepairAndTweakWritesItsValueOnlyWhenItShould) {
         {edit, 5, kStylesKey, kUseMyStylesheet, std::int64_t{0}, "00000001", 1, true, true},
         {edit, 5, kStylesKey, kUseMyStylesheet, none, "00000001", 1, true, true},
         {edit, 5, kStylesKey, kUseMyStylesheet, "abc", "00000001", 1, true, true},
-        {edit, 5, kStylesKey, kUseMyStylesheet, " 9 ", "00000000", 1, true, true},
+        {edit, 5, kStylesKey, kUseMyStylesheet, " +9 ", "00000000", 1, true, true},
         {edit, 5, kStylesKey, kUseMyStylesheet, "1.2.3", "00000001", 1, true, true},
         {edit, 5, kStylesKey, kUseMyStylesheet, "-1", "00000000", 1, true, true},
         {edit, 5, kStylesKey, kUseMyStylesheet, "0.5", "00000000", 1, true, true},
@@ -144,7 +144,7 @@ TEST(MenusTest, EachRepairAndTweakWritesItsValueOnlyWhenItShould) {
         ASSERT_EQ(w.dialogs.shown.size(), row.answers.size());
         for (const MessageRequest& box : w.dialogs.shown)
             EXPECT_TRUE(box.systemModal && box.buttons == MsgButtons::YesNo);
-        if (row.click == edit && row.index == 3) {  // the entry is ticked as the switch is
+        if (row.click == edit && row.index == int(EditEntry::Stylesheet)) {  // ticked as the switch
             w.window.mnuEdit_Click();
             EXPECT_EQ(w.window.pmuEdit[EditEntry::Stylesheet].Checked(), row.after == "00000001");
         }
@@ -202,10 +202,10 @@ TEST_F(MainWindowTest, ProblemsLineCheckDropSaveAndUndo) {
          "1 problem - Details...|" + broken + "|Broken"},
         {"[None]",
          [&] {
-             dialogs.fileChoice = "C:\\Themes\\Broken.vlr";
+             dialogs.fileChoice = "C:\\Themes\\R&B.vlr";
              window.pmuFile_Click(FileEntry::CheckTheme);
          },
-         "|" + broken + "|[None]"},
+         "|No problems found in C:\\Themes\\R&B.vlr.|[None]"},
         {"[None]", [&] { window.Form_DropFile("C:\\x.bmp"); },
          "|Only Theme files (*.vlr) can be dropped here:\r\nC:\\x.bmp|[None]"},
         {"Broken", [&] { window.Form_DropFile("C:\\Themes\\R&B.VLR"); },

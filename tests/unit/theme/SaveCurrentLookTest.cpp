@@ -68,6 +68,7 @@ TEST(SaveCurrentLook, ValuesNoKeyCanGiveBackAreNamed) {
         t.files.AddFolder("C:\\B");
         t.Seed(browser::kMainKey, browser::kStartPage, page);
         t.Seed(browser::kToolbarKey, browser::kBigBitmap, "C:\\gone.bmp");
+        t.Seed(browser::kTipsBarKey, browser::kBarUrl, "http://t");  // the machine has none
         Strings expected = {"BrandLarge: C:\\gone.bmp is missing; the theme names it as it is."};
         if (!sentence.empty()) expected.insert(expected.begin(), main + " \"Start Page\" is not saved: " + sentence + ".");
         EXPECT_EQ(SaveCurrentLook(t.platform, "C:\\B\\b.vlr", "B").notExpressed, expected);
