@@ -159,7 +159,8 @@ TEST(ApplyAndRemoveTest, OpeningAThemeFileRecordsAndSelectsIt) {
     }
 
 TEST_F(MainWindowTest, NoActionStartsInsideAnApply) {
-    Install("Ocean", {{"WebSite", "http://ocean.example/"}, {"HomePage", "http://ocean.example/"}});
+    Install("Ocean", {{"WebSite", "http://ocean.example/"}, {"HomePage", "http://ocean.example/"},
+                      {"AniLarge", "C:\\gone.bmp"}});  // a problem to list
     files.AddFile("C:\\unins.exe", "MZ");
     window.Form_Load();
     window.LoadThemeList("Ocean");
@@ -173,6 +174,7 @@ TEST_F(MainWindowTest, NoActionStartsInsideAnApply) {
         ACTION(pmuRepair_Click(RepairEntry::HomePageLock)), ACTION(pmuHome_Click(HomeEntry::Blank)),
         ACTION(pmuLayout_Click(LayoutEntry::Thin)), ACTION(pmuHelp_Click(HelpEntry::Gallery)),
         ACTION(Image1_Click()), ACTION(txtWebSite_Click()), ACTION(Combo1_Click()),
+        ACTION(txtFindings_Click()),
     };
     // clang-format on
     for (const auto& [name, action] : actions) {
