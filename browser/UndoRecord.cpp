@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "browser/BrowserSettings.h"
+#include "registry/RegistryText.h"
 #include "registry/ScopedRegKey.h"
 #include "store/InstalledThemeStore.h"
 
@@ -59,13 +60,6 @@ std::vector<TouchedValue> MakeTouchedValues() {
     return values;
 }
 
-// Four bytes at at, the lowest first.
-std::uint32_t Little32(const Bytes& bytes, std::size_t at) {
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) value = value << 8 | bytes[at + i];
-    return value;
-}
-
 // The value as the record keeps it: its kind (four bytes, low first), then its data; nothing
 // when it is absent.
 Bytes Capture(RegistryApi& api, const TouchedValue& value) {
@@ -90,7 +84,7 @@ void Restore(RegistryApi& api, const TouchedValue& value, const Bytes& record) {
             api.DeleteValue(key.Get(), value.name);
         return;
     }
-    const std::uint32_t kind = Little32(record, 0);
+    const std::uint32_t kind = DwordOf(record.data(), 4);
     Bytes data(record.begin() + 4, record.end());
     const auto size = static_cast<std::uint32_t>(data.size());
     // The system stores a text's zero that follows the counted bytes too: a text recorded
@@ -112,7 +106,7 @@ std::optional<std::vector<Bytes>> ReadRecord(RegistryApi& api) {
     std::vector<Bytes> parts;
     for (std::size_t at = 4; at < value.size();) {
         if (value.size() - at < 4) return std::nullopt;
-        const std::size_t size = Little32(value, at);
+        const std::size_t size = DwordOf(value.data() + at, 4);
         at += 4;
         if (value.size() - at < size) return std::nullopt;
         parts.emplace_back(value.begin() + at, value.begin() + at + size);

@@ -17,14 +17,6 @@ std::string PaddedNumber(std::uint32_t value, std::size_t digits) {
     return text;
 }
 
-// A DWORD's number, least significant byte first. A value stored with fewer than four bytes
-// counts its missing bytes as zero rather than reading whatever the buffer held.
-std::uint32_t DwordOf(const std::uint8_t* data, std::uint32_t count) {
-    std::uint32_t value = 0;
-    for (std::uint32_t i = 0; i < 4 && i < count; ++i) value |= std::uint32_t(data[i]) << (8 * i);
-    return value;
-}
-
 std::string HexPairs(const std::uint8_t* data, std::uint32_t count) {
     static const char kDigits[] = "0123456789ABCDEF";
     std::string text;
@@ -102,6 +94,14 @@ std::string TextFromValue(const RegValue& value) {
 }
 
 }  // namespace
+
+// A value stored with fewer than four bytes counts its missing bytes as zero rather than
+// reading whatever the buffer held.
+std::uint32_t DwordOf(const std::uint8_t* data, std::uint32_t count) {
+    std::uint32_t value = 0;
+    for (std::uint32_t i = 0; i < 4 && i < count; ++i) value |= std::uint32_t(data[i]) << (8 * i);
+    return value;
+}
 
 std::string DataText(std::uint32_t kind, const std::uint8_t* data, std::uint32_t count,
                      TextForm form) {

@@ -35,6 +35,10 @@ struct RegData {
 // array but the last. Raises Type mismatch or Overflow for what does not convert.
 RegData DataToWrite(long ValType, const RegValue& Value);
 
+// The number held by up to four bytes, the least significant first (a DWORD's data, a file's
+// little-endian fields).
+std::uint32_t DwordOf(const std::uint8_t* data, std::uint32_t count);
+
 // The 32-bit pattern of a number or of a number written as text: blanks around it, an
 // optional sign, decimal digits with an optional fraction rounded half to even, or "&H" and
 // hexadecimal digits. From -2147483648 up to 4294967295 (the unsigned reading of the same bits).

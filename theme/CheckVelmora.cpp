@@ -8,6 +8,7 @@
 #include <set>
 
 #include "platform/FileSystem.h"
+#include "registry/RegistryText.h"
 #include "registry/SameText.h"
 #include "theme/ThemeFileKeys.h"
 #include "theme/WebAddress.h"
@@ -22,11 +23,9 @@ struct Size {
     long height;
 };
 
-std::uint32_t Little(const std::string& bytes, std::size_t at, std::size_t count) {
-    std::uint32_t value = 0;
-    for (std::size_t i = count; i-- > 0;)
-        value = (value << 8) | static_cast<std::uint8_t>(bytes[at + i]);
-    return value;
+// A little-endian field of a file's bytes.
+std::uint32_t Little(const std::string& bytes, std::size_t at, std::uint32_t count) {
+    return DwordOf(reinterpret_cast<const std::uint8_t*>(bytes.data()) + at, count);
 }
 
 // The size of a bitmap file Windows can load: its file header, an info header of a known

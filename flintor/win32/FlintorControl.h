@@ -21,10 +21,6 @@
 #include "platform/RuntimeError.h"
 #include "platform/win32/ComPtr.h"
 
-namespace velmora {
-class RuntimeError;
-}
-
 namespace velmora::flintor::win32 {
 
 using velmora::win32::ComPtr;
